@@ -1,0 +1,17 @@
+#pragma once
+
+#include "UiProvider.h"
+
+// The program's provider: Qt's own dialogs, owned by the active window.
+class QtUiProvider : public UiProvider {
+public:
+    MsgButton messageBox(MsgIcon icon, const QString &caption, const QString &text,
+                         const QList<MsgButton> &buttons) override;
+    std::optional<QString> inputText(const QString &caption, const QString &prompt,
+                                     const QString &defaultText) override;
+    QStringList openFiles(const FileDialogRequest &request) override;
+    QString saveFile(const FileDialogRequest &request) override;
+    std::optional<FontChoice> chooseFont(const QString &caption,
+                                         const FontChoice &initial) override;
+    std::optional<quint32> chooseColor(const QString &caption, quint32 initial) override;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Every user setting is one process-wide variable, named after its value in the store.
+// LoadSettings fills them once at start; SaveSettings writes them all back.
+namespace Settings {
+
+inline const QString RootKey = QStringLiteral("\\SOFTWARE\\QUENDAL\\QUILL");
+
+extern bool InEditMitTabs;
+extern qint16 ErrorSchriftGroesse;
+extern quint32 ErrorSchriftFarbe; // colours are 0x00BBGGRR
+extern QString ErrorSchriftName;
+extern bool ErrorSchriftBold;
+extern qint16 EditorSchriftGroesse;
+extern quint32 EditorSchriftFarbe;
+extern QString EditorSchriftName;
+extern bool EditorSchriftBold;
+extern QString EditorPfad;
+extern QString COMSPEC;
+extern bool COMSPECINDI;
+extern int TabBreite;
+extern bool AutoSave;
+extern bool SucheAmAktuellenCursor;
+extern QString Compiler; // Programme\Compiler: full path of the Java compiler
+extern QString CompilerParameter;
+extern QString Run; // Programme\Run: full path of the Java runtime
+extern QString RunParameter;
+extern QString TastencodeCompiler; // Tastencode\Compiler: shortcut text, "F8"
+extern QString TastencodeRun;      // Tastencode\Run: shortcut text, "F9"
+extern bool ParameterValue;
+extern bool UndoMitKeyUp;
+extern int UndoTimerIntervall;
+extern quint32 Color0;
+extern quint32 Color1;
+extern quint32 Color2;
+extern quint32 Color3;
+
+// Options of the settings dialog held in memory only; false at every start.
+extern bool MainfensterImmerMaximal;
+extern bool FensterImmerMaximal;
+extern bool ImmerSicherheitsabfrage;
+
+// Computed paths: the INI file and the help file (set by the frame's creation).
+extern QString IniFileName;
+extern QString HelpFileName;
+
+} // namespace Settings
+
+// Reads every setting in table order; the font defaults come from the frame's default font.
+void LoadSettings(const QString &defaultFontName = QStringLiteral("MS Sans Serif"),
+                  qint16 defaultFontSize = 10);
+// Writes every setting back (EditorPfad is never written). Throws QuillError when a value
+// cannot be written; the values after it are then not written.
+void SaveSettings();

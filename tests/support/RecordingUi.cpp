@@ -1,0 +1,53 @@
+#include "RecordingUi.h"
+
+RecordingUi::RecordingUi() { setUi(this); }
+
+RecordingUi::~RecordingUi() { setUi(nullptr); }
+
+QStringList RecordingUi::texts() const {
+    QStringList result;
+    for (const Box &box : boxes)
+        result << box.text;
+    return result;
+}
+
+void RecordingUi::clear() {
+    boxes.clear();
+    openRequests.clear();
+    saveRequests.clear();
+    inputPrompts.clear();
+}
+
+MsgButton RecordingUi::messageBox(MsgIcon icon, const QString &caption, const QString &text,
+                                  const QList<MsgButton> &buttons) {
+    boxes.append({icon, caption, text, buttons});
+    if (buttons.size() <= 1)
+        return buttons.isEmpty() ? MsgButton::Ok : buttons.first();
+    if (!boxAnswers.isEmpty())
+        return boxAnswers.dequeue();
+    return buttons.contains(MsgButton::Cancel) ? MsgButton::Cancel : buttons.last();
+}
+
+std::optional<QString> RecordingUi::inputText(const QString &, const QString &prompt,
+                                              const QString &) {
+    inputPrompts << prompt;
+    return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
+}
+
+QStringList RecordingUi::openFiles(const FileDialogRequest &request) {
+    openRequests << request;
+    return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue();
+}
+
+QString RecordingUi::saveFile(const FileDialogRequest &request) {
+    saveRequests << request;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+}
+
+std::optional<FontChoice> RecordingUi::chooseFont(const QString &, const FontChoice &) {
+    return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
+}
+
+std::optional<quint32> RecordingUi::chooseColor(const QString &, quint32) {
+    return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+}

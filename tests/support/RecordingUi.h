@@ -1,0 +1,50 @@
+#pragma once
+
+#include "common/UiProvider.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// A UiProvider for tests: records every box and dialog request and answers from scripts.
+// An unscripted question is answered as cancelled, so no test ever blocks on a dialog.
+class RecordingUi : public UiProvider {
+public:
+    struct Box {
+        MsgIcon icon;
+        QString caption;
+        QString text;
+        QList<MsgButton> buttons;
+    };
+
+    // Installs itself as the provider; the destructor restores the cancelling default.
+    RecordingUi();
+    ~RecordingUi() override;
+
+    QList<Box> boxes;                         // every message box shown, in order
+    QList<FileDialogRequest> openRequests;    // every open dialog
+    QList<FileDialogRequest> saveRequests;    // every save dialog
+    QStringList inputPrompts;                 // every input box prompt
+
+    QQueue<MsgButton> boxAnswers;             // answers for boxes with several buttons
+    QQueue<std::optional<QString>> inputAnswers;
+    QQueue<QStringList> openAnswers;
+    QQueue<QString> saveAnswers;
+    QQueue<std::optional<FontChoice>> fontAnswers;
+    QQueue<std::optional<quint32>> colorAnswers;
+
+    // The texts of all boxes, for compact assertions.
+    QStringList texts() const;
+    void clear();
+
+    MsgButton messageBox(MsgIcon icon, const QString &caption, const QString &text,
+                         const QList<MsgButton> &buttons) override;
+    std::optional<QString> inputText(const QString &caption, const QString &prompt,
+                                     const QString &defaultText) override;
+    QStringList openFiles(const FileDialogRequest &request) override;
+    QString saveFile(const FileDialogRequest &request) override;
+    std::optional<FontChoice> chooseFont(const QString &caption,
+                                         const FontChoice &initial) override;
+    std::optional<quint32> chooseColor(const QString &caption, quint32 initial) override;
+};
