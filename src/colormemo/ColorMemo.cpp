@@ -1,0 +1,3 @@
+#include "ColorMemo.h"
+
+TColorMemo::TColorMemo(QWidget *parent) : TMemo(parent) {}
