@@ -1,10 +1,11 @@
 #include "QuillApplication.h"
+#include "TFMain.h"
 
 #include "common/QtUiProvider.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
 #include <QTranslator>
 
 int main(int argc, char *argv[]) {
@@ -18,14 +19,19 @@ int main(int argc, char *argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Outside a desktop session no icon theme is named; the common one is a good guess.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
 
     QtUiProvider provider;
     setUi(&provider);
 
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Java-Umgebung"));
-    frame.showMaximized();
-    const int result = app.exec();
+    int result = 0;
+    {
+        TFMain frame(QCoreApplication::arguments().mid(1));
+        frame.showMaximized();
+        result = app.exec();
+    }
     setUi(nullptr);
     return result;
 }
