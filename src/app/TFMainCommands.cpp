@@ -156,6 +156,7 @@ void TFMain::dropWindow(TFMDIQuill *window) {
                 keep = k;
     m_cbMainFile->setCurrentIndex(keep);
     m_cbMainFile2->setCurrentIndex(keep);
+    rebuildMenuBar();
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
