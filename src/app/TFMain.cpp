@@ -211,6 +211,7 @@ void TFMain::createToolBar() {
     m_lMainJava = new QLabel(QStringLiteral("Maindatei"), m_panelButton);
     m_lMainJava->setObjectName(QStringLiteral("LMainJava"));
     row->addWidget(m_lMainJava);
+    row->addSpacing(4);
     m_cbMainFile = new QComboBox(m_panelButton);
     m_cbMainFile->setObjectName(QStringLiteral("cbMainFile"));
     m_cbMainFile->setToolTip(

@@ -139,8 +139,6 @@ void TFMain::dropWindow(TFMDIQuill *window) {
     const QSignalBlocker block(m_cbMainFile);
     m_cbMainFile->removeItem(static_cast<int>(i));
     m_cbMainFile2->removeItem(static_cast<int>(i));
-    if (m_mergedWindow == window)
-        m_mergedWindow = nullptr;
 
     if (m_windows.isEmpty()) {
         m_cbMainFile->hide();

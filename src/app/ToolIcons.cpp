@@ -34,6 +34,8 @@ QString themeName(ToolPicture picture) {
         return QStringLiteral("media-playback-start");
     case ToolPicture::JavaHelp:
         return QStringLiteral("help-contents");
+    case ToolPicture::Application:
+        break;
     }
     return QString();
 }
@@ -165,6 +167,17 @@ void draw(QPainter &p, ToolPicture picture) {
         QPolygonF play;
         play << QPointF(6, 3) << QPointF(20, 12) << QPointF(6, 21);
         p.drawPolygon(play);
+        break;
+    }
+    case ToolPicture::Application: {
+        // A quill over a page.
+        drawPage(p, QRectF(3, 3, 15, 19));
+        p.setBrush(kBlue);
+        QPainterPath feather;
+        feather.moveTo(8, 20);
+        feather.cubicTo(10, 12, 15, 5, 22, 1);
+        feather.cubicTo(20, 8, 15, 14, 8, 20);
+        p.drawPath(feather);
         break;
     }
     case ToolPicture::JavaHelp: {

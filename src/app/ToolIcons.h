@@ -17,7 +17,8 @@ enum class ToolPicture {
     Next,
     Compile,
     Run,
-    JavaHelp
+    JavaHelp,
+    Application // the program's own window icon
 };
 
 // The desktop theme's icon for the picture when the theme has one, otherwise a small

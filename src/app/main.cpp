@@ -1,11 +1,13 @@
 #include "QuillApplication.h"
 #include "TFMain.h"
+#include "ToolIcons.h"
 
 #include "common/QtUiProvider.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char *argv[]) {
@@ -19,9 +21,7 @@ int main(int argc, char *argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // Outside a desktop session no icon theme is named; the common one is a good guess.
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QApplication::setWindowIcon(DrawnToolIcon(ToolPicture::Application));
 
     QtUiProvider provider;
     setUi(&provider);
@@ -29,6 +29,9 @@ int main(int argc, char *argv[]) {
     int result = 0;
     {
         TFMain frame(QCoreApplication::arguments().mid(1));
+        // Without a window manager nobody maximises the frame: give it the whole screen.
+        if (const QScreen *screen = frame.screen())
+            frame.setGeometry(screen->availableGeometry());
         frame.showMaximized();
         result = app.exec();
     }

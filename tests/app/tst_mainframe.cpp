@@ -539,10 +539,10 @@ private slots:
     }
 
     void startLooksForJavaToolsWhenTheyAreMissing() {
+        int searched = 0;
+        TFMain frame; // loads the settings
         Settings::Compiler = m_env->path("nowhere/javac");
         Settings::Run = m_env->writeFile("java", "");
-        int searched = 0;
-        TFMain frame;
         frame.Hooks().findJavaTools = [&] { ++searched; };
         frame.Timer1Timer();
         QCOMPARE(Settings::Compiler, QString());
