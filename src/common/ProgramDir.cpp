@@ -32,9 +32,7 @@ QString WritableProgramDir() {
     return withSeparator(data);
 }
 
-void SetProgramDirForTesting(const QString &dir) {
-    g_testProgramDir = dir;
-}
+void SetProgramDirForTesting(const QString &dir) { g_testProgramDir = dir; }
 
 QString &DialogResultText() {
     static QString text;

@@ -22,28 +22,20 @@ QWidget *owner() {
 
 QMessageBox::StandardButton toQt(MsgButton b) {
     switch (b) {
-    case MsgButton::Ok:
-        return QMessageBox::Ok;
-    case MsgButton::Yes:
-        return QMessageBox::Yes;
-    case MsgButton::No:
-        return QMessageBox::No;
-    case MsgButton::Cancel:
-        return QMessageBox::Cancel;
+    case MsgButton::Ok: return QMessageBox::Ok;
+    case MsgButton::Yes: return QMessageBox::Yes;
+    case MsgButton::No: return QMessageBox::No;
+    case MsgButton::Cancel: return QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon toQt(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Warning:
-        return QMessageBox::Warning;
-    case MsgIcon::Error:
-        return QMessageBox::Critical;
-    case MsgIcon::Question:
-        return QMessageBox::Question;
-    case MsgIcon::Information:
-        return QMessageBox::Information;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Information: return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -69,9 +61,7 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
         dialog.selectFile(request.fileName);
 }
 
-QColor fromBgr(quint32 c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
+QColor fromBgr(quint32 c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 quint32 toBgr(const QColor &c) {
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
@@ -86,9 +76,7 @@ QtUiProvider::QtUiProvider() {
     setDesktopHooks(hooks);
 }
 
-QtUiProvider::~QtUiProvider() {
-    setDesktopHooks({});
-}
+QtUiProvider::~QtUiProvider() { setDesktopHooks({}); }
 
 MsgButton QtUiProvider::messageBox(MsgIcon icon, const QString &caption, const QString &text,
                                    const QList<MsgButton> &buttons) {

@@ -26,10 +26,6 @@ UiProvider *g_provider = nullptr;
 
 } // namespace
 
-UiProvider &ui() {
-    return g_provider ? *g_provider : g_cancelling;
-}
+UiProvider &ui() { return g_provider ? *g_provider : g_cancelling; }
 
-void setUi(UiProvider *provider) {
-    g_provider = provider;
-}
+void setUi(UiProvider *provider) { g_provider = provider; }
