@@ -222,6 +222,17 @@ bool RegistryStore::keyExists(const QString &keyPath) {
     return load(root, false) && findKey(root, keyParts(keyPath), key);
 }
 
+bool RegistryStore::holds(const QStringList &parts, const QString &valueName,
+                          const QJsonObject &value) {
+    QJsonObject root;
+    QJsonObject key;
+    if (!load(root, false) || !findKey(root, parts, key))
+        return false;
+    const QJsonObject values = key.value(ValuesField).toObject();
+    const QString stored = storedName(values, valueName);
+    return !stored.isNull() && values.value(stored).toObject() == value;
+}
+
 RegistryStore::WriteStatus RegistryStore::writeDword(const QString &keyPath,
                                                      const QString &valueName, quint32 value) {
     return write(keyPath, valueName,
@@ -240,6 +251,11 @@ RegistryStore::WriteStatus RegistryStore::write(const QString &keyPath, const QS
         if (part.size() > MaxKeyNameLength)
             return WriteStatus::KeyFailed;
     }
+
+    // Saving all settings mostly writes what is there already: then the file stays as it
+    // is. (Another process writing afterwards is the same as its write coming later.)
+    if (holds(parts, valueName, value))
+        return WriteStatus::Written;
 
     const QFileInfo info(m_fileName);
     if (!QDir().mkpath(info.absolutePath()))

@@ -77,6 +77,8 @@ private:
     // file exists but cannot be read. `locked`: the caller holds the lock file.
     bool load(QJsonObject &root, bool locked);
     bool moveAsideBroken();
+    // True when the file holds exactly this value already.
+    bool holds(const QStringList &parts, const QString &valueName, const QJsonObject &value);
     WriteStatus write(const QString &keyPath, const QString &valueName, const QJsonObject &value);
 
     QString m_fileName;
