@@ -156,11 +156,13 @@ bool RegistryStore::load(QJsonObject &root, bool locked) {
             // Decide under the lock: another process may be replacing the file right now.
             QLockFile lock(m_fileName + QStringLiteral(".lock"));
             if (!lock.tryLock(LockTimeoutMs))
-                return true;
+                return false;
             return load(root, true);
         }
+        // A file that cannot be moved aside must not be overwritten either: reads take the
+        // defaults, writes fail, and the next access tries again.
         if (!moveAsideBroken())
-            return true; // not cached: the next access tries again
+            return false;
         m_cachedStamp = stampOf(m_fileName);
         break;
     case ParseOutcome::Ok:
