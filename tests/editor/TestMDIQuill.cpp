@@ -372,6 +372,8 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::newRow("1252 lf") << QByteArray("// Gr\xFC\xDF"
                                            "e \xA0\x80\n");
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
+    QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
+    QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
