@@ -146,8 +146,13 @@ void TColorRule::BuildBegEndTable(const QStringList &lines, bool lineEnd) {
             fields > colorField ? ParseColorText(m_fields.Field(colorField)) : m_defKeyColor;
         entry.BrushColor = m_keyBrushColor;
     }
-    // One table serves both lists, so a preparation may fill it twice; compare with what
-    // was last published rather than with the previous fill.
+    if (!m_preparing)
+        PublishBegEndTable();
+}
+
+void TColorRule::PublishBegEndTable() {
+    // One table serves both lists, so a preparation may fill it twice; compare what it ends
+    // with against what was last published.
     if (!std::equal(m_begEndTable.begin(), m_begEndTable.end(), m_publishedBegEnd.begin(),
                     m_publishedBegEnd.end())) {
         m_publishedBegEnd.assign(m_begEndTable.begin(), m_begEndTable.end());
@@ -156,18 +161,20 @@ void TColorRule::BuildBegEndTable(const QStringList &lines, bool lineEnd) {
 }
 
 bool TColorRule::Prepare() {
+    m_preparing = true;
     const bool hasBegEndLines = !m_keyBegEndLst.isEmpty();
+    bool hasEntries = hasBegEndLines;
     SetKeyBegEndLst(m_keyBegEndLst);
-    switch (m_keyDrawingType) {
-    case dtKeyShow:
+    if (m_keyDrawingType == dtKeyShow) {
         SetKeywords(m_keywords);
-        return hasBegEndLines || !m_keywords.isEmpty();
-    case dtBeginLineEnd:
+        hasEntries = hasBegEndLines || !m_keywords.isEmpty();
+    } else if (m_keyDrawingType == dtBeginLineEnd) {
         SetKeyLineEndLst(m_keyLineEndLst);
-        return hasBegEndLines || !m_keyLineEndLst.isEmpty();
-    default:
-        return hasBegEndLines;
+        hasEntries = hasBegEndLines || !m_keyLineEndLst.isEmpty();
     }
+    m_preparing = false;
+    PublishBegEndTable();
+    return hasEntries;
 }
 
 QChar *TColorRule::ScanBuffer(qsizetype textLength) {

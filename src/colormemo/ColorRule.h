@@ -130,6 +130,7 @@ private:
 
     void BuildPreparedKeywords();
     void BuildBegEndTable(const QStringList &lines, bool lineEnd);
+    void PublishBegEndTable();
 
     TDrawRules *m_collection = nullptr;
     IColorRuleOwner *m_owner = nullptr;
@@ -162,4 +163,5 @@ private:
     std::unique_ptr<QChar[]> m_scanBuffer;
     qsizetype m_scanBufferCapacity = 0;
     TFieldSplitter m_fields; // scratch: the fields of the entry being split
+    bool m_preparing = false;
 };

@@ -37,15 +37,29 @@ QString AddBackslash(const QString &text);
 
 // Removes characters up to and including the blank (code 32 and below) at both ends.
 QString TrimBlanksAndControls(const QString &text);
-// Reads a 32-bit integer; see the rules in the implementation.
+// Upper-cases character by character with the simple mapping, so the length never changes
+// ("ß" stays "ß"); for comparing and searching.
+QString UpperCaseChars(const QString &text);
+// Reads a 32-bit integer from a trimmed text. An empty text fails and leaves value alone;
+// a text that is no decimal number fails and sets 0; a number in (-2147483648, 2147483647]
+// succeeds with its integer part (fractions and exponents are read, the value truncated);
+// a number outside fails and sets 0.
 bool TryStrToInt32(const QString &text, int &value);
 
+// Plays the platform's beep count times.
 void BeepTimes(int count);
 
-// Opens a file through the platform: programs are started, other files handed to the
-// desktop. Returns a result code (> 32 success); shows the German error box on failure.
+// Opens a file through the platform: programs (executable files, or names found on PATH)
+// are started with the arguments split as a shell would, without a shell; other files and
+// folders are handed to the desktop. Returns a result code (> 32 success: 2 missing file,
+// 3 missing folder, 5 access denied, 11 not startable, 31 no association) and shows the
+// German error box for a failure that has one. showState is accepted for the callers' sake;
+// window show states do not exist here.
 int ExecuteFile(const QString &file, const QString &arguments, const QString &workingDir,
                 int showState = 1);
+// The text of ExecuteFile's error box for a result code, or the empty text when that code
+// shows no box (success, or a missing file that is not named .exe/.com).
+QString ExecuteFileErrorText(int code, const QString &file);
 // The COMSPEC environment variable on Windows, $SHELL elsewhere; empty when not set.
 QString GetComSpec();
 

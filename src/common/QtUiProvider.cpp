@@ -1,8 +1,11 @@
 #include "QtUiProvider.h"
 
+#include "DesktopHooks.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDialog>
@@ -65,6 +68,15 @@ quint32 toBgr(const QColor &c) {
 }
 
 } // namespace
+
+QtUiProvider::QtUiProvider() {
+    DesktopHooks hooks;
+    hooks.beep = [] { QApplication::beep(); };
+    hooks.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    setDesktopHooks(hooks);
+}
+
+QtUiProvider::~QtUiProvider() { setDesktopHooks({}); }
 
 MsgButton QtUiProvider::messageBox(MsgIcon icon, const QString &caption, const QString &text,
                                    const QList<MsgButton> &buttons) {

@@ -2,9 +2,13 @@
 
 #include "UiProvider.h"
 
-// The program's provider: Qt's own dialogs, owned by the active window.
+// The program's provider: Qt's own dialogs, owned by the active window. While it exists it
+// also lends the helpers the desktop's beep and file opening (DesktopHooks).
 class QtUiProvider : public UiProvider {
 public:
+    QtUiProvider();
+    ~QtUiProvider() override;
+
     MsgButton messageBox(MsgIcon icon, const QString &caption, const QString &text,
                          const QList<MsgButton> &buttons) override;
     std::optional<QString> inputText(const QString &caption, const QString &prompt,

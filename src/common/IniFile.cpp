@@ -1,0 +1,139 @@
+#include "Helpers.h"
+
+#include "QuillError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+struct Line {
+    qsizetype start = 0; // first byte
+    qsizetype end = 0;   // one past the last byte before the line break
+    qsizetype next = 0;  // first byte of the following line
+};
+
+QList<Line> splitLines(const QByteArray &bytes) {
+    QList<Line> lines;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        Line line;
+        line.start = pos;
+        qsizetype end = pos;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        line.end = end;
+        if (end < bytes.size() && bytes.at(end) == '\r') {
+            ++end;
+            if (end < bytes.size() && bytes.at(end) == '\n')
+                ++end;
+        } else if (end < bytes.size()) {
+            ++end; // '\n'
+        }
+        line.next = end;
+        lines.append(line);
+        pos = end;
+    }
+    return lines;
+}
+
+QByteArray lineBreakOf(const QByteArray &bytes) {
+    const qsizetype lf = bytes.indexOf('\n');
+    if (lf > 0 && bytes.at(lf - 1) == '\r')
+        return QByteArrayLiteral("\r\n");
+    if (lf >= 0)
+        return QByteArrayLiteral("\n");
+#ifdef Q_OS_WIN
+    return QByteArrayLiteral("\r\n");
+#else
+    return QByteArrayLiteral("\n");
+#endif
+}
+
+QString sectionName(const QString &trimmedLine) {
+    if (!trimmedLine.startsWith(QLatin1Char('[')))
+        return QString();
+    const qsizetype close = trimmedLine.indexOf(QLatin1Char(']'));
+    return close < 0 ? QString() : trimmedLine.mid(1, close - 1).trimmed();
+}
+
+bool sameName(const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The content with the one entry set; every other byte stays as it was.
+QByteArray withEntry(const QByteArray &bytes, const QString &section, const QString &key,
+                     const QString &value) {
+    const QByteArray lineBreak = lineBreakOf(bytes);
+    const QByteArray entry = key.toUtf8() + '=' + value.toUtf8();
+    const QList<Line> lines = splitLines(bytes);
+    bool inSection = false;
+    qsizetype insertAt = -1; // after the last non-blank line of the section
+    for (const Line &line : lines) {
+        const QByteArray raw = bytes.mid(line.start, line.end - line.start);
+        const QString text = QString::fromUtf8(raw).trimmed();
+        const QString name = sectionName(text);
+        if (!name.isNull()) {
+            if (inSection)
+                break; // the key is not in our section
+            inSection = sameName(name, section);
+            if (inSection)
+                insertAt = line.next;
+            continue;
+        }
+        if (!inSection || text.isEmpty())
+            continue;
+        insertAt = line.next;
+        if (text.startsWith(QLatin1Char(';')))
+            continue;
+        const qsizetype equals = raw.indexOf('=');
+        if (equals >= 0 && sameName(QString::fromUtf8(raw.left(equals)).trimmed(), key)) {
+            // Keep the key as it is written; replace only what follows the equals sign.
+            return bytes.left(line.start + equals + 1) + value.toUtf8() + bytes.mid(line.end);
+        }
+    }
+    if (insertAt >= 0) {
+        QByteArray result = bytes.left(insertAt);
+        if (insertAt > 0 && !result.endsWith('\n') && !result.endsWith('\r'))
+            result += lineBreak;
+        return result + entry + lineBreak + bytes.mid(insertAt);
+    }
+    QByteArray result = bytes;
+    if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+        result += lineBreak;
+    return result + '[' + section.toUtf8() + ']' + lineBreak + entry + lineBreak;
+}
+
+bool hasLineBreak(const QString &text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+} // namespace
+
+void WriteIniString(const QString &file, const QString &section, const QString &key,
+                    const QString &value) {
+    const QuillError failure(QStringLiteral("In %1 kann nicht geschrieben werden").arg(file));
+    // An entry that would break the file's line structure cannot be written.
+    if (file.isEmpty() || key.trimmed().isEmpty() || key.contains(QLatin1Char('=')) ||
+        section.contains(QLatin1Char(']')) || hasLineBreak(section) || hasLineBreak(key) ||
+        hasLineBreak(value))
+        throw failure;
+
+    QByteArray bytes;
+    const QFileInfo info(file);
+    if (info.exists()) {
+        QFile existing(file);
+        if (!info.isFile() || IsReadOnlyFile(file) || !existing.open(QIODevice::ReadOnly))
+            throw failure;
+        bytes = existing.readAll();
+        if (existing.error() != QFileDevice::NoError)
+            throw failure;
+    }
+    const QByteArray updated = withEntry(bytes, section.trimmed(), key.trimmed(), value);
+    if (info.exists() && updated == bytes)
+        return;
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.commit())
+        throw failure;
+}

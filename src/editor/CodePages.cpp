@@ -1,0 +1,100 @@
+#include "CodePages.h"
+
+#include <array>
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; the undefined ones keep their C1 control value.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Characters of the bytes 0x80 to 0xFF of code page 850.
+constexpr std::array<char16_t, 128> kCp850High = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF,
+    0x00EE, 0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00F8, 0x00A3, 0x00D8, 0x00D7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA,
+    0x00F1, 0x00D1, 0x00AA, 0x00BA, 0x00BF, 0x00AE, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x00C1, 0x00C2, 0x00C0, 0x00A9, 0x2563, 0x2551, 0x2557,
+    0x255D, 0x00A2, 0x00A5, 0x2510, 0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x00E3, 0x00C3,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x00A4, 0x00F0, 0x00D0, 0x00CA, 0x00CB,
+    0x00C8, 0x0131, 0x00CD, 0x00CE, 0x00CF, 0x2518, 0x250C, 0x2588, 0x2584, 0x00A6, 0x00CC, 0x2580,
+    0x00D3, 0x00DF, 0x00D4, 0x00D2, 0x00F5, 0x00D5, 0x00B5, 0x00FE, 0x00DE, 0x00DA, 0x00DB, 0x00D9,
+    0x00FD, 0x00DD, 0x00AF, 0x00B4, 0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8,
+    0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0};
+
+char16_t Windows1252Char(uchar byte) {
+    if (byte >= 0x80 && byte < 0xA0)
+        return kWindows1252High[byte - 0x80];
+    return byte;
+}
+
+// The Windows-1252 byte of a character, or -1 when it has none.
+int Windows1252Byte(char16_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return ch;
+    for (int i = 0; i < 32; ++i)
+        if (kWindows1252High[i] == ch)
+            return 0x80 + i;
+    return -1;
+}
+
+char16_t Cp850Char(uchar byte) {
+    return byte < 0x80 ? byte : kCp850High[byte - 0x80];
+}
+
+int Cp850Byte(char16_t ch) {
+    if (ch < 0x80)
+        return ch;
+    for (int i = 0; i < 128; ++i)
+        if (kCp850High[i] == ch)
+            return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+namespace CodePages {
+
+QString DecodeWindows1252(const QByteArray &bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(Windows1252Char(uchar(byte)));
+    return text;
+}
+
+bool EncodeWindows1252(const QString &text, QByteArray &bytes) {
+    bytes.clear();
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const int byte = Windows1252Byte(ch.unicode());
+        if (byte < 0)
+            return false;
+        bytes.append(char(byte));
+    }
+    return true;
+}
+
+QString DosToWindows(const QString &text) {
+    QString result = text;
+    for (QChar &ch : result) {
+        const int byte = Windows1252Byte(ch.unicode());
+        if (byte >= 0x80)
+            ch = QChar(Cp850Char(uchar(byte)));
+    }
+    return result;
+}
+
+QString WindowsToDos(const QString &text) {
+    QString result = text;
+    for (QChar &ch : result) {
+        const int byte = Cp850Byte(ch.unicode());
+        if (byte >= 0x80)
+            ch = QChar(Windows1252Char(uchar(byte)));
+    }
+    return result;
+}
+
+} // namespace CodePages

@@ -1,0 +1,185 @@
+#pragma once
+
+#include "codegen/NewFile.h"
+#include "common/UiProvider.h"
+#include "editor/TextFile.h"
+
+#include <QList>
+#include <QMdiSubWindow>
+#include <QString>
+
+class EditorHost;
+class QAction;
+class QCloseEvent;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QStatusBar;
+class QTimer;
+class TColorMemo;
+class TMemo;
+
+// One document window: a child of the frame's MDI area that holds one file in two text
+// controls (colour and monochrome, one of them active), a status bar, and the menus that the
+// frame shows merged into its menu bar while the window is active. The window talks to the
+// frame only through the EditorHost it is given.
+//
+// Every menu item is a QAction named after its component ("MnSpeichern"); a public slot
+// named after the item with "Click" appended ("MnSpeichernClick") is connected to it when the
+// window is created, so the commands of later units only need to add their slot.
+class TFMDIQuill : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Builds the form: controls, menus, hidden items, snippet captions, build shortcuts and rule
+    // colours. The window deletes itself once its close has gone ahead. The host must
+    // outlive the window.
+    explicit TFMDIQuill(EditorHost &host, QWidget *parent = nullptr);
+    ~TFMDIQuill() override;
+
+    // Full path of the document's file, or exactly "noname" while it has none.
+    QString FileName() const { return m_fileName; }
+    // Directory (with its trailing separator), base name and extension (with its dot) of the
+    // last requested or chosen name; kept while the document is "noname".
+    QString FileDir() const { return m_fileDir; }
+    QString FileBase() const { return m_fileBase; }
+    QString FileExt() const { return m_fileExt; }
+    // Filter entries of the save dialog.
+    const QList<FileFilter> &SaveFilter() const { return m_saveFilter; }
+    // Encoding and line-break style the document is written with.
+    TextFileFormat FileFormat() const { return m_format; }
+
+    // The two views of the document and the one every command works on.
+    TColorMemo *MemoColor() const { return m_memoColor; }
+    TMemo *MemoSW() const { return m_memoSW; }
+    TMemo *ActiveMemo() const { return m_activeMemo; }
+    // Makes one of the two views the active one and shows its page.
+    void SetActiveMemo(TMemo *memo);
+    // Hidden source lines that the template generator copies from.
+    TMemo *MemoCascade_Tile() const { return m_memoCascadeTile; }
+    QStackedWidget *Notebook1() const { return m_notebook; }
+    QStatusBar *StatusBar1() const { return m_statusBar; }
+    // Text of status panel 0 (caret or search prompt), 1 ("geändert") or 2 ("Ende mit ESC").
+    QString StatusPanel(int index) const;
+    void SetStatusPanel(int index, const QString &text);
+    // The undo timer (2000 ms, off until the document is initialised).
+    QTimer *TimerUndo() const { return m_timerUndo; }
+
+    // The document's modified flag: that of the active text control.
+    bool Modified() const;
+
+    // The window's menus in menu-bar order: "&Datei" first (it replaces the frame's), then
+    // "&Bearbeiten", "&Suchen", "&Einfügen", "&Ansicht", "&Versionen" (hidden) and
+    // "&Compiler / Run". Owned by the window.
+    QList<QMenu *> Menus() const { return m_menus; }
+    // The menu item or menu (as its action) of the given component name; nullptr if none.
+    QAction *MenuItem(const QString &name) const;
+
+    // Fills the new window: runs the template generator with the description, then loads the
+    // file `name` when it exists, or stays "noname" keeping the requested base name and
+    // extension. False when the file exists but cannot be read: the error has been shown and
+    // the caller should discard the window.
+    bool InitDocument(const QString &name, const TNewFile &description);
+    // Loads a file into the active control: MaxLength = size + 40000, caret at the start,
+    // caption = name part, flag clear, panel 1 empty. False (message shown, document
+    // unchanged) when the file cannot be read.
+    bool Open(const QString &name);
+    // The colours Color0..Color3 become the default colours of the four colour rules.
+    void ApplyRuleColors();
+    // The compile and run items get the shortcuts of the Tastencode settings.
+    void ApplyBuildShortcuts();
+    // Activation: tells the frame (window, FileName, flag) and refreshes the recent items.
+    void FormActivate();
+    // Fills the recent-file items from the shared list through the frame.
+    void setzeAlteDateien();
+    // The close question; true when the close may go ahead (see closeEvent).
+    bool FormCloseQuery();
+    // The snippet command a key press runs in the window ("MnInsertKlasseClick" for
+    // Ctrl+Shift+C); empty unless exactly Ctrl and Shift are held.
+    static QString SnippetCommandForKey(int key, Qt::KeyboardModifiers modifiers);
+
+public slots:
+    // "&Datei"
+    void MnNeuClick();
+    void MnOeffnenClick();
+    void MnUpdateClick();
+    void MnSpeichernClick();
+    void MnSpeichernUnterClick();
+    void MnSpeichernAlleClick();
+    void MnAlleSchliessenClick();
+    void MnTaschenrechnerClick();
+    void MnExplorerClick();
+    void MnDOSEbeneClick();
+    void MnNotepadClick();
+    void MnDruckenClick();
+    void MnExitClick();
+    // "&Bearbeiten"
+    void MnRueckgaengigClick();
+    void MnBlockAusschneidenClick();
+    void MnBlockKopierenClick();
+    void MnBlockEinfuegenClick();
+    void MnBlockalsDateiSichernClick();
+    void MnKonverttextvonDOSnachWindowsClick();
+    void MnKonverttextvonWindowsnachDOSClick();
+    // "&Einfügen"
+    void MnInsertFileClick();
+    // "&Compiler / Run"
+    void MnCompilerClick();
+    void MnRunClick();
+
+signals:
+    // The document was written to FileName (save or save as).
+    void documentSaved();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Whether save must not write this file and asks for another name instead.
+    virtual bool IsReadOnlyTarget(const QString &fileName) const;
+
+private:
+    enum class SaveResult { Saved, Cancelled, Failed };
+
+    void FormCreate();
+    void CreateMenus();
+    void ConnectMenuHandlers();
+    QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
+                     const QKeySequence &key = {}, const QString &hint = {});
+    void AddSeparator(QMenu *menu, const QString &name = {});
+    QMenu *AddMenu(const QString &name, const QString &title, const QString &hint = {});
+
+    void SetFileNameFrom(const QString &name);
+    bool LoadInto(TMemo *memo, const QString &name);
+    SaveResult Save();
+    SaveResult SaveAs();
+    bool WriteDocument();
+    void ConvertText(QString (*convert)(const QString &));
+    void BringToFront();
+    void FormKeyDown(QKeyEvent *event);
+    void HandleMessage(int message);
+    void ShowError(const QString &text);
+
+    EditorHost &m_host;
+    QString m_fileName = QStringLiteral("noname");
+    QString m_fileDir;
+    QString m_fileBase;
+    QString m_fileExt;
+    QList<FileFilter> m_saveFilter;
+    TextFileFormat m_format;
+    bool m_closed = false;
+    // The save dialog keeps what the last save as gave it, as block saving relies on.
+    FileDialogRequest m_saveDialog;
+
+    QStackedWidget *m_notebook = nullptr;
+    TColorMemo *m_memoColor = nullptr;
+    TMemo *m_memoSW = nullptr;
+    TMemo *m_activeMemo = nullptr;
+    TMemo *m_memoCascadeTile = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+    QList<QLabel *> m_panels;
+    QTimer *m_timerUndo = nullptr;
+    QList<QMenu *> m_menus;
+    QList<QAction *> m_recentItems;
+    QAction *m_recentSeparator = nullptr;
+};

@@ -1,0 +1,249 @@
+// File commands of the editor window: initialise, open, update, save, save as, insert a
+// file, save the selection, and the DOS/Windows conversion.
+#include "MDIQuill.h"
+
+#include "CodePages.h"
+#include "colormemo/ColorMemo.h"
+#include "common/Helpers.h"
+#include "EditorHost.h"
+#include "settings/Settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QString kNoName = QStringLiteral("noname");
+
+// The text of a control with '\n' between lines, exactly as held: unlike toPlainText it keeps
+// non-breaking spaces, so an unedited file is written back unchanged.
+QString DocumentText(const QPlainTextEdit *memo) {
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+// Size of a regular file, -1 when there is none. Unlike the wildcard-capable helper it counts
+// hidden files too, since their text is loaded all the same.
+qint64 FileSize(const QString &name) {
+    const QFileInfo info(name);
+    return info.isFile() ? info.size() : -1;
+}
+
+void MoveCaretToStart(QPlainTextEdit *memo) {
+    QTextCursor cursor = memo->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    memo->setTextCursor(cursor);
+}
+
+} // namespace
+
+void TFMDIQuill::ShowError(const QString &text) {
+    ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"), text, {MsgButton::Ok});
+}
+
+void TFMDIQuill::SetFileNameFrom(const QString &name) {
+    m_fileName = name;
+    const SplitName parts = SplitFileName(name);
+    m_fileDir = parts.dir;
+    m_fileBase = parts.base;
+    m_fileExt = parts.ext;
+}
+
+bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) {
+    // The template generator fills the active control here once it exists; kind 0 asks for
+    // nothing to be generated.
+    (void)description;
+
+    setWindowTitle(name);
+    SetFileNameFrom(name);
+    bool loaded = true;
+    if (!name.isEmpty() && QFileInfo::exists(name)) {
+        loaded = Open(name);
+    } else {
+        m_fileName = kNoName;
+        // A wizard document has no requested name: its class name gives the proposal.
+        if (m_fileBase.isEmpty() && m_fileExt.isEmpty() && !description.ClassName.isEmpty()) {
+            m_fileBase = description.ClassName;
+            m_fileExt = QStringLiteral(".java");
+        }
+        setWindowTitle(m_fileBase + m_fileExt);
+    }
+    if (!loaded)
+        return false;
+    setzeAlteDateien();
+    m_memoColor->setFocus();
+    show();
+    return true;
+}
+
+bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
+    DecodedText content;
+    QString error;
+    if (!TextFile::Read(name, content, error)) {
+        ShowError(error);
+        return false;
+    }
+    memo->setPlainText(content.text);
+    MoveCaretToStart(memo);
+    memo->SetModified(false);
+    m_format = content.format;
+    return true;
+}
+
+bool TFMDIQuill::Open(const QString &name) {
+    const QString error = TextFile::CheckReadable(name);
+    if (!error.isEmpty()) {
+        ShowError(error);
+        return false;
+    }
+    const qint64 size = FileSize(name);
+    const int previousMax = m_activeMemo->MaxLength();
+    m_activeMemo->SetMaxLength(int(size + 40000));
+    if (!LoadInto(m_activeMemo, name)) {
+        m_activeMemo->SetMaxLength(previousMax);
+        return false;
+    }
+    setWindowTitle(QFileInfo(m_fileName).fileName());
+    SetStatusPanel(1, QString());
+    return true;
+}
+
+void TFMDIQuill::MnUpdateClick() {
+    if (LoadInto(m_activeMemo, m_fileName))
+        SetStatusPanel(1, QString());
+}
+
+TFMDIQuill::SaveResult TFMDIQuill::Save() {
+    if (m_fileName.isEmpty() || m_fileName == kNoName || IsReadOnlyTarget(m_fileName)) {
+        BringToFront();
+        return SaveAs();
+    }
+    return WriteDocument() ? SaveResult::Saved : SaveResult::Failed;
+}
+
+TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
+    for (;;) {
+        m_saveDialog.title = QStringLiteral("Datei speichern unter");
+        m_saveDialog.fileName = m_fileBase + m_fileExt;
+        m_saveDialog.defaultSuffix = QStringLiteral("java");
+        m_saveDialog.filters = m_saveFilter;
+        m_saveDialog.selectedFilter = 0;
+        m_saveDialog.directory = Settings::EditorPfad;
+        const QString chosen = ui().saveFile(m_saveDialog);
+        if (chosen.isEmpty())
+            return SaveResult::Cancelled;
+        SetFileNameFrom(QFileInfo(chosen).absoluteFilePath());
+        setWindowTitle(QFileInfo(m_fileName).fileName());
+        // A read-only choice cannot be written: ask again.
+        if (IsReadOnlyTarget(m_fileName))
+            continue;
+        return WriteDocument() ? SaveResult::Saved : SaveResult::Failed;
+    }
+}
+
+bool TFMDIQuill::WriteDocument() {
+    TextFileFormat format = m_format;
+    const QByteArray bytes = TextFile::Encode(DocumentText(m_activeMemo), format);
+    QString backup;
+    const auto makeBackup = [&] {
+        if (Settings::AutoSave && QFileInfo::exists(m_fileName)) {
+            backup = BackupFileName(m_fileName);
+            MakeBackupFile(m_fileName);
+        }
+    };
+    QString error;
+    if (!TextFile::Write(m_fileName, bytes, error, makeBackup)) {
+        // The old content went to the backup just before the rename failed: put it back.
+        if (!backup.isEmpty() && !QFileInfo::exists(m_fileName) && QFileInfo::exists(backup))
+            QFile::rename(backup, m_fileName);
+        ShowError(error);
+        return false;
+    }
+    m_format = format;
+    m_activeMemo->SetModified(false);
+    SetStatusPanel(1, QString());
+    emit documentSaved();
+    return true;
+}
+
+bool TFMDIQuill::IsReadOnlyTarget(const QString &fileName) const {
+    return IsReadOnlyFile(fileName);
+}
+
+void TFMDIQuill::MnSpeichernClick() {
+    Save();
+}
+
+void TFMDIQuill::MnSpeichernUnterClick() {
+    SaveAs();
+}
+
+void TFMDIQuill::MnInsertFileClick() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Datei in das aktuelle Fenster einfügen");
+    request.fileName = QStringLiteral("*.DAT");
+    request.filters = {{QStringLiteral("Text-Dateien *.DAT"), QStringLiteral("*.DAT")},
+                       {QStringLiteral("Text-Dateien *.TXT"), QStringLiteral("*.TXT")},
+                       {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
+    request.directory = Settings::EditorPfad;
+    const QStringList chosen = ui().openFiles(request);
+    if (chosen.isEmpty())
+        return;
+    const QString name = chosen.first();
+    DecodedText content;
+    QString error;
+    if (!TextFile::Read(name, content, error)) {
+        ShowError(error);
+        return;
+    }
+    QPlainTextEdit *buffer = m_host.MainMemo();
+    buffer->setPlainText(content.text);
+    buffer->selectAll();
+    buffer->copy();
+    m_activeMemo->SetMaxLength(int(FileSize(name) + FileSize(m_fileName) + 40000));
+    m_activeMemo->paste();
+    SetStatusPanel(1, QStringLiteral("geändert"));
+    m_activeMemo->SetModified(true);
+}
+
+void TFMDIQuill::MnBlockalsDateiSichernClick() {
+    m_saveDialog.title = QStringLiteral("Block speichern unter");
+    m_saveDialog.fileName.clear();
+    const QString chosen = ui().saveFile(m_saveDialog);
+    if (chosen.isEmpty())
+        return;
+    m_activeMemo->copy();
+    QPlainTextEdit *buffer = m_host.MainMemo();
+    buffer->clear();
+    buffer->paste();
+    TextFileFormat format = TextFile::DefaultFormat();
+    QString error;
+    if (!TextFile::Write(chosen, TextFile::Encode(DocumentText(buffer), format), error))
+        ShowError(error);
+}
+
+void TFMDIQuill::ConvertText(QString (*convert)(const QString &)) {
+    const QString text = DocumentText(m_activeMemo);
+    if (text.isEmpty())
+        return;
+    const QString converted = convert(text);
+    if (converted == text)
+        return;
+    // Replaced as an edit, so the document counts as changed and the step can be undone.
+    QTextCursor cursor(m_activeMemo->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(converted);
+    MoveCaretToStart(m_activeMemo);
+}
+
+void TFMDIQuill::MnKonverttextvonDOSnachWindowsClick() {
+    ConvertText(&CodePages::DosToWindows);
+}
+
+void TFMDIQuill::MnKonverttextvonWindowsnachDOSClick() {
+    ConvertText(&CodePages::WindowsToDos);
+}

@@ -1,0 +1,105 @@
+#include "TestEnv.h"
+
+#include "common/Helpers.h"
+#include "common/QuillError.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QByteArray contentOf(const QString &fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void setsOneEntry_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("new file") << QByteArray() << QByteArray("[Pfade]\nEditorPfad=/neu/\n");
+        QTest::newRow("replace value, keep everything else")
+            << QByteArray("; Kommentar\r\n[Andere]\r\nEditorPfad=bleibt\r\n\r\n"
+                          "[Pfade]\r\n  Zuerst = 1\r\neditorpfad = /alt/\r\nDanach=2\r\n")
+            << QByteArray("; Kommentar\r\n[Andere]\r\nEditorPfad=bleibt\r\n\r\n"
+                          "[Pfade]\r\n  Zuerst = 1\r\neditorpfad =/neu/\r\nDanach=2\r\n");
+        QTest::newRow("key added to its section")
+            << QByteArray("[pfade]\r\nA=1\r\n\r\n[Weiter]\r\nB=2")
+            << QByteArray("[pfade]\r\nA=1\r\nEditorPfad=/neu/\r\n\r\n[Weiter]\r\nB=2");
+        QTest::newRow("section added, missing final break")
+            << QByteArray("[Weiter]\nB=2")
+            << QByteArray("[Weiter]\nB=2\n[Pfade]\nEditorPfad=/neu/\n");
+        QTest::newRow("empty section at the end")
+            << QByteArray("[X]\nY=1\n[Pfade]")
+            << QByteArray("[X]\nY=1\n[Pfade]\nEditorPfad=/neu/\n");
+        QTest::newRow("same key in another section untouched")
+            << QByteArray("[A]\nEditorPfad=a\n[Pfade]\nEditorPfad=b\n")
+            << QByteArray("[A]\nEditorPfad=a\n[Pfade]\nEditorPfad=/neu/\n");
+        QTest::newRow("commented key is no key")
+            << QByteArray("[Pfade]\n;EditorPfad=x\n")
+            << QByteArray("[Pfade]\n;EditorPfad=x\nEditorPfad=/neu/\n");
+        QTest::newRow("bytes that are not UTF-8 stay")
+            << QByteArray("[Alt]\nName=M\xfcller\n[Pfade]\nEditorPfad=x\n")
+            << QByteArray("[Alt]\nName=M\xfcller\n[Pfade]\nEditorPfad=/neu/\n");
+    }
+
+    void setsOneEntry() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        TestEnv env;
+        const QString file = before.isNull() ? env.path(QStringLiteral("Tintra.INI"))
+                                             : env.writeFile(QStringLiteral("Tintra.INI"), before);
+        WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
+                       QStringLiteral("/neu/"));
+        QCOMPARE(contentOf(file), after);
+    }
+
+    void valueWithUmlautsIsUtf8() {
+        TestEnv env;
+        const QString file = env.path(QStringLiteral("Tintra.INI"));
+        WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
+                       QStringLiteral("/home/jörg/"));
+        QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=/home/j\xc3\xb6rg/\n"));
+    }
+
+    void unwritableFileRaisesError() {
+        TestEnv env;
+        const QString blocker = env.writeFile(QStringLiteral("blocker"), "x");
+        const QString file = blocker + QStringLiteral("/Tintra.INI");
+        try {
+            WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
+                           QStringLiteral("/x/"));
+            QFAIL("no error raised");
+        } catch (const QuillError &error) {
+            QCOMPARE(error.message(),
+                     QStringLiteral("In %1 kann nicht geschrieben werden").arg(file));
+        }
+    }
+
+    void readOnlyFileStaysAsItWas() {
+        TestEnv env;
+        const QString file = env.writeFile(QStringLiteral("Tintra.INI"), "[Pfade]\nEditorPfad=a\n");
+        QFile::setPermissions(file, QFileDevice::ReadOwner);
+        QVERIFY_THROWS_EXCEPTION(QuillError,
+                                 WriteIniString(file, QStringLiteral("Pfade"),
+                                                QStringLiteral("EditorPfad"), QStringLiteral("b")));
+        QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=a\n"));
+    }
+
+    void lineBreakInValueIsRefused() {
+        TestEnv env;
+        const QString file = env.writeFile(QStringLiteral("Tintra.INI"), "[Pfade]\nEditorPfad=a\n");
+        QVERIFY_THROWS_EXCEPTION(QuillError, WriteIniString(file, QStringLiteral("Pfade"),
+                                                            QStringLiteral("EditorPfad"),
+                                                            QStringLiteral("b\n[X]")));
+        QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=a\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"

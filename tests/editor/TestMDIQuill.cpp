@@ -1,0 +1,546 @@
+#include "editor/EditorMessage.h"
+#include "editor/MDIQuill.h"
+
+#include "colormemo/ColorMemo.h"
+#include "FakeEditorHost.h"
+#include "FileSizeLimit.h"
+#include "RecordingUi.h"
+#include "settings/Settings.h"
+#include "TestEnv.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadBytes(const QString &name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A window with a snippet command, as the snippet unit adds them.
+class ProbeWindow : public TFMDIQuill {
+    Q_OBJECT
+public:
+    using TFMDIQuill::TFMDIQuill;
+    int klasseCalls = 0;
+
+public slots:
+    void MnInsertKlasseClick() { ++klasseCalls; }
+};
+
+} // namespace
+
+class TestMDIQuill : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void formHasMenusAndControls();
+    void menuItemsCallTheFrame();
+    void initDocumentLoadsExistingFile();
+    void initDocumentKeepsRequestedNameWhenMissing();
+    void unreadableFileOpensNothing();
+    void closeQuestion_data();
+    void closeQuestion();
+    void unmodifiedDocumentClosesWithoutQuestion();
+    void failedSaveKeepsDocumentAndWindow();
+    void readOnlyTargetTurnsSaveIntoSaveAs();
+    void backupHoldsPreviousContent();
+    void fullDiskSaveKeepsFileAndBackup();
+    void buildShortcutsFollowSettings();
+    void unsavedDocumentRoundTripsByteIdentical_data();
+    void unsavedDocumentRoundTripsByteIdentical();
+    void updateReloadsWithoutQuestion();
+    void insertFileSetsMaxLength();
+    void saveSelectionWritesBlock();
+    void dosWindowsConversionMarksDocumentChanged();
+    void snippetKeysNeedExactlyCtrlShift();
+    void privateMessagesDriveTheWindow();
+    void activationInMdiAreaTellsTheFrame();
+
+private:
+    ProbeWindow *NewWindow();
+    ProbeWindow *OpenWindow(const QString &name);
+
+    TestEnv *m_env = nullptr;
+    RecordingUi *m_ui = nullptr;
+    FakeEditorHost *m_host = nullptr;
+    QList<QPointer<ProbeWindow>> m_windows;
+};
+
+void TestMDIQuill::init() {
+    m_env = new TestEnv;
+    Settings::AutoSave = false;
+    Settings::EditorPfad.clear();
+    m_ui = new RecordingUi;
+    m_host = new FakeEditorHost;
+}
+
+void TestMDIQuill::cleanup() {
+    for (const QPointer<ProbeWindow> &window : std::as_const(m_windows))
+        delete window.data();
+    m_windows.clear();
+    delete m_host;
+    delete m_ui;
+    delete m_env;
+}
+
+ProbeWindow *TestMDIQuill::NewWindow() {
+    auto *window = new ProbeWindow(*m_host);
+    m_windows << window;
+    m_host->windows << window;
+    return window;
+}
+
+ProbeWindow *TestMDIQuill::OpenWindow(const QString &name) {
+    ProbeWindow *window = NewWindow();
+    if (!window->InitDocument(name, TNewFile()))
+        return nullptr;
+    return window;
+}
+
+void TestMDIQuill::formHasMenusAndControls() {
+    ProbeWindow *window = NewWindow();
+    QStringList titles;
+    for (QMenu *menu : window->Menus())
+        titles << menu->title();
+    QCOMPARE(titles, QStringList({"&Datei", "&Bearbeiten", "&Suchen", "&Einfügen", "&Ansicht",
+                                  "&Versionen", "&Compiler / Run"}));
+    for (const char *hidden :
+         {"MainVersionen", "MnInsertKlasse", "MnSetMainJava", "MnRun_leer2", "MnBuildAllerDateien",
+          "MnRun_leer3", "MnStrichAlteDateien", "MnAlteDatei1", "MnAlteDatei9"})
+        QVERIFY2(!window->MenuItem(QLatin1String(hidden))->isVisible(), hidden);
+    QCOMPARE(window->MenuItem("MnInsertKlasse")->text(), QStringLiteral("Klasse\tStrg+Shift+C"));
+    QCOMPARE(window->MenuItem("MnInsertGridBagLayout")->text(),
+             QStringLiteral("GridBagLayout\tStrg+Shift+G"));
+    QCOMPARE(window->MenuItem("MnSuchenErsetzen")->text(), QStringLiteral("Suchen && &Ersetzen"));
+    QCOMPARE(window->MenuItem("MnSpeichern")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(window->MenuItem("MnWiderrufen")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    QCOMPARE(window->MenuItem("MnCompiler")->shortcut(), QKeySequence(Qt::Key_F8));
+    QCOMPARE(window->MenuItem("MnRun")->shortcut(), QKeySequence(Qt::Key_F9));
+    QCOMPARE(window->MenuItem("MnDOSEbene")->toolTip(),
+             QStringLiteral("Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)"));
+    QCOMPARE(window->ActiveMemo(), static_cast<TMemo *>(window->MemoColor()));
+    QCOMPARE(window->Notebook1()->currentIndex(), 0);
+    QCOMPARE(window->SaveFilter().size(), 2);
+    QCOMPARE(window->SaveFilter().first(), FileFilter("Java-Dateien (*.Java)", "*.Java"));
+    QCOMPARE(window->FileName(), QStringLiteral("noname"));
+    window->SetStatusPanel(2, QStringLiteral("Ende mit ESC"));
+    QCOMPARE(window->StatusPanel(2), QStringLiteral("Ende mit ESC"));
+    QCOMPARE(window->StatusPanel(3), QString());
+}
+
+void TestMDIQuill::menuItemsCallTheFrame() {
+    ProbeWindow *window = NewWindow();
+    for (const char *item : {"MnNeu", "MnOeffnen", "MnSpeichernAlle", "MnAlleSchliessen",
+                             "MnTaschenrechner", "MnExplorer", "MnDOSEbene", "MnNotepad", "MnExit"})
+        window->MenuItem(QLatin1String(item))->trigger();
+    QCOMPARE(m_host->calls,
+             QStringList({"MnNeuClick", "MnOeffnenClick", "SaveAllWindows", "CloseAllWindows",
+                          "MnTaschenrechnerClick", "MnExplorerClick", "MnDOSEbeneClick",
+                          "MnNotepadClick", "MnExitClick"}));
+}
+
+void TestMDIQuill::initDocumentLoadsExistingFile() {
+    m_host->recentFiles = QStringList({"/tmp/Alt.java"});
+    const QString name = m_env->writeFile("src/Hallo.java", "class Hallo {\r\n}\r\n");
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    QCOMPARE(window->FileName(), name);
+    QCOMPARE(window->FileBase(), QStringLiteral("Hallo"));
+    QCOMPARE(window->FileExt(), QStringLiteral(".java"));
+    QVERIFY(window->FileDir().endsWith(QStringLiteral("src/")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Hallo.java"));
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("class Hallo {\n}\n"));
+    QCOMPARE(window->ActiveMemo()->MaxLength(), 18 + 40000);
+    QCOMPARE(window->ActiveMemo()->textCursor().position(), 0);
+    QVERIFY(!window->Modified());
+    QVERIFY(m_host->calls.contains("BuildRecentFileItems"));
+    QVERIFY(window->MenuItem("MnAlteDatei1")->isVisible());
+    QCOMPARE(window->MenuItem("MnAlteDatei1")->text(), QStringLiteral("&1. /tmp/Alt.java"));
+    QVERIFY(m_ui->boxes.isEmpty());
+}
+
+void TestMDIQuill::initDocumentKeepsRequestedNameWhenMissing() {
+    const QString name = m_env->path("java/Hallo.java");
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    QCOMPARE(window->FileName(), QStringLiteral("noname"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Hallo.java"));
+    QCOMPARE(window->FileBase(), QStringLiteral("Hallo"));
+    window->ActiveMemo()->setPlainText("x");
+    window->MnSpeichernClick();
+    QCOMPARE(m_ui->saveRequests.size(), 1);
+    QCOMPARE(m_ui->saveRequests[0].title, QStringLiteral("Datei speichern unter"));
+    QCOMPARE(m_ui->saveRequests[0].fileName, QStringLiteral("Hallo.java"));
+    QCOMPARE(m_ui->saveRequests[0].defaultSuffix, QStringLiteral("java"));
+    QCOMPARE(window->FileName(), QStringLiteral("noname"));
+
+    // A wizard document without a requested name proposes its class name.
+    TNewFile wizard;
+    wizard.ClassName = QStringLiteral("Konto");
+    wizard.Kind = 1;
+    ProbeWindow *fresh = NewWindow();
+    QVERIFY(fresh->InitDocument(QString(), wizard));
+    QCOMPARE(fresh->windowTitle(), QStringLiteral("Konto.java"));
+    QCOMPARE(fresh->FileName(), QStringLiteral("noname"));
+}
+
+void TestMDIQuill::unreadableFileOpensNothing() {
+    ProbeWindow *window = NewWindow();
+    QVERIFY(!window->InitDocument(m_env->dir(), TNewFile()));
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Fehler"));
+    QCOMPARE(m_ui->boxes[0].icon, MsgIcon::Error);
+    QVERIFY(m_ui->boxes[0].text.contains(QStringLiteral("Verzeichnis")));
+    QVERIFY(window->ActiveMemo()->toPlainText().isEmpty());
+}
+
+void TestMDIQuill::closeQuestion_data() {
+    QTest::addColumn<bool>("named");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAsAnswer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QByteArray>("fileAfter");
+    const int yes = int(MsgButton::Yes), no = int(MsgButton::No), cancel = int(MsgButton::Cancel);
+    QTest::newRow("named yes saves") << true << yes << QString() << true << QByteArray("neu");
+    QTest::newRow("named no") << true << no << QString() << true << QByteArray("alt");
+    QTest::newRow("named cancel") << true << cancel << QString() << false << QByteArray("alt");
+    QTest::newRow("noname yes, save as cancelled")
+        << false << yes << QString() << true << QByteArray("<missing>");
+    QTest::newRow("noname yes, save as") << false << yes << "Neu.java" << true << QByteArray("neu");
+    QTest::newRow("noname no") << false << no << QString() << true << QByteArray("<missing>");
+    QTest::newRow("noname cancel")
+        << false << cancel << QString() << false << QByteArray("<missing>");
+}
+
+void TestMDIQuill::closeQuestion() {
+    QFETCH(bool, named);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAsAnswer);
+    QFETCH(bool, closes);
+    QFETCH(QByteArray, fileAfter);
+    const QString file = named ? m_env->writeFile("Alt.java", "alt") : m_env->path("Neu.java");
+    ProbeWindow *window = OpenWindow(file);
+    QVERIFY(window);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("neu");
+    QVERIFY(window->Modified());
+    m_ui->boxAnswers.enqueue(MsgButton(answer));
+    if (!saveAsAnswer.isEmpty())
+        m_ui->saveAnswers.enqueue(m_env->path(saveAsAnswer));
+
+    QPointer<ProbeWindow> guard(window);
+    QCOMPARE(window->close(), closes);
+
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].icon, MsgIcon::Question);
+    QCOMPARE(m_ui->boxes[0].buttons,
+             QList<MsgButton>({MsgButton::Yes, MsgButton::No, MsgButton::Cancel}));
+    QCOMPARE(m_ui->boxes[0].text, named
+                                      ? QStringLiteral("Änderungen nach '%1' speichern?").arg(file)
+                                      : QStringLiteral("Möchten Sie die Änderungen speichern?"));
+    QCOMPARE(m_host->forgotten.size(), closes ? 1 : 0);
+    QCOMPARE(ReadBytes(file), fileAfter);
+    if (closes)
+        QTRY_VERIFY(guard.isNull());
+    else
+        QVERIFY(window->isVisible() || !guard.isNull());
+}
+
+void TestMDIQuill::unmodifiedDocumentClosesWithoutQuestion() {
+    ProbeWindow *window = OpenWindow(m_env->writeFile("A.java", "a"));
+    QVERIFY(window->close());
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(m_host->forgotten.size(), 1);
+    // A second close request of the closed window neither asks nor forgets it again.
+    window->ActiveMemo()->SetModified(true);
+    window->close();
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::failedSaveKeepsDocumentAndWindow() {
+    // A name so long that no temporary file fits beside it: the write fails even for root.
+    const QString name = m_env->writeFile(QString(250, u'x'), "alt");
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    window->ActiveMemo()->insertPlainText("neu ");
+    m_ui->boxAnswers.enqueue(MsgButton::Yes);
+    QVERIFY(!window->close());
+    QCOMPARE(m_ui->boxes.size(), 2);
+    QCOMPARE(m_ui->boxes[1].caption, QStringLiteral("Fehler"));
+    QVERIFY(m_ui->boxes[1].text.contains(QStringLiteral("nicht gespeichert")));
+    QVERIFY(window->Modified());
+    QCOMPARE(ReadBytes(name), QByteArray("alt"));
+    QVERIFY(m_host->forgotten.isEmpty());
+}
+
+void TestMDIQuill::readOnlyTargetTurnsSaveIntoSaveAs() {
+    const QString locked = m_env->writeFile("Fest.java", "fest");
+    ProbeWindow *window = OpenWindow(locked);
+    // The read-only attribute is the owner's write bit; it holds even for root.
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup));
+    window->ActiveMemo()->insertPlainText("x");
+    // The dialog comes first; a read-only choice brings it back; then a writable name.
+    m_ui->saveAnswers.enqueue(locked);
+    m_ui->saveAnswers.enqueue(m_env->path("Frei.java"));
+    window->MnSpeichernClick();
+    QCOMPARE(m_ui->saveRequests.size(), 2);
+    QCOMPARE(ReadBytes(locked), QByteArray("fest"));
+    QCOMPARE(ReadBytes(m_env->path("Frei.java")), QByteArray("xfest"));
+    QCOMPARE(window->FileName(), m_env->path("Frei.java"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Frei.java"));
+    QVERIFY(!window->Modified());
+}
+
+void TestMDIQuill::backupHoldsPreviousContent() {
+    Settings::AutoSave = true;
+    const QString name = m_env->writeFile("Test.java", "eins");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("zwei");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("zwei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("eins"));
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("drei");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("drei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("zwei"));
+    QVERIFY(m_ui->boxes.isEmpty());
+
+    Settings::AutoSave = false;
+    const QString other = m_env->writeFile("Ohne.java", "x");
+    ProbeWindow *plain = OpenWindow(other);
+    plain->ActiveMemo()->insertPlainText("y");
+    plain->MnSpeichernClick();
+    QCOMPARE(ReadBytes(other), QByteArray("yx"));
+    QVERIFY(!QFile::exists(m_env->path("Ohne.~java")));
+}
+
+void TestMDIQuill::fullDiskSaveKeepsFileAndBackup() {
+    Settings::AutoSave = true;
+    const QString name = m_env->writeFile("Voll.java", "alt");
+    const QString backup = m_env->writeFile("Voll.~java", "vorher");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText(QString(4000, u'n'));
+    {
+        const FileSizeLimit full(1000); // the disk is full after 1000 bytes
+        QVERIFY(full.active());
+        window->MnSpeichernClick();
+    }
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Fehler"));
+    QVERIFY(
+        m_ui->boxes[0].text.contains(QStringLiteral("Die bisherige Datei bleibt unverändert.")));
+    QCOMPARE(ReadBytes(name), QByteArray("alt"));
+    QCOMPARE(ReadBytes(backup), QByteArray("vorher"));
+    QVERIFY(window->Modified());
+    QCOMPARE(QDir(m_env->dir()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+void TestMDIQuill::buildShortcutsFollowSettings() {
+    ProbeWindow *window = NewWindow();
+    Settings::TastencodeCompiler = QStringLiteral("Umsch+Strg+F12");
+    Settings::TastencodeRun = QStringLiteral("Quatsch");
+    window->ApplyBuildShortcuts();
+    Settings::TastencodeCompiler = QStringLiteral("F8");
+    Settings::TastencodeRun = QStringLiteral("F9");
+    QCOMPARE(window->MenuItem("MnCompiler")->shortcut(),
+             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));
+    QVERIFY(window->MenuItem("MnRun")->shortcut().isEmpty());
+}
+
+void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("utf8 lf") << QByteArray("class \xC3\x84 {\n\tint x;\xC2\xA0\n}\n");
+    QTest::newRow("utf8 crlf") << QByteArray("class A {\r\n}\r\n");
+    QTest::newRow("utf8 bom lf") << QByteArray("\xEF\xBB\xBF//\xE2\x82\xAC\nx");
+    QTest::newRow("utf8 bom crlf") << QByteArray("\xEF\xBB\xBF\r\n\r\n");
+    QTest::newRow("1252 lf") << QByteArray("// Gr\xFC\xDF"
+                                           "e \xA0\x80\n");
+    QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
+    QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
+    QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
+}
+
+void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
+    QFETCH(QByteArray, bytes);
+    const QString name = m_env->writeFile("R.java", bytes);
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    window->MnSpeichernClick();
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(ReadBytes(name), bytes);
+}
+
+void TestMDIQuill::updateReloadsWithoutQuestion() {
+    const QString name = m_env->writeFile("U.java", "eins\n");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->insertPlainText("geändert ");
+    window->SetStatusPanel(1, "geändert");
+    window->MnUpdateClick();
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("eins\n"));
+    QVERIFY(!window->Modified());
+    QCOMPARE(window->StatusPanel(1), QString());
+
+    // Update of an unnamed document fails without touching it.
+    ProbeWindow *unnamed = OpenWindow(m_env->path("Fehlt.java"));
+    unnamed->ActiveMemo()->setPlainText("behalten");
+    unnamed->ActiveMemo()->SetModified(true);
+    unnamed->MnUpdateClick();
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(unnamed->ActiveMemo()->toPlainText(), QStringLiteral("behalten"));
+    QVERIFY(unnamed->Modified());
+}
+
+void TestMDIQuill::insertFileSetsMaxLength() {
+    const QString own = m_env->writeFile("Own.java", QByteArray(4999, 'a') + "\n");
+    const QString data = m_env->writeFile("Daten.DAT", QByteArray(999, 'b') + "\n");
+    ProbeWindow *window = OpenWindow(own);
+    m_ui->openAnswers.enqueue({data});
+    window->MnInsertFileClick();
+    QCOMPARE(m_ui->openRequests.size(), 1);
+    QCOMPARE(m_ui->openRequests[0].title, QStringLiteral("Datei in das aktuelle Fenster einfügen"));
+    QCOMPARE(m_ui->openRequests[0].fileName, QStringLiteral("*.DAT"));
+    QCOMPARE(m_ui->openRequests[0].filters.size(), 3);
+    QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
+    QVERIFY(window->ActiveMemo()->toPlainText().startsWith(QString(999, u'b') + u'\n' + u'a'));
+    QCOMPARE(window->StatusPanel(1), QStringLiteral("geändert"));
+    QVERIFY(window->Modified());
+
+    // Cancelling the dialog changes nothing.
+    window->MnInsertFileClick();
+    QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
+}
+
+void TestMDIQuill::saveSelectionWritesBlock() {
+    ProbeWindow *window = OpenWindow(m_env->writeFile("S.java", "eins\nzwei\ndrei\n"));
+    QTextCursor cursor = window->ActiveMemo()->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(14, QTextCursor::KeepAnchor);
+    window->ActiveMemo()->setTextCursor(cursor);
+    m_ui->saveAnswers.enqueue(m_env->path("Block.txt"));
+    window->MnBlockalsDateiSichernClick();
+    QCOMPARE(m_ui->saveRequests[0].title, QStringLiteral("Block speichern unter"));
+    QCOMPARE(m_ui->saveRequests[0].fileName, QString());
+    QCOMPARE(ReadBytes(m_env->path("Block.txt")), QByteArray("zwei\ndrei"));
+    QVERIFY(!window->Modified());
+}
+
+void TestMDIQuill::dosWindowsConversionMarksDocumentChanged() {
+    // "Grüße" written on DOS, read as Windows text.
+    const QString name = m_env->writeFile("D.java", "x\nGr\x81\xE1"
+                                                    "e\n");
+    ProbeWindow *window = OpenWindow(name);
+    QTextCursor cursor = window->ActiveMemo()->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    window->ActiveMemo()->setTextCursor(cursor);
+    window->MnKonverttextvonDOSnachWindowsClick();
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("x\nGrüße\n"));
+    QCOMPARE(window->ActiveMemo()->textCursor().position(), 0);
+    QVERIFY(window->Modified());
+    m_ui->boxAnswers.enqueue(MsgButton::Cancel);
+    QVERIFY(!window->close());
+    QCOMPARE(m_ui->boxes.size(), 1);
+
+    // Plain ASCII converts to itself: caret and flag stay.
+    ProbeWindow *ascii = OpenWindow(m_env->writeFile("E.java", "abc\n"));
+    cursor = ascii->ActiveMemo()->textCursor();
+    cursor.setPosition(2);
+    ascii->ActiveMemo()->setTextCursor(cursor);
+    ascii->MnKonverttextvonWindowsnachDOSClick();
+    QCOMPARE(ascii->ActiveMemo()->textCursor().position(), 2);
+    QVERIFY(!ascii->Modified());
+}
+
+void TestMDIQuill::snippetKeysNeedExactlyCtrlShift() {
+    QCOMPARE(TFMDIQuill::SnippetCommandForKey(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier),
+             QStringLiteral("MnInsertKlasseClick"));
+    QCOMPARE(TFMDIQuill::SnippetCommandForKey(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier),
+             QStringLiteral("MnInsertSysoClick"));
+    QVERIFY(TFMDIQuill::SnippetCommandForKey(Qt::Key_C, Qt::ControlModifier).isEmpty());
+    QVERIFY(TFMDIQuill::SnippetCommandForKey(Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier)
+                .isEmpty());
+
+    ProbeWindow *window = OpenWindow(m_env->writeFile("K.java", "text\n"));
+    window->show();
+    QTest::keyClick(window->MemoColor(), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(window->klasseCalls, 0);
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("text\n"));
+    QTest::keyClick(window->MemoColor(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(window->klasseCalls, 1);
+    QTest::keyClick(window->MemoSW(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(window->klasseCalls, 2);
+}
+
+void TestMDIQuill::privateMessagesDriveTheWindow() {
+    const QString name = m_env->writeFile("M.java", "alt");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("neu");
+    EditorMessageEvent save(1064);
+    QCoreApplication::sendEvent(window, &save);
+    QCOMPARE(ReadBytes(name), QByteArray("neu"));
+    QVERIFY(!window->Modified());
+
+    EditorMessageEvent unknown(1050);
+    QCoreApplication::sendEvent(window, &unknown);
+    QVERIFY(m_ui->boxes.isEmpty());
+
+    QPointer<ProbeWindow> guard(window);
+    window->ActiveMemo()->insertPlainText("x");
+    m_ui->boxAnswers.enqueue(MsgButton::No);
+    QCoreApplication::postEvent(window, new EditorMessageEvent(1045));
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
+    QMdiArea area;
+    area.resize(1000, 700);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    ProbeWindow *first = NewWindow();
+    area.addSubWindow(first);
+    QVERIFY(first->InitDocument(m_env->writeFile("Eins.java", "1"), TNewFile()));
+    ProbeWindow *second = NewWindow();
+    area.addSubWindow(second);
+    QVERIFY(second->InitDocument(m_env->writeFile("Zwei.java", "2"), TNewFile()));
+
+    m_host->activated.clear();
+    m_host->recentFiles = QStringList({"/tmp/Alt.java"});
+    area.setActiveSubWindow(first);
+    QTRY_COMPARE(m_host->activated.value(0), first);
+    QVERIFY(first->MenuItem("MnAlteDatei1")->isVisible());
+    area.setActiveSubWindow(second);
+    QTRY_COMPARE(m_host->activated.last(), second);
+
+    // Closing through the area asks the same question and forgets the window once.
+    QPointer<ProbeWindow> guard(second);
+    second->ActiveMemo()->insertPlainText("x");
+    m_ui->boxAnswers.enqueue(MsgButton::No);
+    area.closeActiveSubWindow();
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_host->forgotten, QList<TFMDIQuill *>({second}));
+    QCOMPARE(area.subWindowList().size(), 1);
+}
+
+QTEST_MAIN(TestMDIQuill)
+#include "TestMDIQuill.moc"
