@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
 #include <QStackedWidget>
@@ -64,6 +65,7 @@ private slots:
     void dosWindowsConversionMarksDocumentChanged();
     void snippetKeysNeedExactlyCtrlShift();
     void privateMessagesDriveTheWindow();
+    void activationInMdiAreaTellsTheFrame();
 
 private:
     ProbeWindow *NewWindow();
@@ -370,6 +372,8 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::newRow("1252 lf") << QByteArray("// Gr\xFC\xDF"
                                            "e \xA0\x80\n");
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
+    QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
+    QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
@@ -505,6 +509,37 @@ void TestMDIQuill::privateMessagesDriveTheWindow() {
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
+    QMdiArea area;
+    area.resize(1000, 700);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    ProbeWindow *first = NewWindow();
+    area.addSubWindow(first);
+    QVERIFY(first->InitDocument(m_env->writeFile("Eins.java", "1"), TNewFile()));
+    ProbeWindow *second = NewWindow();
+    area.addSubWindow(second);
+    QVERIFY(second->InitDocument(m_env->writeFile("Zwei.java", "2"), TNewFile()));
+
+    m_host->activated.clear();
+    m_host->recentFiles = QStringList({"/tmp/Alt.java"});
+    area.setActiveSubWindow(first);
+    QTRY_COMPARE(m_host->activated.value(0), first);
+    QVERIFY(first->MenuItem("MnAlteDatei1")->isVisible());
+    area.setActiveSubWindow(second);
+    QTRY_COMPARE(m_host->activated.last(), second);
+
+    // Closing through the area asks the same question and forgets the window once.
+    QPointer<ProbeWindow> guard(second);
+    second->ActiveMemo()->insertPlainText("x");
+    m_ui->boxAnswers.enqueue(MsgButton::No);
+    area.closeActiveSubWindow();
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_host->forgotten, QList<TFMDIQuill *>({second}));
+    QCOMPARE(area.subWindowList().size(), 1);
 }
 
 QTEST_MAIN(TestMDIQuill)
