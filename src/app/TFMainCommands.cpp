@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 
 #ifdef Q_OS_WIN
@@ -250,7 +251,29 @@ void TFMain::MnFensterTeilenClick() {
 }
 
 void TFMain::MnFensterKaskadeClick() {
-    m_mdiArea->cascadeSubWindows();
+    // Each window one title bar lower and further right than the one below it, all of them
+    // large enough to work in; the active window ends on top.
+    QList<QMdiSubWindow *> order;
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isMinimized() && sub->isVisible())
+            order << sub;
+    if (order.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 4;
+    const int count = static_cast<int>(order.size());
+    const QSize size(std::max(area.width() - (count - 1) * step, area.width() * 2 / 3),
+                     std::max(area.height() - (count - 1) * step, area.height() * 2 / 3));
+    int offset = 0;
+    for (QMdiSubWindow *sub : order) {
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (offset + size.width() > area.width() || offset + size.height() > area.height())
+            offset = 0;
+        sub->setGeometry(QRect(QPoint(offset, offset), size));
+        sub->raise();
+        offset += step;
+    }
 }
 
 void TFMain::MnAlleSymboleanordnenClick() {

@@ -1,6 +1,7 @@
 #include "app/TFAbout.h"
 #include "app/TFMain.h"
 
+#include "common/DesktopHooks.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
@@ -204,6 +205,25 @@ private slots:
         m_frame->MnFensterVertikalteilenClick();
         QVERIFY(window->isMinimized());
         QCOMPARE(window->geometry(), before);
+    }
+
+    void cascadeKeepsTheActiveWindowOnTop() {
+        for (const char *name : {"A.java", "B.java", "C.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        TFMDIQuill *middle = m_frame->EditorWindows().at(1);
+        m_frame->MdiArea()->setActiveSubWindow(middle);
+        m_frame->MnFensterKaskadeClick();
+        const QList<QMdiSubWindow *> order =
+            m_frame->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(order.last(), middle);
+        const QRect area = m_frame->MdiArea()->viewport()->rect();
+        QPoint previous(-1, -1);
+        for (QMdiSubWindow *sub : order) {
+            QVERIFY(area.contains(sub->geometry()));
+            QVERIFY(sub->width() >= area.width() * 2 / 3);
+            QVERIFY(sub->x() > previous.x() && sub->y() > previous.y());
+            previous = sub->pos();
+        }
     }
 
     void closeAllAsksEachWindowOnce() {
@@ -563,6 +583,28 @@ private slots:
 
         QTimer::singleShot(0, &about, &QDialog::accept);
         QCOMPARE(about.exec(), int(QDialog::Accepted));
+    }
+
+    void aboutBoxHandsItsAddressesToTheDesktop() {
+        QList<QUrl> opened;
+        DesktopHooks hooks;
+        hooks.openUrl = [&](const QUrl &url) {
+            opened << url;
+            return true;
+        };
+        setDesktopHooks(hooks);
+        TFAbout about;
+        emit about.LWeb()->linkActivated(TFAbout::WebAddress());
+        emit about.LMail()->linkActivated(QStringLiteral("mailto:") + TFAbout::MailAddress());
+        QCOMPARE(opened, (QList<QUrl>{QUrl(TFAbout::WebAddress()),
+                                      QUrl(QStringLiteral("mailto:") + TFAbout::MailAddress())}));
+        QVERIFY(m_ui->boxes.isEmpty());
+
+        // Without a desktop that takes it, the user is told.
+        setDesktopHooks({});
+        about.OpenAddress(TFAbout::WebAddress());
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QVERIFY(m_ui->boxes.first().text.contains(TFAbout::WebAddress()));
     }
 
 private:
