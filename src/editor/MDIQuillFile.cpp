@@ -220,7 +220,7 @@ void TFMDIQuill::MnBlockalsDateiSichernClick() {
     const QString chosen = ui().saveFile(m_saveDialog);
     if (chosen.isEmpty())
         return;
-    m_activeMemo->copy();
+    m_activeMemo->CopyToClipboard();
     QString block;
     const QTextCursor selection = m_activeMemo->textCursor();
     if (selection.hasSelection()) {

@@ -59,6 +59,7 @@ private slots:
     void backupHoldsPreviousContent();
     void fullDiskSaveKeepsFileAndBackup();
     void buildShortcutsFollowSettings();
+    void ruleColorsFollowSettings();
     void unsavedDocumentRoundTripsByteIdentical_data();
     void unsavedDocumentRoundTripsByteIdentical();
     void updateReloadsWithoutQuestion();
@@ -363,6 +364,25 @@ void TestMDIQuill::buildShortcutsFollowSettings() {
     QCOMPARE(window->MenuItem("MnCompiler")->shortcut(),
              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));
     QVERIFY(window->MenuItem("MnRun")->shortcut().isEmpty());
+}
+
+void TestMDIQuill::ruleColorsFollowSettings() {
+    const quint32 saved[] = {Settings::Color0, Settings::Color1, Settings::Color2,
+                             Settings::Color3};
+    Settings::Color0 = 0x010203;
+    Settings::Color3 = 0x0A0B0C;
+    ProbeWindow *window = NewWindow();
+    const TDrawRules &rules = window->MemoColor()->ColorRules();
+    QCOMPARE(rules.Count(), 4);
+    QCOMPARE(rules.Items(0)->DefKeyColor(), TColor(0x010203));
+    QCOMPARE(rules.Items(3)->DefKeyColor(), TColor(0x0A0B0C));
+    Settings::Color1 = 0x445566;
+    window->ApplyRuleColors();
+    QCOMPARE(rules.Items(1)->DefKeyColor(), TColor(0x445566));
+    Settings::Color0 = saved[0];
+    Settings::Color1 = saved[1];
+    Settings::Color2 = saved[2];
+    Settings::Color3 = saved[3];
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
