@@ -208,8 +208,6 @@ void TFMDIQuill::MnExitClick() {
 // --- Commands whose full behaviour comes with printing, undo and the build ---
 
 void TFMDIQuill::MnDruckenClick() {}
-void TFMDIQuill::MnCompilerClick() {}
-void TFMDIQuill::MnRunClick() {}
 void TFMDIQuill::MnRueckgaengigClick() {
     m_activeMemo->undo();
 }
