@@ -296,6 +296,9 @@ private slots:
         QCOMPARE(fileNames(*m_frame), QStringList{names.at(7)});
         QCOMPARE(m_frame->Recent().Count(), 8);
         QCOMPARE(m_frame->Recent().Entry(3), names.at(6));
+        // The menu shows the list as it is now.
+        QCOMPARE(m_frame->MnAlteDateien().at(2)->text(), QStringLiteral("&3. ") + names.at(6));
+        QVERIFY(!m_frame->MnAlteDateien().at(8)->isVisible());
     }
 
     void anUnsavedDocumentDoesNotEnterTheRecentList() {
