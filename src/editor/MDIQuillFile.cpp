@@ -200,12 +200,16 @@ void TFMDIQuill::MnInsertFileClick() {
         ShowError(error);
         return;
     }
+    // The file's text also goes to the clipboard, where it stays. It is inserted directly,
+    // though: the clipboard's plain text turns non-breaking spaces into blanks.
     QPlainTextEdit *buffer = m_host.MainMemo();
     buffer->setPlainText(content.text);
     buffer->selectAll();
     buffer->copy();
     m_activeMemo->SetMaxLength(int(FileSize(name) + FileSize(m_fileName) + 40000));
-    m_activeMemo->paste();
+    QTextCursor cursor = m_activeMemo->textCursor();
+    cursor.insertText(content.text);
+    m_activeMemo->setTextCursor(cursor);
     SetStatusPanel(1, QStringLiteral("geändert"));
     m_activeMemo->SetModified(true);
 }
@@ -216,13 +220,23 @@ void TFMDIQuill::MnBlockalsDateiSichernClick() {
     const QString chosen = ui().saveFile(m_saveDialog);
     if (chosen.isEmpty())
         return;
-    m_activeMemo->copy();
-    QPlainTextEdit *buffer = m_host.MainMemo();
-    buffer->clear();
-    buffer->paste();
+    m_activeMemo->CopyToClipboard();
+    QString block;
+    const QTextCursor selection = m_activeMemo->textCursor();
+    if (selection.hasSelection()) {
+        // Taken from the control itself, exactly; the copy above leaves it on the clipboard.
+        block = selection.selectedText();
+        block.replace(QChar::ParagraphSeparator, u'\n');
+    } else {
+        // Without a selection the file receives the clipboard's current text.
+        QPlainTextEdit *buffer = m_host.MainMemo();
+        buffer->clear();
+        buffer->paste();
+        block = DocumentText(buffer);
+    }
     TextFileFormat format = TextFile::DefaultFormat();
     QString error;
-    if (!TextFile::Write(chosen, TextFile::Encode(DocumentText(buffer), format), error))
+    if (!TextFile::Write(chosen, TextFile::Encode(block, format), error))
         ShowError(error);
 }
 

@@ -9,8 +9,10 @@
 #include "TestEnv.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -57,6 +59,7 @@ private slots:
     void backupHoldsPreviousContent();
     void fullDiskSaveKeepsFileAndBackup();
     void buildShortcutsFollowSettings();
+    void ruleColorsFollowSettings();
     void unsavedDocumentRoundTripsByteIdentical_data();
     void unsavedDocumentRoundTripsByteIdentical();
     void updateReloadsWithoutQuestion();
@@ -363,6 +366,25 @@ void TestMDIQuill::buildShortcutsFollowSettings() {
     QVERIFY(window->MenuItem("MnRun")->shortcut().isEmpty());
 }
 
+void TestMDIQuill::ruleColorsFollowSettings() {
+    const quint32 saved[] = {Settings::Color0, Settings::Color1, Settings::Color2,
+                             Settings::Color3};
+    Settings::Color0 = 0x010203;
+    Settings::Color3 = 0x0A0B0C;
+    ProbeWindow *window = NewWindow();
+    const TDrawRules &rules = window->MemoColor()->ColorRules();
+    QCOMPARE(rules.Count(), 4);
+    QCOMPARE(rules.Items(0)->DefKeyColor(), TColor(0x010203));
+    QCOMPARE(rules.Items(3)->DefKeyColor(), TColor(0x0A0B0C));
+    Settings::Color1 = 0x445566;
+    window->ApplyRuleColors();
+    QCOMPARE(rules.Items(1)->DefKeyColor(), TColor(0x445566));
+    Settings::Color0 = saved[0];
+    Settings::Color1 = saved[1];
+    Settings::Color2 = saved[2];
+    Settings::Color3 = saved[3];
+}
+
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("utf8 lf") << QByteArray("class \xC3\x84 {\n\tint x;\xC2\xA0\n}\n");
@@ -409,7 +431,7 @@ void TestMDIQuill::updateReloadsWithoutQuestion() {
 
 void TestMDIQuill::insertFileSetsMaxLength() {
     const QString own = m_env->writeFile("Own.java", QByteArray(4999, 'a') + "\n");
-    const QString data = m_env->writeFile("Daten.DAT", QByteArray(999, 'b') + "\n");
+    const QString data = m_env->writeFile("Daten.DAT", QByteArray(997, 'b') + "\xC2\xA0\n");
     ProbeWindow *window = OpenWindow(own);
     m_ui->openAnswers.enqueue({data});
     window->MnInsertFileClick();
@@ -418,27 +440,44 @@ void TestMDIQuill::insertFileSetsMaxLength() {
     QCOMPARE(m_ui->openRequests[0].fileName, QStringLiteral("*.DAT"));
     QCOMPARE(m_ui->openRequests[0].filters.size(), 3);
     QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
-    QVERIFY(window->ActiveMemo()->toPlainText().startsWith(QString(999, u'b') + u'\n' + u'a'));
+    const QString inserted = QString(997, u'b') + QChar::Nbsp + u'\n';
+    QCOMPARE(window->ActiveMemo()->document()->toRawText().left(1000),
+             QString(997, u'b') + QChar::Nbsp + QChar::ParagraphSeparator + u'a');
+    QCOMPARE(window->ActiveMemo()->textCursor().position(), 999);
+    QCOMPARE(QGuiApplication::clipboard()->text().size(), inserted.size());
     QCOMPARE(window->StatusPanel(1), QStringLiteral("geändert"));
     QVERIFY(window->Modified());
 
-    // Cancelling the dialog changes nothing.
+    // Cancelling the dialog changes nothing; an unreadable choice only shows the error.
     window->MnInsertFileClick();
+    m_ui->openAnswers.enqueue({m_env->dir()});
+    window->MnInsertFileClick();
+    QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
+    QCOMPARE(window->ActiveMemo()->toPlainText().size(), 5000 + 999);
 }
 
 void TestMDIQuill::saveSelectionWritesBlock() {
-    ProbeWindow *window = OpenWindow(m_env->writeFile("S.java", "eins\nzwei\ndrei\n"));
+    ProbeWindow *window = OpenWindow(m_env->writeFile("S.java", "eins\nzwei\xC2\xA0\ndrei\n"));
     QTextCursor cursor = window->ActiveMemo()->textCursor();
     cursor.setPosition(5);
-    cursor.setPosition(14, QTextCursor::KeepAnchor);
+    cursor.setPosition(15, QTextCursor::KeepAnchor);
     window->ActiveMemo()->setTextCursor(cursor);
     m_ui->saveAnswers.enqueue(m_env->path("Block.txt"));
     window->MnBlockalsDateiSichernClick();
     QCOMPARE(m_ui->saveRequests[0].title, QStringLiteral("Block speichern unter"));
     QCOMPARE(m_ui->saveRequests[0].fileName, QString());
-    QCOMPARE(ReadBytes(m_env->path("Block.txt")), QByteArray("zwei\ndrei"));
+    QCOMPARE(ReadBytes(m_env->path("Block.txt")), QByteArray("zwei\xC2\xA0\ndrei"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("zwei \ndrei"));
     QVERIFY(!window->Modified());
+
+    // Without a selection the file gets what the clipboard holds.
+    QGuiApplication::clipboard()->setText(QStringLiteral("vom Clipboard"));
+    cursor.clearSelection();
+    window->ActiveMemo()->setTextCursor(cursor);
+    m_ui->saveAnswers.enqueue(m_env->path("Leer.txt"));
+    window->MnBlockalsDateiSichernClick();
+    QCOMPARE(ReadBytes(m_env->path("Leer.txt")), QByteArray("vom Clipboard"));
 }
 
 void TestMDIQuill::dosWindowsConversionMarksDocumentChanged() {
