@@ -71,6 +71,9 @@ void TFMain::OpenFileByName(const QString &fileName) {
         return;
     }
     m_recent.Remove(fileName);
+    // The entries shown must match the list, or a click would open a different file than
+    // the one it names.
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         if (SameFileName(window->FileName(), fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),

@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(window->geometry(), before);
     }
 
+    void arrangeIconsLinesMinimisedWindowsUpAtTheBottom() {
+        for (const char *name : {"A.java", "B.java", "C.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        const QList<TFMDIQuill *> windows = m_frame->EditorWindows();
+        windows.at(0)->showMinimized();
+        windows.at(2)->showMinimized();
+        const QRect open = windows.at(1)->geometry();
+        m_frame->MnAlleSymboleanordnenClick();
+        const int bottom = m_frame->MdiArea()->viewport()->height();
+        QCOMPARE(windows.at(0)->geometry().bottom() + 1, bottom);
+        QCOMPARE(windows.at(0)->x(), 0);
+        QCOMPARE(windows.at(2)->geometry().bottom() + 1, bottom);
+        QCOMPARE(windows.at(2)->x(), windows.at(0)->width());
+        QCOMPARE(windows.at(1)->geometry(), open);
+    }
+
     void cascadeKeepsTheActiveWindowOnTop() {
         for (const char *name : {"A.java", "B.java", "C.java"})
             m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
@@ -280,6 +296,9 @@ private slots:
         QCOMPARE(fileNames(*m_frame), QStringList{names.at(7)});
         QCOMPARE(m_frame->Recent().Count(), 8);
         QCOMPARE(m_frame->Recent().Entry(3), names.at(6));
+        // The menu shows the list as it is now.
+        QCOMPARE(m_frame->MnAlteDateien().at(2)->text(), QStringLiteral("&3. ") + names.at(6));
+        QVERIFY(!m_frame->MnAlteDateien().at(8)->isVisible());
     }
 
     void anUnsavedDocumentDoesNotEnterTheRecentList() {
