@@ -433,7 +433,8 @@ void TestColorEngine::referenceFiles() {
         const QStringList e = expected.split(u'\n');
         for (qsizetype i = 0; i < std::max(a.size(), e.size()); ++i) {
             if (a.value(i) != e.value(i))
-                qWarning().noquote() << "line" << i + 1 << "\n- " << e.value(i) << "\n+ " << a.value(i);
+                qWarning().noquote()
+                    << "line" << i + 1 << "\n- " << e.value(i) << "\n+ " << a.value(i);
         }
     }
     QCOMPARE(actual, expected);
