@@ -516,11 +516,11 @@ private slots:
         const QString script = m_env->writeFile("bin/fake-terminal", "#!/bin/sh\necho \"$@\" > '" +
                                                                          log.toUtf8() + "'\n");
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUILL_TERMINAL", QFile::encodeName(script));
+        qputenv("QUILL_TERMINAL_CMD", QFile::encodeName(script));
         Settings::COMSPECINDI = false;
         Settings::COMSPEC = QStringLiteral("/bin/sh");
         m_frame->MnDOSEbeneClick();
-        qunsetenv("QUILL_TERMINAL");
+        qunsetenv("QUILL_TERMINAL_CMD");
         QVERIFY(m_ui->boxes.isEmpty());
         QTRY_VERIFY(QFileInfo(log).size() > 0);
         QFile file(log);
