@@ -1,10 +1,12 @@
 #include "TFAbout.h"
 
+#include "common/DesktopHooks.h"
 #include "common/Helpers.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,5 +69,14 @@ TFAbout::TFAbout(QWidget *parent) : QDialog(parent) {
 }
 
 void TFAbout::OpenAddress(const QString &link) {
+    const QUrl url(link);
+    // A web or mail address is no file: the desktop's browser or mail program takes it,
+    // with the same report as a file without an associated program.
+    if (url.scheme().size() > 1 && !url.isLocalFile()) {
+        const DesktopHooks &hooks = desktopHooks();
+        if (!hooks.openUrl || !hooks.openUrl(url))
+            ShowErrorBox(QStringLiteral("Fehler"), ExecuteFileErrorText(31, link));
+        return;
+    }
     ExecuteFile(link, QString(), QString(), 1);
 }

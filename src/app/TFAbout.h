@@ -20,7 +20,8 @@ public:
     QLabel *LWeb() const { return m_web; }
     QLabel *LMail() const { return m_mail; }
 
-    // Hands the address to the desktop (the e-mail address as a "mailto:" link).
+    // Hands the address to the desktop (the e-mail address as a "mailto:" link); a
+    // failure shows the box of ExecuteFile.
     void OpenAddress(const QString &link);
 
 private:

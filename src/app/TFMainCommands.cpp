@@ -2,6 +2,7 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
+#include "build/TerminalCommand.h"
 #include "colormemo/ColorMemo.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
@@ -21,9 +22,11 @@
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #include <winnetwk.h>
 #endif
@@ -70,6 +73,9 @@ void TFMain::OpenFileByName(const QString &fileName) {
         return;
     }
     m_recent.Remove(fileName);
+    // The entries shown must match the list, or a click would open a different file than
+    // the one it names.
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         if (SameFileName(window->FileName(), fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
@@ -250,7 +256,29 @@ void TFMain::MnFensterTeilenClick() {
 }
 
 void TFMain::MnFensterKaskadeClick() {
-    m_mdiArea->cascadeSubWindows();
+    // Each window one title bar lower and further right than the one below it, all of them
+    // large enough to work in; the active window ends on top.
+    QList<QMdiSubWindow *> order;
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isMinimized() && sub->isVisible())
+            order << sub;
+    if (order.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 4;
+    const int count = static_cast<int>(order.size());
+    const QSize size(std::max(area.width() - (count - 1) * step, area.width() * 2 / 3),
+                     std::max(area.height() - (count - 1) * step, area.height() * 2 / 3));
+    int offset = 0;
+    for (QMdiSubWindow *sub : order) {
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (offset + size.width() > area.width() || offset + size.height() > area.height())
+            offset = 0;
+        sub->setGeometry(QRect(QPoint(offset, offset), size));
+        sub->raise();
+        offset += step;
+    }
 }
 
 void TFMain::MnAlleSymboleanordnenClick() {
@@ -323,10 +351,12 @@ void TFMain::MnDOSEbeneClick() {
 #ifdef Q_OS_WIN
         result = ExecuteFile(shell, QString(), QString(), 1);
 #else
-        const TerminalCommand terminal = FindTerminal(pathList());
-        if (!terminal.program.isEmpty() &&
-            QProcess::startDetached(terminal.program, terminal.arguments + QStringList{shell}))
-            result = 33;
+        if (const std::optional<Command> terminal = FindTerminal()) {
+            const QStringList arguments =
+                ShellInTerminalArguments(terminal->program, terminal->arguments, shell);
+            if (QProcess::startDetached(terminal->program, arguments))
+                result = 33;
+        }
 #endif
     }
     if (result <= 32)

@@ -210,6 +210,23 @@ private slots:
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 0), 1);
     }
 
+    void unchangedValueLeavesTheFileAlone() {
+        TestEnv env;
+        WriteRegInteger(Key, QStringLiteral("A"), 1);
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("x"));
+        int saves = 0;
+        RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
+        WriteRegInteger(Key, QStringLiteral("a"), 1);
+        WriteRegBool(Key, QStringLiteral("A"), true);
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("x"));
+        QCOMPARE(saves, 0);
+        WriteRegString(Key, QStringLiteral("A"), QStringLiteral("1")); // another type
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("X"));
+        QCOMPARE(saves, 2);
+        RegistryStore::setBeforeCommitHookForTesting({});
+        QCOMPARE(ReadRegString(Key, QStringLiteral("A"), QString()), QStringLiteral("1"));
+    }
+
     void brokenFileIsMovedAsideOnce() {
         TestEnv env;
         RecordingUi ui;
