@@ -173,6 +173,11 @@ private:
     QString m_fileExt;
     QList<FileFilter> m_saveFilter;
     TextFileFormat m_format;
+    // The file's bytes as last read or written, and a digest of the text they hold: an
+    // unchanged text is written back as exactly these bytes, whatever mix of line breaks
+    // they had.
+    QByteArray m_fileBytes;
+    QByteArray m_fileTextDigest;
     bool m_closed = false;
     // The save dialog keeps what the last save as gave it, as block saving relies on.
     FileDialogRequest m_saveDialog;

@@ -8,6 +8,7 @@
 #include "EditorHost.h"
 #include "settings/Settings.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -31,6 +32,12 @@ QString DocumentText(const QPlainTextEdit *memo) {
 qint64 FileSize(const QString &name) {
     const QFileInfo info(name);
     return info.isFile() ? info.size() : -1;
+}
+
+QByteArray TextDigest(const QString &text) {
+    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char *>(text.constData()),
+                                                   text.size() * qsizetype(sizeof(QChar))),
+                                    QCryptographicHash::Sha256);
 }
 
 void MoveCaretToStart(QPlainTextEdit *memo) {
@@ -91,6 +98,8 @@ bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
     MoveCaretToStart(memo);
     memo->SetModified(false);
     m_format = content.format;
+    m_fileBytes = content.original;
+    m_fileTextDigest = TextDigest(DocumentText(memo));
     return true;
 }
 
@@ -147,7 +156,10 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
 
 bool TFMDIQuill::WriteDocument() {
     TextFileFormat format = m_format;
-    const QByteArray bytes = TextFile::Encode(DocumentText(m_activeMemo), format);
+    const QString text = DocumentText(m_activeMemo);
+    const QByteArray digest = TextDigest(text);
+    const QByteArray bytes =
+        digest == m_fileTextDigest ? m_fileBytes : TextFile::Encode(text, format);
     QString backup;
     const auto makeBackup = [&] {
         if (Settings::AutoSave && QFileInfo::exists(m_fileName)) {
@@ -164,6 +176,8 @@ bool TFMDIQuill::WriteDocument() {
         return false;
     }
     m_format = format;
+    m_fileBytes = bytes;
+    m_fileTextDigest = digest;
     m_activeMemo->SetModified(false);
     SetStatusPanel(1, QString());
     emit documentSaved();

@@ -62,6 +62,7 @@ private slots:
     void ruleColorsFollowSettings();
     void unsavedDocumentRoundTripsByteIdentical_data();
     void unsavedDocumentRoundTripsByteIdentical();
+    void editedMixedLineBreaksFollowTheFirst();
     void updateReloadsWithoutQuestion();
     void insertFileSetsMaxLength();
     void saveSelectionWritesBlock();
@@ -396,6 +397,8 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
     QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
     QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
+    QTest::newRow("mixed line breaks") << QByteArray("a\r\nb\nc\rd\n\r\n");
+    QTest::newRow("paragraph separator") << QByteArray("a\xE2\x80\xA9z");
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
@@ -406,6 +409,18 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
     window->MnSpeichernClick();
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(ReadBytes(name), bytes);
+}
+
+void TestMDIQuill::editedMixedLineBreaksFollowTheFirst() {
+    const QString name = m_env->writeFile("Mix.java", "a\r\nb\nc");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->moveCursor(QTextCursor::End);
+    window->ActiveMemo()->insertPlainText("\nd");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("a\r\nb\r\nc\r\nd"));
+    // Saved once, the new bytes are what an unchanged text is written as.
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("a\r\nb\r\nc\r\nd"));
 }
 
 void TestMDIQuill::updateReloadsWithoutQuestion() {
