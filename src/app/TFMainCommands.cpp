@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #include <winnetwk.h>
 #endif

@@ -5,6 +5,7 @@
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "common/QuillError.h"
 #include "editor/MDIQuill.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
@@ -109,6 +110,16 @@ private slots:
         QCOMPARE(m_frame->cbMainFile()->count(), 0);
         QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
         QVERIFY(!m_ui->boxes.isEmpty());
+    }
+
+    void anUnwritableIniFileStopsTheOpenBeforeAWindowExists() {
+        const QString a = m_env->writeFile("A.java", "a");
+        Settings::IniFileName = m_env->path("blocked");
+        QVERIFY(QDir().mkpath(Settings::IniFileName)); // a folder cannot take the entry
+        QVERIFY_THROWS_EXCEPTION(QuillError, m_frame->OpenFileByName(a));
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_frame->cbMainFile()->count(), 0);
+        QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
     }
 
     void openDialogFollowsTheLastOpenedFile() {
