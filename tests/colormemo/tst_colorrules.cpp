@@ -550,6 +550,9 @@ void TestColorRules::prepareRulesAlternates() {
     keywords->SetKeyDrawingType(dtKeyShow);
     keywords->Keywords() = QStringList{"if"};
     keywords->SetEnabled(false); // disabled rules are prepared too
+    TColorRule *later = rules.Add(); // and rules after one with entries
+    later->SetKeyDrawingType(dtBeginEnd);
+    later->KeyBegEndLst() = QStringList{"{;}"};
 
     // Pass by pass: whether the pass prepared (observed through a colour change made
     // before it) and the flag after it.
@@ -557,15 +560,18 @@ void TestColorRules::prepareRulesAlternates() {
     for (int pass = 0; pass < prepared.size(); ++pass) {
         const TColor color = TColor(0x00100000 + pass);
         keywords->SetDefKeyColor(color);
+        later->SetDefKeyColor(color);
         QCOMPARE(rules.PrepareFlag(), prepared[pass]);
         rules.PrepareRules();
         QCOMPARE(keywords->PreparedKeywords().At(0).Color == color, prepared[pass]);
+        QCOMPARE(later->BegEndTable().At(0).Color == color, prepared[pass]);
         QCOMPARE(rules.PrepareFlag(), !prepared[pass]);
     }
     QVERIFY(empty->PreparedKeywords().IsEmpty());
 
     // Once the entries are gone, every pass prepares again after the next prepared pass.
     keywords->Keywords().clear();
+    later->KeyBegEndLst().clear();
     rules.PrepareRules(); // flag was clear: nothing prepared, flag set
     QVERIFY(rules.PrepareFlag());
     QCOMPARE(keywords->PreparedKeywords().Count(), 1);
