@@ -122,12 +122,12 @@ void TColorRule::BuildPreparedKeywords() {
         const qsizetype fields = m_fields.Split(line);
         if (fields == 0)
             continue;
-        const bool reused = m_preparedKeywords.Count() < oldCount;
         TPreparedKeyword &entry = m_preparedKeywords.Add();
         changed = StoreText(entry.Text, m_fields.Field(0), !m_keyCase) || changed;
         const TColor color = fields >= 2 ? ParseColorText(m_fields.Field(1)) : m_defKeyColor;
-        changed = StoreColor(entry.Color, color) || changed || !reused;
+        changed = StoreColor(entry.Color, color) || changed;
     }
+    // Records beyond the old count held stale content, but then the count differs anyway.
     if (changed || m_preparedKeywords.Count() != oldCount)
         ++m_preparedKeywordsVersion;
 }
