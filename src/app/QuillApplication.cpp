@@ -1,7 +1,7 @@
 #include "QuillApplication.h"
 
-#include "common/UiProvider.h"
 #include "common/QuillError.h"
+#include "common/UiProvider.h"
 
 QuillApplication::QuillApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
@@ -11,7 +11,8 @@ bool QuillApplication::notify(QObject *receiver, QEvent *event) {
     } catch (const QuillError &error) {
         ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"), error.message(), {MsgButton::Ok});
     } catch (const std::exception &error) {
-        ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"), QString::fromLocal8Bit(error.what()), {MsgButton::Ok});
+        ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"),
+                        QString::fromLocal8Bit(error.what()), {MsgButton::Ok});
     }
     return false;
 }

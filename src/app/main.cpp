@@ -1,10 +1,13 @@
 #include "QuillApplication.h"
+#include "TFMain.h"
+#include "ToolIcons.h"
 
 #include "common/QtUiProvider.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
+#include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char *argv[]) {
@@ -18,14 +21,20 @@ int main(int argc, char *argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication::setWindowIcon(DrawnToolIcon(ToolPicture::Application));
 
     QtUiProvider provider;
     setUi(&provider);
 
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Java-Umgebung"));
-    frame.showMaximized();
-    const int result = app.exec();
+    int result = 0;
+    {
+        TFMain frame(QCoreApplication::arguments().mid(1));
+        // Without a window manager nobody maximises the frame: give it the whole screen.
+        if (const QScreen *screen = frame.screen())
+            frame.setGeometry(screen->availableGeometry());
+        frame.showMaximized();
+        result = app.exec();
+    }
     setUi(nullptr);
     return result;
 }

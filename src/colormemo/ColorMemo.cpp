@@ -1,3 +1,668 @@
 #include "ColorMemo.h"
 
-TColorMemo::TColorMemo(QWidget *parent) : TMemo(parent) {}
+#include "ColorConvert.h"
+#include "common/QuillError.h"
+#include "GutterArea.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QUrl>
+
+namespace {
+
+// The format a text drag of a colouring control carries besides its plain text: the address
+// of the source control, so a drop knows where the text came from.
+const QString kDragFormat = QStringLiteral("application/x-quill-colormemo-source");
+
+} // namespace
+
+TColorMemo::TColorMemo(QWidget *parent)
+    : TMemo(parent), m_rules(this), m_view(*this), m_gutter(this, clWindowText) {
+    m_gutterArea = new TCMGutterArea(this);
+    setCursorWidth(0); // the control draws its own caret above the coloured runs
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::TextChanged);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &TColorMemo::SelectionMayHaveChanged);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        SelectionMayHaveChanged();
+        RestartCaretBlink();
+    });
+    connect(this, &QPlainTextEdit::updateRequest, this,
+            [this](const QRect &, int) { m_gutterArea->update(); });
+    m_caretTimer.setParent(this);
+    connect(&m_caretTimer, &QTimer::timeout, this, [this] {
+        m_caretOn = !m_caretOn;
+        viewport()->update(cursorRect().adjusted(-1, 0, 1, 0));
+    });
+    ApplyTabStops();
+    ApplySelectionPalette();
+    UpdateTextRect();
+}
+
+TColorMemo::~TColorMemo() = default;
+
+// ---------------------------------------------------------------- properties
+
+void TColorMemo::SetHotSpot(const THotSpot &hotSpot) {
+    m_hotSpot.Assign(hotSpot);
+    viewport()->update();
+}
+
+void TColorMemo::SetOptions(TColorMemoOptions options) {
+    m_options = options;
+    viewport()->update();
+}
+
+void TColorMemo::SetTabStopWidth(int value) {
+    if (value <= 0)
+        throw QuillError(QStringLiteral("Invalid TabStopWidth value (%1)").arg(value));
+    m_tabStopWidth = value;
+    ApplyTabStops();
+}
+
+void TColorMemo::ApplyTabStops() {
+    // Dialog units: four to the average character width.
+    const qreal average = QFontMetricsF(font()).averageCharWidth();
+    setTabStopDistance(std::max<qreal>(1.0, m_tabStopWidth * average / 4.0));
+}
+
+void TColorMemo::SetHideSelection(bool value) {
+    m_hideSelection = value;
+    ApplySelectionPalette();
+    viewport()->update();
+}
+
+void TColorMemo::ApplySelectionPalette() {
+    // A hidden selection is painted like plain text while the control has no focus.
+    QPalette pal = palette();
+    const QPalette active = pal;
+    if (m_hideSelection) {
+        pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                     active.color(QPalette::Active, QPalette::Base));
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     active.color(QPalette::Active, QPalette::Text));
+    } else {
+        pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                     active.color(QPalette::Active, QPalette::Highlight));
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     active.color(QPalette::Active, QPalette::HighlightedText));
+    }
+    if (pal != palette())
+        setPalette(pal);
+}
+
+void TColorMemo::Assign(const TColorMemo &source) {
+    setPlainText(source.toPlainText());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, source.palette().color(QPalette::Base));
+    pal.setColor(QPalette::Text, source.palette().color(QPalette::Text));
+    setPalette(pal);
+    setFont(source.font());
+    SetHideSelection(source.HideSelection());
+    m_rules.Assign(source.m_rules);
+}
+
+void TColorMemo::ColorRulesChanged() {
+    m_engine.RulesChanged();
+    viewport()->update();
+}
+
+// ---------------------------------------------------------------- text rectangle, gutter
+
+QRect TColorMemo::TextRect() const {
+    return QRect(contentsRect().left() + m_gutter.Size(), contentsRect().top(),
+                 std::max(0, contentsRect().width() - m_gutter.Size()), contentsRect().height());
+}
+
+void TColorMemo::UpdateTextRect() {
+    setViewportMargins(m_gutter.Size(), 0, 0, 0);
+    const QRect cr = contentsRect();
+    m_gutterArea->setGeometry(cr.left(), cr.top(), m_gutter.Size(), cr.height());
+    m_gutterArea->setVisible(m_gutter.Size() > 0);
+    viewport()->update();
+    m_gutterArea->update();
+}
+
+void TColorMemo::RepaintGutter() {
+    viewport()->update();
+    m_gutterArea->update();
+}
+
+void TColorMemo::PaintGutter(QPainter &painter) const {
+    const int size = m_gutter.Size();
+    if (size <= 0)
+        return;
+    const QPalette &pal = palette();
+    const int height = m_gutterArea->height();
+    painter.setFont(font());
+    painter.fillRect(QRect(0, 0, size, height), ToQColor(m_gutter.Color(), pal));
+    if (m_gutter.ShowLineNumbers()) {
+        int flags = Qt::AlignVCenter;
+        switch (m_gutter.Alignment()) {
+        case TCMAlignment::Left:
+            flags |= Qt::AlignLeft;
+            break;
+        case TCMAlignment::Right:
+            flags |= Qt::AlignRight;
+            break;
+        case TCMAlignment::Center:
+            flags |= Qt::AlignHCenter;
+            break;
+        }
+        painter.setPen(ToQColor(m_gutter.NumColor(), pal));
+        const int right = size - 1 - (m_gutter.Is3D() ? 3 : 0);
+        // One number beside each line on screen, counted from the first visible line.
+        const int lineHeight = m_view.LineHeight();
+        const int topInGutter = viewport()->geometry().top() - contentsRect().top();
+        const QStringList numbers = GutterNumbers();
+        const int first = firstVisibleBlock().blockNumber();
+        for (int i = 0; i < numbers.size(); ++i) {
+            const QRect rect(1, topInGutter + *m_view.BlockTop(first + i), right - 1, lineHeight);
+            painter.drawText(rect, flags, numbers[i]);
+        }
+    }
+    if (m_gutter.Is3D()) {
+        painter.setPen(ToQColor(clBtnHighlight, pal));
+        painter.drawLine(size - 2, 0, size - 2, height);
+        painter.setPen(ToQColor(clBtnShadow, pal));
+        painter.drawLine(size - 1, 0, size - 1, height);
+    }
+}
+
+QStringList TColorMemo::GutterNumbers() const {
+    QStringList numbers;
+    if (!m_gutter.ShowLineNumbers())
+        return numbers;
+    const int first = firstVisibleBlock().blockNumber();
+    for (int line = first; m_view.BlockTop(line); ++line)
+        numbers.append(QString::number(line + m_gutter.StartCountAt()));
+    return numbers;
+}
+
+// ---------------------------------------------------------------- colouring
+
+TColorEngine::Look TColorMemo::CurrentLook() const {
+    TColorEngine::Look look;
+    look.FontColor = FromQColor(palette().color(QPalette::Active, QPalette::Text));
+    look.Color = FromQColor(palette().color(QPalette::Active, QPalette::Base));
+    look.FontStyle = (font().bold() ? fsBold : 0) | (font().italic() ? fsItalic : 0) |
+                     (font().underline() ? fsUnderline : 0) |
+                     (font().strikeOut() ? fsStrikeOut : 0);
+    return look;
+}
+
+void TColorMemo::Colorize(QPainter &painter, bool onlyFromCaretLine) {
+    if (!isEnabled() || !isVisible())
+        return;
+    m_engine.OnDrawEx = nullptr;
+    if (OnDrawEx) {
+        m_engine.OnDrawEx = [this](QStringView buffer, int bufferStart, int fromOffset) {
+            OnDrawEx(this, buffer, bufferStart, fromOffset);
+        };
+    }
+    m_engine.OnIsKeywordChar = nullptr;
+    if (OnIsKeywordChar) {
+        m_engine.OnIsKeywordChar = [this](QChar c, bool &isKeywordChar) {
+            OnIsKeywordChar(this, c, isKeywordChar);
+        };
+    }
+    if (!m_engine.Colorize(m_rules, m_view, onlyFromCaretLine, &m_hotSpot, m_options,
+                           CurrentLook()))
+        return;
+    TCMRunPainter runPainter(font(), palette());
+    runPainter.SetUnderlineHotSpots(m_hotSpot.Active && m_hotSpot.Underlined);
+    if (OnDrawKey)
+        runPainter.SetDrawKey(OnDrawKey);
+    runPainter.Paint(painter, m_engine, m_view);
+}
+
+void TColorMemo::paintEvent(QPaintEvent *event) {
+    TMemo::paintEvent(event);
+    QPainter painter(viewport());
+    // Recolouring from the caret's line is enough only when nothing above it is repainted.
+    bool onlyFromCaretLine = false;
+    if (m_caretLinePass) {
+        const std::optional<QPoint> caret = m_view.PosFromChar(
+            m_view.LineIndex(m_view.LineFromChar(textCursor().selectionStart())));
+        onlyFromCaretLine = caret && event->rect().top() >= caret->y();
+        m_caretLinePass = false;
+    }
+    Colorize(painter, onlyFromCaretLine);
+    PaintCaret(painter);
+    if (!m_insertionMark.isEmpty()) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(m_insertionMark, Qt::white);
+    }
+}
+
+void TColorMemo::PaintCaret(QPainter &painter) const {
+    if (!hasFocus() || !m_caretOn || isReadOnly())
+        return;
+    const QRect rect = cursorRect();
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()),
+                     palette().color(QPalette::Active, QPalette::Text));
+}
+
+void TColorMemo::RestartCaretBlink() {
+    m_caretOn = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        m_caretTimer.start(flash / 2);
+    else
+        m_caretTimer.stop();
+    viewport()->update();
+}
+
+void TColorMemo::RequestPass(bool onlyFromCaretLine) {
+    m_caretLinePass = onlyFromCaretLine;
+    viewport()->update();
+}
+
+void TColorMemo::TextChanged() {
+    if (OnChange)
+        OnChange(this);
+    const int lineCount = document()->blockCount();
+    const int length = document()->characterCount() - 1;
+    if (m_redrawAlways)
+        RequestPass(false);
+    else
+        RequestPass(lineCount == m_lineCount && length == m_textLength + 1);
+    m_lineCount = lineCount;
+    m_textLength = length;
+    m_gutterArea->update();
+}
+
+void TColorMemo::SelectionMayHaveChanged() {
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int length = cursor.selectionEnd() - start;
+    if (length != m_trackedSelLength)
+        RequestPass(false);
+    const bool changed = start != m_trackedSelStart || length != m_trackedSelLength;
+    m_trackedSelStart = start;
+    m_trackedSelLength = length;
+    if (changed && OnSelectionChange)
+        OnSelectionChange(this);
+}
+
+// ---------------------------------------------------------------- events
+
+void TColorMemo::resizeEvent(QResizeEvent *event) {
+    TMemo::resizeEvent(event);
+    UpdateTextRect();
+}
+
+void TColorMemo::changeEvent(QEvent *event) {
+    TMemo::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        ApplyTabStops();
+        UpdateTextRect();
+    } else if (event->type() == QEvent::PaletteChange) {
+        ApplySelectionPalette();
+    }
+}
+
+void TColorMemo::scrollContentsBy(int dx, int dy) {
+    if (dx != 0 && OnHScroll)
+        OnHScroll(this);
+    if (dy != 0 && OnVScroll)
+        OnVScroll(this);
+    TMemo::scrollContentsBy(dx, dy);
+    // Scrolling moves pixels; a line that was only partly visible (and so not coloured)
+    // may now be whole, so everything is coloured anew.
+    RequestPass(false);
+    m_gutterArea->update();
+}
+
+void TColorMemo::keyPressEvent(QKeyEvent *event) {
+    if (OnKeyDown) {
+        OnKeyDown(this, event);
+        if (event->isAccepted() && event->key() == 0)
+            return;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        CutToClipboard();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        CopyToClipboard();
+        return;
+    }
+    const int key = event->key();
+    const bool navigation = key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+                            key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Left ||
+                            key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    QTextCursor cursor = textCursor();
+    if (navigation && modifiers == Qt::NoModifier && cursor.hasSelection()) {
+        // The selection collapses to its end before the key moves the caret.
+        cursor.setPosition(cursor.selectionEnd());
+        setTextCursor(cursor);
+        RequestPass(false);
+    }
+    TMemo::keyPressEvent(event);
+}
+
+void TColorMemo::keyReleaseEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Shift &&
+        !(event->modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier) &&
+        textCursor().hasSelection())
+        RequestPass(false);
+    if (OnKeyUp)
+        OnKeyUp(this, event);
+    TMemo::keyReleaseEvent(event);
+}
+
+void TColorMemo::mousePressEvent(QMouseEvent *event) {
+    const bool leftOnly = event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton;
+    if (leftOnly)
+        RequestPass(false);
+    if (OnMouseDown)
+        OnMouseDown(this, event);
+    if (event->button() == Qt::LeftButton) {
+        // A press inside the selection may start dragging it; the drag begins once the mouse
+        // has moved far enough.
+        const QTextCursor cursor = textCursor();
+        const int start = cursor.selectionStart();
+        const int length = cursor.selectionEnd() - start;
+        const QPoint point = event->position().toPoint();
+        const int index = m_view.CharFromPos(point);
+        if (length > 0 && index >= start && index <= start + length) {
+            if ((m_options & cmoDragText) && !isReadOnly()) {
+                m_dragPending = true;
+                m_pressPoint = point;
+                m_dragSelStart = start;
+                m_dragSelLength = length;
+                event->accept();
+            } else {
+                // No dragging: the press only places the caret.
+                QTextCursor plain = textCursor();
+                plain.setPosition(index);
+                setTextCursor(plain);
+                TMemo::mousePressEvent(event);
+            }
+        } else {
+            TMemo::mousePressEvent(event);
+        }
+    } else {
+        TMemo::mousePressEvent(event);
+    }
+    if (viewport()->cursor().shape() == Qt::PointingHandCursor && OnHotSpotClick) {
+        const QPoint point = event->position().toPoint();
+        OnHotSpotClick(this, HotSpotTextAt(point.x(), point.y()), event->button(),
+                       event->modifiers());
+    }
+}
+
+void TColorMemo::mouseMoveEvent(QMouseEvent *event) {
+    const QPoint point = event->position().toPoint();
+    if (m_hotSpot.Active) {
+        const QString text = HotSpotTextAt(point.x(), point.y());
+        if (text != m_hoverText) {
+            viewport()->setCursor(text.isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+            const QString old = m_hoverText;
+            m_hoverText = text;
+            if (!old.isEmpty() && OnHotSpotExit)
+                OnHotSpotExit(this, old);
+            if (!text.isEmpty() && OnHoverHotSpot)
+                OnHoverHotSpot(this, text);
+        }
+    }
+    if (m_dragPending) {
+        if ((point - m_pressPoint).manhattanLength() >= QApplication::startDragDistance())
+            StartTextDrag();
+        return;
+    }
+    TMemo::mouseMoveEvent(event);
+}
+
+void TColorMemo::mouseReleaseEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        RequestPass(false);
+    if (OnMouseUp)
+        OnMouseUp(this, event);
+    if (m_dragPending && event->button() == Qt::LeftButton) {
+        EndTextDrag(false);
+        return;
+    }
+    TMemo::mouseReleaseEvent(event);
+}
+
+void TColorMemo::focusInEvent(QFocusEvent *event) {
+    TMemo::focusInEvent(event);
+    RestartCaretBlink();
+    SelectionMayHaveChanged();
+}
+
+void TColorMemo::focusOutEvent(QFocusEvent *event) {
+    TMemo::focusOutEvent(event);
+    m_caretTimer.stop();
+    viewport()->update();
+}
+
+void TColorMemo::contextMenuEvent(QContextMenuEvent *event) {
+    if (OnContextPopup) {
+        bool handled = false;
+        OnContextPopup(this, event->globalPos().x(), event->globalPos().y(), handled);
+        if (handled)
+            return;
+    }
+    QMenu *menu = createStandardContextMenu(event->pos());
+    if (!(m_options & cmoAllowCutCopy)) {
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == u"edit-cut" || action->objectName() == u"edit-copy")
+                action->setEnabled(false);
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// ---------------------------------------------------------------- clipboard
+
+void TColorMemo::CutToClipboard() {
+    if (m_options & cmoAllowCutCopy)
+        cut();
+}
+
+void TColorMemo::CopyToClipboard() {
+    if (m_options & cmoAllowCutCopy)
+        copy();
+}
+
+void TColorMemo::PasteFromClipboard() {
+    paste();
+}
+
+// ---------------------------------------------------------------- hot spots
+
+QString TColorMemo::HotSpotTextAt(int x, int y) const {
+    if (x < 0 || x > 65535 || y < 0 || y > 65535)
+        return {};
+    const int index = m_view.CharFromPos(QPoint(x, y));
+    if (index < 0)
+        return {};
+    const std::optional<QPoint> pos = m_view.PosFromChar(index);
+    if (!pos)
+        return {};
+    const QFontMetrics metrics(font());
+    const int w = metrics.horizontalAdvance(QLatin1Char('W')) / 2;
+    const int h = metrics.height();
+    if (y > pos->y() + h || x < pos->x() - w || x > pos->x() + w)
+        return {};
+    const TcmHotKeywordList::Range *range = m_engine.HotSpots().Find(index);
+    if (!range)
+        return {};
+    QTextCursor cursor(document());
+    cursor.setPosition(range->First);
+    cursor.setPosition(range->Last + 1, QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+// ---------------------------------------------------------------- dragging text
+
+QMimeData *TColorMemo::CreateDragData() const {
+    auto *data = new QMimeData;
+    data->setText(textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'));
+    data->setData(kDragFormat, QByteArray::number(quintptr(this)));
+    return data;
+}
+
+bool TColorMemo::IsOwnDrag(const QMimeData *data) const {
+    return data && data->data(kDragFormat) == QByteArray::number(quintptr(this));
+}
+
+void TColorMemo::StartTextDrag() {
+    m_dragPending = false;
+    // The selection of the press stays while the text is dragged.
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(m_dragSelStart);
+    cursor.setPosition(m_dragSelStart + m_dragSelLength, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    auto *drag = new QDrag(this);
+    drag->setMimeData(CreateDragData());
+    const Qt::DropAction action = drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    HideInsertionMark();
+    if (action == Qt::IgnoreAction)
+        EndTextDrag(false);
+}
+
+void TColorMemo::EndTextDrag(bool dropped) {
+    m_dragPending = false;
+    if (dropped)
+        return;
+    // No drop: the press was a click, which puts the caret at the pressed character.
+    const int index = m_view.CharFromPos(m_pressPoint);
+    QTextCursor cursor = textCursor();
+    if (index >= 0 && index != cursor.position())
+        cursor.setPosition(index);
+    cursor.clearSelection();
+    setTextCursor(cursor);
+    RequestPass(false);
+}
+
+bool TColorMemo::DropTextAt(QPoint point, bool copy) {
+    if (m_dragSelLength <= 0)
+        return false;
+    int index = m_view.CharFromPos(point);
+    if (index < 0)
+        return false;
+    QTextCursor cursor = textCursor();
+    const int start = m_dragSelStart;
+    const int length = m_dragSelLength;
+    if (index >= start && index <= start + length) {
+        cursor.setPosition(index);
+        setTextCursor(cursor);
+        RequestPass(false);
+        return true;
+    }
+    const int textLength = document()->characterCount() - 1;
+    if (start + length > textLength)
+        return false;
+    cursor.beginEditBlock();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    if (!copy) {
+        if (index > start)
+            index -= length;
+        cursor.removeSelectedText();
+    }
+    cursor.setPosition(index);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    cursor.setPosition(index);
+    setTextCursor(cursor);
+    return true;
+}
+
+void TColorMemo::PaintInsertionMark(QPoint viewportPoint) {
+    HideInsertionMark();
+    const int index = m_view.CharFromPos(viewportPoint);
+    if (index < 0)
+        return;
+    const std::optional<QPoint> pos = m_view.PosFromChar(index);
+    if (!pos)
+        return;
+    const int height = std::max(1, int(font().pointSizeF() + 0.5)) + 5;
+    m_insertionMark = QRect(pos->x(), pos->y(), 2, height);
+    viewport()->update(m_insertionMark);
+}
+
+void TColorMemo::HideInsertionMark() {
+    if (m_insertionMark.isEmpty())
+        return;
+    const QRect old = m_insertionMark;
+    m_insertionMark = QRect();
+    viewport()->update(old);
+}
+
+void TColorMemo::dragEnterEvent(QDragEnterEvent *event) {
+    const QMimeData *data = event->mimeData();
+    if (data && data->hasFormat(kDragFormat)) {
+        event->acceptProposedAction();
+        PaintInsertionMark(event->position().toPoint());
+        return;
+    }
+    if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}
+
+void TColorMemo::dragMoveEvent(QDragMoveEvent *event) {
+    const QMimeData *data = event->mimeData();
+    if (data && data->hasFormat(kDragFormat)) {
+        event->acceptProposedAction();
+        PaintInsertionMark(event->position().toPoint());
+        return;
+    }
+    if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}
+
+void TColorMemo::dragLeaveEvent(QDragLeaveEvent *event) {
+    HideInsertionMark();
+    event->accept();
+}
+
+void TColorMemo::dropEvent(QDropEvent *event) {
+    HideInsertionMark();
+    const QMimeData *data = event->mimeData();
+    if (data && data->hasFormat(kDragFormat)) {
+        // Text from another colouring control is accepted while dragging but not dropped.
+        const bool copy = event->modifiers() & Qt::ControlModifier;
+        if (IsOwnDrag(data))
+            DropTextAt(event->position().toPoint(), copy);
+        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+        m_dragPending = false;
+        return;
+    }
+    if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {
+        for (const QUrl &url : data->urls()) {
+            const QString file = url.toLocalFile();
+            if (!file.isEmpty() && OnDropFile)
+                OnDropFile(this, file);
+        }
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}

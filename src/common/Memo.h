@@ -16,6 +16,12 @@ public:
     bool Modified() const;
     void SetModified(bool modified);
 
+    // Clipboard commands; a control may refuse some (the colouring control without
+    // permission for cut and copy). Hosts call these rather than cut()/copy()/paste().
+    virtual void CutToClipboard() { cut(); }
+    virtual void CopyToClipboard() { copy(); }
+    virtual void PasteFromClipboard() { paste(); }
+
 private:
     int m_maxLength = 0;
 };

@@ -156,11 +156,13 @@ bool RegistryStore::load(QJsonObject &root, bool locked) {
             // Decide under the lock: another process may be replacing the file right now.
             QLockFile lock(m_fileName + QStringLiteral(".lock"));
             if (!lock.tryLock(LockTimeoutMs))
-                return true;
+                return false;
             return load(root, true);
         }
+        // A file that cannot be moved aside must not be overwritten either: reads take the
+        // defaults, writes fail, and the next access tries again.
         if (!moveAsideBroken())
-            return true; // not cached: the next access tries again
+            return false;
         m_cachedStamp = stampOf(m_fileName);
         break;
     case ParseOutcome::Ok:
@@ -222,6 +224,17 @@ bool RegistryStore::keyExists(const QString &keyPath) {
     return load(root, false) && findKey(root, keyParts(keyPath), key);
 }
 
+bool RegistryStore::holds(const QStringList &parts, const QString &valueName,
+                          const QJsonObject &value) {
+    QJsonObject root;
+    QJsonObject key;
+    if (!load(root, false) || !findKey(root, parts, key))
+        return false;
+    const QJsonObject values = key.value(ValuesField).toObject();
+    const QString stored = storedName(values, valueName);
+    return !stored.isNull() && values.value(stored).toObject() == value;
+}
+
 RegistryStore::WriteStatus RegistryStore::writeDword(const QString &keyPath,
                                                      const QString &valueName, quint32 value) {
     return write(keyPath, valueName,
@@ -240,6 +253,11 @@ RegistryStore::WriteStatus RegistryStore::write(const QString &keyPath, const QS
         if (part.size() > MaxKeyNameLength)
             return WriteStatus::KeyFailed;
     }
+
+    // Saving all settings mostly writes what is there already: then the file stays as it
+    // is. (Another process writing afterwards is the same as its write coming later.)
+    if (holds(parts, valueName, value))
+        return WriteStatus::Written;
 
     const QFileInfo info(m_fileName);
     if (!QDir().mkpath(info.absolutePath()))

@@ -74,9 +74,12 @@ private:
 
     // The parsed tree, from the cache when the file is unchanged. A file that cannot be
     // parsed is moved aside (one warning) and the empty tree is returned. False when the
-    // file exists but cannot be read. `locked`: the caller holds the lock file.
+    // file cannot be read, or is unparsable and cannot be moved aside (it must then not be
+    // overwritten). `locked`: the caller holds the lock file.
     bool load(QJsonObject &root, bool locked);
     bool moveAsideBroken();
+    // True when the file holds exactly this value already.
+    bool holds(const QStringList &parts, const QString &valueName, const QJsonObject &value);
     WriteStatus write(const QString &keyPath, const QString &valueName, const QJsonObject &value);
 
     QString m_fileName;

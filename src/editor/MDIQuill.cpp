@@ -2,9 +2,9 @@
 
 #include "colormemo/ColorMemo.h"
 #include "common/ShortcutText.h"
-#include "EditorEnvironment.h"
 #include "EditorHost.h"
 #include "EditorMessage.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -316,8 +316,8 @@ void TFMDIQuill::ApplyRuleColors() {
 
 void TFMDIQuill::ApplyBuildShortcuts() {
     MenuItem(QStringLiteral("MnCompiler"))
-        ->setShortcut(TextToShortCut(EditorEnvironment::CompilerKey()));
-    MenuItem(QStringLiteral("MnRun"))->setShortcut(TextToShortCut(EditorEnvironment::RunKey()));
+        ->setShortcut(TextToShortCut(Settings::TastencodeCompiler));
+    MenuItem(QStringLiteral("MnRun"))->setShortcut(TextToShortCut(Settings::TastencodeRun));
 }
 
 void TFMDIQuill::FormActivate() {

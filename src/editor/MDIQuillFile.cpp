@@ -4,8 +4,9 @@
 
 #include "CodePages.h"
 #include "colormemo/ColorMemo.h"
-#include "EditorEnvironment.h"
+#include "common/Helpers.h"
 #include "EditorHost.h"
+#include "settings/Settings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,13 @@ QString DocumentText(const QPlainTextEdit *memo) {
     return text;
 }
 
+// Size of a regular file, -1 when there is none. Unlike the wildcard-capable helper it counts
+// hidden files too, since their text is loaded all the same.
+qint64 FileSize(const QString &name) {
+    const QFileInfo info(name);
+    return info.isFile() ? info.size() : -1;
+}
+
 void MoveCaretToStart(QPlainTextEdit *memo) {
     QTextCursor cursor = memo->textCursor();
     cursor.movePosition(QTextCursor::Start);
@@ -39,7 +47,7 @@ void TFMDIQuill::ShowError(const QString &text) {
 
 void TFMDIQuill::SetFileNameFrom(const QString &name) {
     m_fileName = name;
-    const EditorEnvironment::NameParts parts = EditorEnvironment::SplitFileName(name);
+    const SplitName parts = SplitFileName(name);
     m_fileDir = parts.dir;
     m_fileBase = parts.base;
     m_fileExt = parts.ext;
@@ -92,7 +100,7 @@ bool TFMDIQuill::Open(const QString &name) {
         ShowError(error);
         return false;
     }
-    const qint64 size = EditorEnvironment::FileSize(name);
+    const qint64 size = FileSize(name);
     const int previousMax = m_activeMemo->MaxLength();
     m_activeMemo->SetMaxLength(int(size + 40000));
     if (!LoadInto(m_activeMemo, name)) {
@@ -124,7 +132,7 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
         m_saveDialog.defaultSuffix = QStringLiteral("java");
         m_saveDialog.filters = m_saveFilter;
         m_saveDialog.selectedFilter = 0;
-        m_saveDialog.directory = EditorEnvironment::EditorPfad();
+        m_saveDialog.directory = Settings::EditorPfad;
         const QString chosen = ui().saveFile(m_saveDialog);
         if (chosen.isEmpty())
             return SaveResult::Cancelled;
@@ -142,8 +150,10 @@ bool TFMDIQuill::WriteDocument() {
     const QByteArray bytes = TextFile::Encode(DocumentText(m_activeMemo), format);
     QString backup;
     const auto makeBackup = [&] {
-        if (EditorEnvironment::AutoSave() && QFileInfo::exists(m_fileName))
-            backup = EditorEnvironment::MakeBackupFile(m_fileName);
+        if (Settings::AutoSave && QFileInfo::exists(m_fileName)) {
+            backup = BackupFileName(m_fileName);
+            MakeBackupFile(m_fileName);
+        }
     };
     QString error;
     if (!TextFile::Write(m_fileName, bytes, error, makeBackup)) {
@@ -161,7 +171,7 @@ bool TFMDIQuill::WriteDocument() {
 }
 
 bool TFMDIQuill::IsReadOnlyTarget(const QString &fileName) const {
-    return EditorEnvironment::IsReadOnlyFile(fileName);
+    return IsReadOnlyFile(fileName);
 }
 
 void TFMDIQuill::MnSpeichernClick() {
@@ -179,7 +189,7 @@ void TFMDIQuill::MnInsertFileClick() {
     request.filters = {{QStringLiteral("Text-Dateien *.DAT"), QStringLiteral("*.DAT")},
                        {QStringLiteral("Text-Dateien *.TXT"), QStringLiteral("*.TXT")},
                        {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    request.directory = EditorEnvironment::EditorPfad();
+    request.directory = Settings::EditorPfad;
     const QStringList chosen = ui().openFiles(request);
     if (chosen.isEmpty())
         return;
@@ -194,8 +204,7 @@ void TFMDIQuill::MnInsertFileClick() {
     buffer->setPlainText(content.text);
     buffer->selectAll();
     buffer->copy();
-    m_activeMemo->SetMaxLength(
-        int(EditorEnvironment::FileSize(name) + EditorEnvironment::FileSize(m_fileName) + 40000));
+    m_activeMemo->SetMaxLength(int(FileSize(name) + FileSize(m_fileName) + 40000));
     m_activeMemo->paste();
     SetStatusPanel(1, QStringLiteral("geändert"));
     m_activeMemo->SetModified(true);

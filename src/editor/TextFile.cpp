@@ -141,7 +141,8 @@ bool Write(const QString &fileName, const QByteArray &bytes, QString &error,
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // Everything reaches the disk before the backup moves the old file away.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(reason);

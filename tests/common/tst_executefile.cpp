@@ -124,6 +124,13 @@ private slots:
         QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
     }
 
+    void folderGoesToTheDesktop() {
+        TestEnv env;
+        RecordingUi ui;
+        QVERIFY(ExecuteFile(env.dir(), QString(), QString()) > 32);
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(env.dir())});
+    }
+
     void documentWithoutAssociation() {
         TestEnv env;
         RecordingUi ui;

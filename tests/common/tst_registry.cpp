@@ -136,6 +136,33 @@ private slots:
         QCOMPARE(quint32(ReadRegInteger(Key, QStringLiteral("Minus"), 0)), 0xFFFFFFFFu);
     }
 
+    void valuesSurviveTheFile() {
+        TestEnv env;
+        const QString text = QStringLiteral("C:\\Pfad \"mit\" Ümlaut\r\nund Zeile\t\u20ac");
+        WriteRegString(Key, QStringLiteral("Text"), text);
+        WriteRegString(Key, QStringLiteral("Leer"), QString());
+        WriteRegInteger(Key, QStringLiteral("Alle"), -1);
+        WriteRegInteger(Key, QStringLiteral("Null"), 0);
+        // A second store parses the file afresh.
+        RegistryStore fresh(RegistryStore::defaultFileName());
+        RegistryStore::ReadResult r = fresh.read(Key, QStringLiteral("Text"));
+        QCOMPARE(r.status, RegistryStore::ReadStatus::String);
+        QCOMPARE(r.text, text);
+        r = fresh.read(Key, QStringLiteral("Leer"));
+        QCOMPARE(r.status, RegistryStore::ReadStatus::String);
+        QCOMPARE(r.text, QString());
+        r = fresh.read(Key, QStringLiteral("Alle"));
+        QCOMPARE(r.status, RegistryStore::ReadStatus::Dword);
+        QCOMPARE(r.dword, 0xFFFFFFFFu);
+        r = fresh.read(Key, QStringLiteral("Null"));
+        QCOMPARE(r.status, RegistryStore::ReadStatus::Dword);
+        QCOMPARE(r.dword, 0u);
+        QCOMPARE(fresh.read(Key, QStringLiteral("Fehlt")).status,
+                 RegistryStore::ReadStatus::ValueMissing);
+        QCOMPARE(fresh.read(OtherKey, QStringLiteral("Text")).status,
+                 RegistryStore::ReadStatus::KeyMissing);
+    }
+
     void namesIgnoreCaseAndKeepTheirSpelling() {
         TestEnv env;
         WriteRegString(QStringLiteral("\\Software\\Quendal\\Editor"), QStringLiteral("FontName"),
@@ -181,6 +208,23 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(QuillError, WriteRegInteger(Key, QStringLiteral("A"), 2));
         RegistryStore::setBeforeCommitHookForTesting({});
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 0), 1);
+    }
+
+    void unchangedValueLeavesTheFileAlone() {
+        TestEnv env;
+        WriteRegInteger(Key, QStringLiteral("A"), 1);
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("x"));
+        int saves = 0;
+        RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
+        WriteRegInteger(Key, QStringLiteral("a"), 1);
+        WriteRegBool(Key, QStringLiteral("A"), true);
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("x"));
+        QCOMPARE(saves, 0);
+        WriteRegString(Key, QStringLiteral("A"), QStringLiteral("1")); // another type
+        WriteRegString(Key, QStringLiteral("B"), QStringLiteral("X"));
+        QCOMPARE(saves, 2);
+        RegistryStore::setBeforeCommitHookForTesting({});
+        QCOMPARE(ReadRegString(Key, QStringLiteral("A"), QString()), QStringLiteral("1"));
     }
 
     void brokenFileIsMovedAsideOnce() {

@@ -3,11 +3,15 @@
 
 #include "colormemo/ColorMemo.h"
 #include "FakeEditorHost.h"
+#include "FileSizeLimit.h"
 #include "RecordingUi.h"
+#include "settings/Settings.h"
 #include "TestEnv.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
 #include <QStackedWidget>
@@ -20,21 +24,15 @@ QByteArray ReadBytes(const QString &name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// A window with a read-only seam and a snippet command, as later units add them.
+// A window with a snippet command, as the snippet unit adds them.
 class ProbeWindow : public TFMDIQuill {
     Q_OBJECT
 public:
     using TFMDIQuill::TFMDIQuill;
-    QStringList readOnly;
     int klasseCalls = 0;
 
 public slots:
     void MnInsertKlasseClick() { ++klasseCalls; }
-
-protected:
-    bool IsReadOnlyTarget(const QString &fileName) const override {
-        return readOnly.contains(fileName) || TFMDIQuill::IsReadOnlyTarget(fileName);
-    }
 };
 
 } // namespace
@@ -56,6 +54,9 @@ private slots:
     void unmodifiedDocumentClosesWithoutQuestion();
     void failedSaveKeepsDocumentAndWindow();
     void readOnlyTargetTurnsSaveIntoSaveAs();
+    void backupHoldsPreviousContent();
+    void fullDiskSaveKeepsFileAndBackup();
+    void buildShortcutsFollowSettings();
     void unsavedDocumentRoundTripsByteIdentical_data();
     void unsavedDocumentRoundTripsByteIdentical();
     void updateReloadsWithoutQuestion();
@@ -64,6 +65,7 @@ private slots:
     void dosWindowsConversionMarksDocumentChanged();
     void snippetKeysNeedExactlyCtrlShift();
     void privateMessagesDriveTheWindow();
+    void activationInMdiAreaTellsTheFrame();
 
 private:
     ProbeWindow *NewWindow();
@@ -77,6 +79,8 @@ private:
 
 void TestMDIQuill::init() {
     m_env = new TestEnv;
+    Settings::AutoSave = false;
+    Settings::EditorPfad.clear();
     m_ui = new RecordingUi;
     m_host = new FakeEditorHost;
 }
@@ -285,7 +289,8 @@ void TestMDIQuill::failedSaveKeepsDocumentAndWindow() {
 void TestMDIQuill::readOnlyTargetTurnsSaveIntoSaveAs() {
     const QString locked = m_env->writeFile("Fest.java", "fest");
     ProbeWindow *window = OpenWindow(locked);
-    window->readOnly << locked;
+    // The read-only attribute is the owner's write bit; it holds even for root.
+    QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup));
     window->ActiveMemo()->insertPlainText("x");
     // The dialog comes first; a read-only choice brings it back; then a writable name.
     m_ui->saveAnswers.enqueue(locked);
@@ -299,6 +304,65 @@ void TestMDIQuill::readOnlyTargetTurnsSaveIntoSaveAs() {
     QVERIFY(!window->Modified());
 }
 
+void TestMDIQuill::backupHoldsPreviousContent() {
+    Settings::AutoSave = true;
+    const QString name = m_env->writeFile("Test.java", "eins");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("zwei");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("zwei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("eins"));
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("drei");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("drei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("zwei"));
+    QVERIFY(m_ui->boxes.isEmpty());
+
+    Settings::AutoSave = false;
+    const QString other = m_env->writeFile("Ohne.java", "x");
+    ProbeWindow *plain = OpenWindow(other);
+    plain->ActiveMemo()->insertPlainText("y");
+    plain->MnSpeichernClick();
+    QCOMPARE(ReadBytes(other), QByteArray("yx"));
+    QVERIFY(!QFile::exists(m_env->path("Ohne.~java")));
+}
+
+void TestMDIQuill::fullDiskSaveKeepsFileAndBackup() {
+    Settings::AutoSave = true;
+    const QString name = m_env->writeFile("Voll.java", "alt");
+    const QString backup = m_env->writeFile("Voll.~java", "vorher");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText(QString(4000, u'n'));
+    {
+        const FileSizeLimit full(1000); // the disk is full after 1000 bytes
+        QVERIFY(full.active());
+        window->MnSpeichernClick();
+    }
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Fehler"));
+    QVERIFY(
+        m_ui->boxes[0].text.contains(QStringLiteral("Die bisherige Datei bleibt unverändert.")));
+    QCOMPARE(ReadBytes(name), QByteArray("alt"));
+    QCOMPARE(ReadBytes(backup), QByteArray("vorher"));
+    QVERIFY(window->Modified());
+    QCOMPARE(QDir(m_env->dir()).entryList(QDir::Files).size(), 2); // no temporary file left
+}
+
+void TestMDIQuill::buildShortcutsFollowSettings() {
+    ProbeWindow *window = NewWindow();
+    Settings::TastencodeCompiler = QStringLiteral("Umsch+Strg+F12");
+    Settings::TastencodeRun = QStringLiteral("Quatsch");
+    window->ApplyBuildShortcuts();
+    Settings::TastencodeCompiler = QStringLiteral("F8");
+    Settings::TastencodeRun = QStringLiteral("F9");
+    QCOMPARE(window->MenuItem("MnCompiler")->shortcut(),
+             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));
+    QVERIFY(window->MenuItem("MnRun")->shortcut().isEmpty());
+}
+
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("utf8 lf") << QByteArray("class \xC3\x84 {\n\tint x;\xC2\xA0\n}\n");
@@ -308,6 +372,8 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::newRow("1252 lf") << QByteArray("// Gr\xFC\xDF"
                                            "e \xA0\x80\n");
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
+    QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
+    QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
@@ -443,6 +509,37 @@ void TestMDIQuill::privateMessagesDriveTheWindow() {
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
+    QMdiArea area;
+    area.resize(1000, 700);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    ProbeWindow *first = NewWindow();
+    area.addSubWindow(first);
+    QVERIFY(first->InitDocument(m_env->writeFile("Eins.java", "1"), TNewFile()));
+    ProbeWindow *second = NewWindow();
+    area.addSubWindow(second);
+    QVERIFY(second->InitDocument(m_env->writeFile("Zwei.java", "2"), TNewFile()));
+
+    m_host->activated.clear();
+    m_host->recentFiles = QStringList({"/tmp/Alt.java"});
+    area.setActiveSubWindow(first);
+    QTRY_COMPARE(m_host->activated.value(0), first);
+    QVERIFY(first->MenuItem("MnAlteDatei1")->isVisible());
+    area.setActiveSubWindow(second);
+    QTRY_COMPARE(m_host->activated.last(), second);
+
+    // Closing through the area asks the same question and forgets the window once.
+    QPointer<ProbeWindow> guard(second);
+    second->ActiveMemo()->insertPlainText("x");
+    m_ui->boxAnswers.enqueue(MsgButton::No);
+    area.closeActiveSubWindow();
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_host->forgotten, QList<TFMDIQuill *>({second}));
+    QCOMPARE(area.subWindowList().size(), 1);
 }
 
 QTEST_MAIN(TestMDIQuill)

@@ -1,6 +1,7 @@
 #include "editor/CodePages.h"
 #include "editor/TextFile.h"
 
+#include "FileSizeLimit.h"
 #include "TestEnv.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@ private slots:
     void editedTextKeepsFormat();
     void writeAndReadThroughDisk();
     void failedWriteLeavesFileUnchanged();
+    void fullDiskFailsBeforeBackup();
     void backupRunsBeforeRename();
     void unreadableNamesGiveGermanErrors();
     void tooLargeFileIsRefused();
@@ -108,6 +110,23 @@ void TestTextFile::failedWriteLeavesFileUnchanged() {
     QVERIFY(!TextFile::Write(name, "replacement", error));
     QVERIFY(error.startsWith(QStringLiteral("Die Datei kann nicht gespeichert werden:")));
     QVERIFY(error.contains(QStringLiteral("Die bisherige Datei bleibt unverändert.")));
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("original"));
+}
+
+void TestTextFile::fullDiskFailsBeforeBackup() {
+    TestEnv env;
+    const QString name = env.writeFile(QStringLiteral("C.java"), "original");
+    QString error;
+    bool backupRan = false;
+    {
+        const FileSizeLimit full(100);
+        QVERIFY(full.active());
+        QVERIFY(!TextFile::Write(name, QByteArray(5000, 'z'), error, [&] { backupRan = true; }));
+    }
+    QVERIFY(!backupRan);
+    QVERIFY(!error.isEmpty());
     QFile file(name);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("original"));

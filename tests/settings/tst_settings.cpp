@@ -124,7 +124,11 @@ private slots:
         TestEnv env;
         setNonDefaults();
         SaveSettings();
-        LoadSettings(); // everything back to what the store says
+        // Read a copy of the file, so nothing can come from what this process remembers.
+        const QString copy = env.path(QStringLiteral("copy.json"));
+        QVERIFY(QFile::copy(RegistryStore::defaultFileName(), copy));
+        qputenv("QUILL_STORE_FILE", QFile::encodeName(copy));
+        LoadSettings(QStringLiteral("Anders"), 30);
         using namespace Settings;
         QCOMPARE(InEditMitTabs, true);
         QCOMPARE(ErrorSchriftGroesse, qint16(12));
@@ -134,6 +138,7 @@ private slots:
         QCOMPARE(EditorSchriftGroesse, qint16(-7));
         QCOMPARE(EditorSchriftFarbe, 0xFF000008u);
         QCOMPARE(EditorSchriftName, QStringLiteral("Courier New"));
+        QCOMPARE(EditorSchriftBold, true);
         QCOMPARE(EditorPfad, ProgramDir()); // never written
         QCOMPARE(COMSPEC, QStringLiteral("/bin/bash"));
         QCOMPARE(COMSPECINDI, false);
@@ -150,6 +155,8 @@ private slots:
         QCOMPARE(UndoMitKeyUp, false);
         QCOMPARE(UndoTimerIntervall, 30);
         QCOMPARE(Color0, 1u);
+        QCOMPARE(Color1, 2u);
+        QCOMPARE(Color2, 3u);
         QCOMPARE(Color3, 0xFFFFFFFFu);
 
         // The first save creates every group except Pfade.

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "editor/EditorHost.h"
+#include "FrameHooks.h"
+#include "RecentFiles.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QTimer;
+class QToolButton;
+class TMemo;
+
+// The main frame "Java-Umgebung": an MDI area with one editor window per file, the tool
+// bar with the main-file chooser, the error panel, and the commands that concern more
+// than one window. It owns the window list and the recent-file list.
+class TFMain : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    // Loads every setting and the recent-file list; the start timer opens the existing
+    // files among commandLine about 100 ms later.
+    explicit TFMain(const QStringList &commandLine = {}, QWidget *parent = nullptr);
+    ~TFMain() override;
+
+    // Commands built elsewhere (wizard, settings dialog, class reference, tool discovery).
+    FrameHooks &Hooks() { return m_hooks; }
+
+    // EditorHost
+    void EditorActivated(TFMDIQuill *window) override;
+    void ForgetEditorWindow(TFMDIQuill *window) override;
+    void SaveAllWindows() override;
+    void CloseAllWindows() override;
+    void MnNeuClick() override;
+    void MnOeffnenClick() override;
+    void MnTaschenrechnerClick() override;
+    void MnExplorerClick() override;
+    void MnDOSEbeneClick() override;
+    void MnNotepadClick() override;
+    void MnExitClick() override;
+    void BuildRecentFileItems(QAction *separator, const QList<QAction *> &items) override;
+    QPlainTextEdit *MainMemo() override;
+    QPlainTextEdit *Memo1() override;
+    QCheckBox *cbMitUmleitung() override;
+    QComboBox *cbMainFile() override;
+    QComboBox *cbMainFile2() override;
+    QList<TFMDIQuill *> EditorWindows() const override;
+
+    // Opens one file in a new editor window; refuses missing and already open files with
+    // a box. The file leaves the recent-file list.
+    void OpenFileByName(const QString &fileName);
+    // Creates and registers an editor window for the name (empty for a new document)
+    // and the wizard's description. Throws QuillError when the INI entry cannot be written.
+    TFMDIQuill *CreateEditorWindow(const QString &fileName, const TNewFile &description);
+
+    // The start sequence: opens the command-line files, checks the Java tools.
+    void Timer1Timer();
+
+    void MnVorherigesFensterClick();
+    void MnNaechstesFensterClick();
+    void MnFensterTeilenClick();
+    void MnFensterVertikalteilenClick();
+    void MnFensterKaskadeClick();
+    void MnAlleSymboleanordnenClick();
+    void MnNetzwerklaufwerkVerbindenClick();
+    void MnNetzwerklaufwerkTrennenClick();
+    void MnDateilisteloeschenClick();
+    // The settings dialog; when confirmed, fonts, shortcuts and colours go to every window.
+    void MnEinstellungenClick();
+    void MnProduktInfoClick();
+    // Recent-file entry k (1..9) of either window.
+    void MnAlteDateiClick(int k);
+
+    // Tool buttons acting on the active editor window; nothing without one.
+    void BnSaveFileClick();
+    void BnSaveAllClick();
+    void BnDruckenClick();
+    void BnUndoClick();
+    void BnCutClick();
+    void BnPasteClick();
+    void BnCompileClick();
+    void BnRunClick();
+    void BnJavaHelpClick();
+
+    // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
+    void ShowRecentFiles();
+
+    // The active editor window (the top of the stacking order), or nullptr.
+    TFMDIQuill *ActiveEditorWindow() const;
+    RecentFiles &Recent() { return m_recent; }
+    QMdiArea *MdiArea() const { return m_mdiArea; }
+    // The extension of the file last opened or created, with its dot.
+    QString RememberedExt() const { return m_rememberedExt; }
+
+    // Controls, for the parts that read them and for tests.
+    QWidget *PanelButton() const { return m_panelButton; }
+    QLabel *LMainJava() const { return m_lMainJava; }
+    QWidget *PanelError() const { return m_panelError; }
+    QSplitter *Splitter1() const { return m_splitter1; }
+    QTimer *Timer1() const { return m_timer1; }
+    QAction *MnStrichAlteDateien() const { return m_recentSeparator; }
+    const QList<QAction *> &MnAlteDateien() const { return m_recentItems; }
+    QToolButton *ToolButton(const QString &objectName) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createToolBar();
+    void createMenus();
+    void applyErrorFont();
+    void applyEditorFont(TFMDIQuill *window) const;
+    void rebuildMenuBar();
+    // Takes the window out of the window list and the main-file lists.
+    void dropWindow(TFMDIQuill *window);
+    void deleteTemporaryFiles() const;
+    void startProgram(const QStringList &candidates, const QString &errorText);
+
+    FrameHooks m_hooks;
+    RecentFiles m_recent;
+    QStringList m_commandLine;
+    QList<TFMDIQuill *> m_windows;
+    QString m_rememberedExt;
+    QPointer<TFMDIQuill> m_mergedWindow; // whose menus the menu bar shows
+    bool m_closing = false;
+
+    QMdiArea *m_mdiArea = nullptr;
+    QWidget *m_panelButton = nullptr;
+    QCheckBox *m_cbMitUmleitung = nullptr;
+    QLabel *m_lMainJava = nullptr;
+    QComboBox *m_cbMainFile = nullptr;
+    QComboBox *m_cbMainFile2 = nullptr;
+    QWidget *m_panelError = nullptr;
+    TMemo *m_memo1 = nullptr;
+    QSplitter *m_splitter1 = nullptr;
+    TMemo *m_mainMemo = nullptr;
+    QLabel *m_labelEditorFont = nullptr;
+    QLabel *m_labelErrorFont = nullptr;
+    QTimer *m_timer1 = nullptr;
+
+    QMenu *m_menuDatei = nullptr;
+    QMenu *m_menuOptionen = nullptr;
+    QMenu *m_menuFenster = nullptr;
+    QMenu *m_menuHilfe = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QList<QAction *> m_recentItems;
+    QAction *m_javaDocSeparator = nullptr;
+    QAction *m_javaDoc = nullptr;
+};

@@ -1,0 +1,445 @@
+// The frame's commands: opening and creating files, the window list, arrangement,
+// external programs and the dialogs.
+#include "TFMain.h"
+
+#include "colormemo/ColorMemo.h"
+#include "common/Helpers.h"
+#include "common/ProgramDir.h"
+#include "editor/MDIQuill.h"
+#include "ExternalPrograms.h"
+#include "OpenDialogRequest.h"
+#include "settings/Settings.h"
+#include "TFAbout.h"
+#include "VerticalTiling.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QSplitter>
+#include <QStyle>
+#include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <winnetwk.h>
+#endif
+
+void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold, quint32 color);
+
+namespace {
+
+QString pathList() {
+    return qEnvironmentVariable("PATH");
+}
+
+} // namespace
+
+void TFMain::Timer1Timer() {
+    m_timer1->stop();
+    for (const QString &argument : std::as_const(m_commandLine)) {
+        const QFileInfo info(argument);
+        if (info.isFile())
+            OpenFileByName(info.absoluteFilePath());
+    }
+    if (!QFileInfo(Settings::Compiler).isFile())
+        Settings::Compiler.clear();
+    if (!QFileInfo(Settings::Run).isFile())
+        Settings::Run.clear();
+    if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_hooks.findJavaTools)
+        m_hooks.findJavaTools();
+}
+
+void TFMain::MnOeffnenClick() {
+    const QString currentDir = QDir::currentPath();
+    const QStringList chosen =
+        ui().openFiles(MakeOpenRequest(m_rememberedExt, Settings::EditorPfad));
+    // The last one chosen opens first, so the first chosen ends up on top.
+    for (qsizetype i = chosen.size() - 1; i >= 0; --i)
+        OpenFileByName(chosen.at(i));
+    QDir::setCurrent(currentDir);
+}
+
+void TFMain::OpenFileByName(const QString &fileName) {
+    if (!QFileInfo::exists(fileName)) {
+        ShowWarningBox(QStringLiteral("Datei Öffnen"), QStringLiteral("Die Datei\r\n") + fileName +
+                                                           QStringLiteral("\r\nexistiert nicht"));
+        return;
+    }
+    m_recent.Remove(fileName);
+    for (TFMDIQuill *window : std::as_const(m_windows)) {
+        if (SameFileName(window->FileName(), fileName)) {
+            ShowWarningBox(QStringLiteral("Hinweis"),
+                           QStringLiteral("Datei ist schon geladen\r\n") + fileName);
+            return;
+        }
+    }
+    CreateEditorWindow(fileName, TNewFile());
+}
+
+TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &description) {
+    const SplitName parts = fileName.isEmpty() ? SplitName() : SplitFileName(fileName);
+    m_rememberedExt = parts.ext;
+    Settings::EditorPfad = parts.dir;
+    WriteIniString(Settings::IniFileName, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
+                   parts.dir);
+    SaveSettings();
+
+    auto *window = new TFMDIQuill(*this);
+    m_mdiArea->addSubWindow(window);
+    applyEditorFont(window);
+    m_windows << window;
+    m_cbMainFile->addItem(parts.base + parts.ext);
+    m_cbMainFile2->addItem(fileName);
+    if (m_cbMainFile->count() == 2) {
+        m_cbMainFile->setCurrentIndex(-1);
+        m_cbMainFile->show();
+        m_lMainJava->show();
+    }
+    if (!window->InitDocument(fileName, description)) {
+        // The file could not be read and the window has said so: it never existed.
+        dropWindow(window);
+        delete window;
+        return nullptr;
+    }
+    window->show();
+    rebuildMenuBar();
+    return window;
+}
+
+void TFMain::MnNeuClick() {
+    if (!m_hooks.newFileWizard)
+        return;
+    const TNewFile description = m_hooks.newFileWizard();
+    if (description.Kind > 0)
+        CreateEditorWindow(QString(), description);
+}
+
+void TFMain::ForgetEditorWindow(TFMDIQuill *window) {
+    if (!m_windows.contains(window))
+        return;
+    const QString fileName = window->FileName();
+    // A document that was never saved has no file to offer again.
+    if (fileName != QLatin1String("noname"))
+        m_recent.Add(fileName);
+    ShowRecentFiles();
+    dropWindow(window);
+}
+
+void TFMain::dropWindow(TFMDIQuill *window) {
+    const qsizetype i = m_windows.indexOf(window);
+    if (i < 0)
+        return;
+    const int selected = m_cbMainFile->currentIndex();
+    const QString selectedName = selected >= 0 ? m_cbMainFile2->itemText(selected) : QString();
+    m_windows.removeAt(i);
+    const QSignalBlocker block(m_cbMainFile);
+    m_cbMainFile->removeItem(static_cast<int>(i));
+    m_cbMainFile2->removeItem(static_cast<int>(i));
+
+    if (m_windows.isEmpty()) {
+        m_cbMainFile->hide();
+        m_lMainJava->hide();
+        rebuildMenuBar();
+        return;
+    }
+    // The chosen main file stays chosen while a window of that file is still open.
+    int keep = -1;
+    if (!selectedName.isEmpty())
+        for (int k = 0; k < m_windows.size(); ++k)
+            if (SameFileName(m_windows.at(k)->FileName(), selectedName))
+                keep = k;
+    m_cbMainFile->setCurrentIndex(keep);
+    m_cbMainFile2->setCurrentIndex(keep);
+    rebuildMenuBar();
+}
+
+void TFMain::EditorActivated(TFMDIQuill *) {
+    // The menu bar follows the active child; nothing else depends on it.
+    rebuildMenuBar();
+}
+
+void TFMain::SaveAllWindows() {
+    const QList<TFMDIQuill *> windows = m_windows;
+    for (TFMDIQuill *window : windows)
+        if (m_windows.contains(window))
+            window->MnSpeichernClick();
+}
+
+void TFMain::CloseAllWindows() {
+    // A closed window leaves the list at once, so work on the list as it was.
+    const QList<TFMDIQuill *> windows = m_windows;
+    for (TFMDIQuill *window : windows)
+        if (m_windows.contains(window))
+            window->close();
+}
+
+TFMDIQuill *TFMain::ActiveEditorWindow() const {
+    QMdiSubWindow *top = m_mdiArea->currentSubWindow();
+    if (!top) {
+        const QList<QMdiSubWindow *> order = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+        if (!order.isEmpty())
+            top = order.last();
+    }
+    auto *window = qobject_cast<TFMDIQuill *>(top);
+    return m_windows.contains(window) ? window : nullptr;
+}
+
+void TFMain::BnSaveFileClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnSpeichernClick();
+}
+
+void TFMain::BnSaveAllClick() {
+    const QList<QMdiSubWindow *> order = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = order.crbegin(); it != order.crend(); ++it) {
+        auto *window = qobject_cast<TFMDIQuill *>(*it);
+        if (m_windows.contains(window))
+            window->MnSpeichernClick();
+    }
+}
+
+void TFMain::BnDruckenClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnDruckenClick();
+}
+
+void TFMain::BnUndoClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnRueckgaengigClick();
+}
+
+void TFMain::BnCutClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnBlockAusschneidenClick();
+}
+
+void TFMain::BnPasteClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnBlockEinfuegenClick();
+}
+
+void TFMain::BnCompileClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnCompilerClick();
+}
+
+void TFMain::BnRunClick() {
+    if (TFMDIQuill *window = ActiveEditorWindow())
+        window->MnRunClick();
+}
+
+void TFMain::BnJavaHelpClick() {
+    if (m_hooks.javaHelp)
+        m_hooks.javaHelp();
+}
+
+void TFMain::MnVorherigesFensterClick() {
+    m_mdiArea->activatePreviousSubWindow();
+}
+
+void TFMain::MnNaechstesFensterClick() {
+    m_mdiArea->activateNextSubWindow();
+}
+
+void TFMain::MnFensterTeilenClick() {
+    m_mdiArea->tileSubWindows();
+}
+
+void TFMain::MnFensterKaskadeClick() {
+    // Each window one title bar lower and further right than the one below it, all of them
+    // large enough to work in; the active window ends on top.
+    QList<QMdiSubWindow *> order;
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isMinimized() && sub->isVisible())
+            order << sub;
+    if (order.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 4;
+    const int count = static_cast<int>(order.size());
+    const QSize size(std::max(area.width() - (count - 1) * step, area.width() * 2 / 3),
+                     std::max(area.height() - (count - 1) * step, area.height() * 2 / 3));
+    int offset = 0;
+    for (QMdiSubWindow *sub : order) {
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (offset + size.width() > area.width() || offset + size.height() > area.height())
+            offset = 0;
+        sub->setGeometry(QRect(QPoint(offset, offset), size));
+        sub->raise();
+        offset += step;
+    }
+}
+
+void TFMain::MnAlleSymboleanordnenClick() {
+    // Minimised windows line up along the bottom edge, left to right.
+    const QList<QMdiSubWindow *> subs = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    const QRect area = m_mdiArea->viewport()->rect();
+    int x = 0;
+    int y = area.bottom() + 1;
+    for (QMdiSubWindow *sub : subs) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            y -= size.height();
+        }
+        sub->move(x, y - size.height());
+        x += size.width();
+    }
+}
+
+void TFMain::MnFensterVertikalteilenClick() {
+    m_mdiArea->tileSubWindows();
+    VerticalTileInput input;
+    input.clientWidth = m_mdiArea->viewport()->width();
+    input.toolBarVisible = m_panelButton->isVisible();
+    input.toolBarHeight = m_panelButton->height();
+    input.panelErrorHeight = m_panelError->height();
+    input.splitterHeight = m_splitter1->handleWidth();
+    // The frame's client area: the MDI area with the tool bar, splitter and error panel.
+    input.clientHeight = m_mdiArea->height() + (input.toolBarVisible ? input.toolBarHeight : 0) +
+                         input.panelErrorHeight + input.splitterHeight;
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        input.minimized << window->isMinimized();
+    const QList<QRect> rects = VerticalTileRects(input);
+    for (qsizetype i = 0; i < m_windows.size(); ++i)
+        if (!rects.at(i).isNull())
+            m_windows.at(i)->setGeometry(rects.at(i));
+}
+
+void TFMain::startProgram(const QStringList &candidates, const QString &errorText) {
+    const QString program = FindFirstProgram(candidates, pathList());
+    const int result = program.isEmpty() ? 2 : ExecuteFile(program, QString(), QString(), 1);
+    if (result <= 32)
+        ShowErrorBox(QStringLiteral("Fehler"), errorText);
+}
+
+void TFMain::MnTaschenrechnerClick() {
+    startProgram(CalculatorCandidates(), QStringLiteral("Fehler beim Aufruf des Taschenrechners"));
+}
+
+void TFMain::MnExplorerClick() {
+    // The file manager opens at the directory the user works in.
+    QString dir = Settings::EditorPfad;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        dir = QDir::homePath();
+    const int result = ExecuteFile(dir, QString(), QString(), 1);
+    if (result <= 32)
+        ShowErrorBox(QStringLiteral("Fehler"), QStringLiteral("Fehler beim Aufruf des Explorers"));
+}
+
+void TFMain::MnNotepadClick() {
+    startProgram(TextEditorCandidates(), QStringLiteral("Fehler beim Aufruf des Notepads"));
+}
+
+void TFMain::MnDOSEbeneClick() {
+    const QString shell = Settings::COMSPECINDI ? GetComSpec() : Settings::COMSPEC;
+    int result = 2; // "file not found", as the shell reports a missing program
+    if (!shell.isEmpty()) {
+#ifdef Q_OS_WIN
+        result = ExecuteFile(shell, QString(), QString(), 1);
+#else
+        const TerminalCommand terminal = FindTerminal(pathList());
+        if (!terminal.program.isEmpty() &&
+            QProcess::startDetached(terminal.program, terminal.arguments + QStringList{shell}))
+            result = 33;
+#endif
+    }
+    if (result <= 32)
+        ShowWarningBox(QStringLiteral("Fehler"), QStringLiteral("Fehler: %1").arg(result));
+}
+
+void TFMain::MnNetzwerklaufwerkVerbindenClick() {
+#ifdef Q_OS_WIN
+    WNetConnectionDialog(reinterpret_cast<HWND>(winId()), RESOURCETYPE_DISK);
+#else
+    ui().messageBox(MsgIcon::Information, QStringLiteral("Hinweis"),
+                    QStringLiteral("Netzlaufwerke werden unter Linux im Dateimanager des "
+                                   "Desktops verbunden."),
+                    {MsgButton::Ok});
+#endif
+}
+
+void TFMain::MnNetzwerklaufwerkTrennenClick() {
+#ifdef Q_OS_WIN
+    WNetDisconnectDialog(reinterpret_cast<HWND>(winId()), RESOURCETYPE_DISK);
+#else
+    ui().messageBox(MsgIcon::Information, QStringLiteral("Hinweis"),
+                    QStringLiteral("Netzlaufwerke werden unter Linux im Dateimanager des "
+                                   "Desktops getrennt."),
+                    {MsgButton::Ok});
+#endif
+}
+
+void TFMain::MnExitClick() {
+    close();
+}
+
+void TFMain::MnEinstellungenClick() {
+    DialogResultText().clear();
+    if (m_hooks.settingsDialog)
+        m_hooks.settingsDialog();
+    if (DialogResultText().isEmpty())
+        return;
+    applyErrorFont();
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        window->ApplyBuildShortcuts();
+    for (TFMDIQuill *window : std::as_const(m_windows)) {
+        applyEditorFont(window);
+        window->ApplyRuleColors();
+        window->ActiveMemo()->viewport()->repaint();
+    }
+}
+
+void TFMain::MnProduktInfoClick() {
+    TFAbout about(this);
+    about.exec();
+}
+
+void TFMain::ShowRecentFiles() {
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    Settings::EditorPfad = ProgramDir();
+    if (m_recent.Count() >= 1)
+        Settings::EditorPfad = SplitFileName(m_recent.Entry(1)).dir;
+}
+
+void TFMain::BuildRecentFileItems(QAction *separator, const QList<QAction *> &items) {
+    separator->setVisible(false);
+    for (QAction *item : items)
+        item->setVisible(false);
+    const int shown = std::min<int>(m_recent.Count(), static_cast<int>(items.size()));
+    for (int k = 1; k <= shown; ++k) {
+        QAction *item = items.at(k - 1);
+        separator->setVisible(true);
+        QString name = m_recent.Entry(k);
+        name.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as written, no mnemonic
+        item->setText(QStringLiteral("&%1. ").arg(k) + name);
+        item->setVisible(true);
+        // The frame connected its own entries at creation; a window's entries lead here too.
+        if (!m_recentItems.contains(item)) {
+            disconnect(item, &QAction::triggered, this, nullptr);
+            connect(item, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
+        }
+    }
+}
+
+void TFMain::MnAlteDateiClick(int k) {
+    const QString name = m_recent.Entry(k);
+    if (!name.isEmpty())
+        OpenFileByName(name);
+}
+
+void TFMain::MnDateilisteloeschenClick() {
+    DeleteFileForced(WritableProgramDir() + QStringLiteral("Datei.alt"));
+    m_recent.Clear();
+    m_recentSeparator->setVisible(false);
+    for (QAction *item : std::as_const(m_recentItems))
+        item->setVisible(false);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+class QPlainTextEdit;
+
+// What the build commands need of an editor window. The editor window provides it through
+// a small adapter; tests use fakes.
+class BuildTarget {
+public:
+    virtual ~BuildTarget() = default;
+
+    // Full path of the document's file, or exactly "noname" while it has none.
+    virtual QString FileName() const = 0;
+    // Base name (the Java class name) and extension with its dot.
+    virtual QString FileBase() const = 0;
+    virtual QString FileExt() const = 0;
+    // The active text control: its text decides how a run is carried out.
+    virtual QPlainTextEdit *ActiveMemo() const = 0;
+    // Writes the active text to FileName in the document's own encoding and line breaks,
+    // without a backup, and clears the modified flag. False when it could not be written
+    // (the message has been shown; the file is unchanged).
+    virtual bool WriteForBuild() = 0;
+    // Shows a short status text while the compiler runs; "" clears it.
+    virtual void ShowBuildStatus(const QString &text) = 0;
+    // The object whose destruction ends the window (the user may close it while a run
+    // keeps the window responsive), or nullptr when it cannot go away meanwhile.
+    virtual QObject *LifetimeObject() = 0;
+};

@@ -1,0 +1,270 @@
+#include "ProcessRunner.h"
+
+#include "RunPlan.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int SliceMs = 100;
+constexpr int MaxWaits = 31;
+constexpr int PauseMs = 300;
+constexpr qint64 ChunkSize = 2500;
+
+// Exit codes of our own event loops; anything else means the application is quitting.
+constexpr int SliceOver = 0x5171;
+constexpr int ChildEnded = 0x5172;
+
+const QString FinishedLine = QStringLiteral("-- Fertig --");
+
+void AddLine(QPlainTextEdit *panel, const QString &line) {
+    if (panel)
+        panel->appendPlainText(line);
+}
+
+// Waits without freezing the window; returns at once when the application is quitting.
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, [&loop] { loop.exit(SliceOver); });
+    loop.exec();
+}
+
+// Moves what the child wrote into the collector, in chunks of at most 2500 bytes.
+void Drain(QProcess *process, OutputCollector &collector) {
+    char buffer[ChunkSize];
+    for (;;) {
+        const qint64 got = process->read(buffer, ChunkSize);
+        if (got <= 0)
+            break;
+        collector.Append(QByteArray(buffer, got));
+        if (got < ChunkSize)
+            break;
+    }
+}
+
+// The system's error code behind a failed start, read back from the error text that the
+// process class composes from it; "missing file" when the text names none.
+int StartErrorCode(const QProcess &process) {
+    const QString text = process.errorString();
+    for (int code = 1; code < 256; ++code) {
+        const QString message = QString::fromLocal8Bit(std::strerror(code));
+        if (!message.isEmpty() && !message.startsWith(QStringLiteral("Unknown error")) &&
+            text.endsWith(message))
+            return code;
+    }
+    return ENOENT;
+}
+
+QString PanelText(const QString &text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(u'\r', u'\n');
+    // A line end at the very end ends the last line; it does not start an empty one.
+    if (lines.endsWith(u'\n'))
+        lines.chop(1);
+    return lines;
+}
+
+#ifdef Q_OS_UNIX
+// The child's standard input: a pipe holding the line end written before the child starts.
+// Afterwards it tells what the child left unread, as the shared pipe of the original
+// design did by handing the unread line end back as the first output.
+class InputPipe {
+public:
+    ~InputPipe() {
+        CloseWrite();
+        if (m_read >= 0)
+            ::close(m_read);
+    }
+    bool Open() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return false;
+        m_read = fds[0];
+        m_write = fds[1];
+        return true;
+    }
+    int ReadEnd() const { return m_read; }
+    void Write(const char *bytes, size_t size) {
+        [[maybe_unused]] const ssize_t written = ::write(m_write, bytes, size);
+    }
+    void CloseWrite() {
+        if (m_write >= 0)
+            ::close(m_write);
+        m_write = -1;
+    }
+    // What is still in the pipe. With the write end closed a read never blocks.
+    QByteArray TakeUnread() {
+        CloseWrite();
+        QByteArray unread;
+        char buffer[256];
+        for (;;) {
+            const ssize_t got = ::read(m_read, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            unread.append(buffer, got);
+        }
+        return unread;
+    }
+
+private:
+    int m_read = -1;
+    int m_write = -1;
+};
+#endif
+
+// A child still running when the runner returns goes on running. Its process object
+// moves to the application; its further output is read and dropped up to the limit, so
+// the child never blocks on a full pipe, and then the pipe is closed. The object goes
+// when the child ends (or with the application, which then ends the hidden child).
+void LetRunOn(QProcess *process, qint64 limit) {
+    process->disconnect();
+    process->setParent(QCoreApplication::instance());
+    auto dropped = std::make_shared<qint64>(0);
+    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
+                     [process, dropped, limit] {
+                         *dropped += process->readAll().size();
+                         if (*dropped > limit)
+                             process->closeReadChannel(QProcess::StandardOutput);
+                     });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+}
+
+} // namespace
+
+CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
+                              const QString &parameters, const QString &target,
+                              QPlainTextEdit *panelWidget, const CapturedRunOptions &options) {
+    CapturedRunReport report;
+    const QPointer<QPlainTextEdit> panel(panelWidget);
+    if (panel) {
+        panel->clear();
+        panel->repaint();
+    }
+    AddLine(panel, QStringLiteral("Datei \"%1\"").arg(fileName));
+    AddLine(panel, QString());
+    // Every line of the panel is ended, as the output that follows expects.
+    const QString header =
+        panel ? panel->toPlainText() + u'\n' : QStringLiteral("Datei \"%1\"\n\n").arg(fileName);
+
+#ifdef Q_OS_UNIX
+    InputPipe input;
+    if (!input.Open()) {
+        AddLine(panel, QStringLiteral("Konnte die Pipes nicht erzeugen"));
+        Pause(PauseMs);
+        return report;
+    }
+    input.Write("\r\n", 2);
+#endif
+
+    const Command command = CapturedCommand(program, parameters, target);
+    auto *process = new QProcess;
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setWorkingDirectory(WorkingDirectoryOf(fileName));
+    process->setProgram(command.program);
+    process->setArguments(command.arguments);
+#ifdef Q_OS_UNIX
+    process->setStandardInputFile(QProcess::nullDevice());
+    const int inputFd = input.ReadEnd();
+    process->setChildProcessModifier([inputFd] { ::dup2(inputFd, STDIN_FILENO); });
+#endif
+
+    OutputCollector collector(options.outputLimit);
+    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
+                     [process, &collector] { Drain(process, collector); });
+    process->start();
+    if (!process->waitForStarted(-1)) {
+        AddLine(panel, QStringLiteral("Konnte Kommando nicht starten, Fehler: #%1")
+                           .arg(StartErrorCode(*process)));
+        delete process;
+        Pause(PauseMs);
+        return report;
+    }
+#ifndef Q_OS_UNIX
+    process->write("\r\n", 2);
+#endif
+    report.started = true;
+    report.processId = process->processId();
+
+    if (options.waitForEnd && options.status)
+        options.status(QStringLiteral("Kompiliere %1 ...").arg(target));
+    bool waitFailed = false;
+    {
+        QEventLoop loop;
+        QTimer slice;
+        slice.setSingleShot(true);
+        slice.setInterval(SliceMs);
+        QObject::connect(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
+        QObject::connect(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
+        QObject::connect(process, &QProcess::errorOccurred, &loop,
+                         [&loop, &waitFailed](QProcess::ProcessError error) {
+                             if (error == QProcess::ReadError || error == QProcess::UnknownError) {
+                                 waitFailed = true;
+                                 loop.exit(ChildEnded);
+                             }
+                         });
+        for (;;) {
+            int result = ChildEnded;
+            if (process->state() != QProcess::NotRunning && !waitFailed) {
+                slice.start();
+                result = loop.exec();
+                slice.stop();
+            }
+            ++report.waits;
+            if (result == ChildEnded || process->state() == QProcess::NotRunning || waitFailed)
+                break;
+            if (result != SliceOver) // the application is quitting
+                break;
+            if (!options.waitForEnd && report.waits >= MaxWaits)
+                break;
+        }
+    }
+    if (options.waitForEnd && options.status)
+        options.status(QString());
+    report.ended = process->state() == QProcess::NotRunning;
+
+    QByteArray unreadInput;
+#ifdef Q_OS_UNIX
+    unreadInput = input.TakeUnread();
+#else
+    process->closeWriteChannel();
+#endif
+    if (waitFailed) {
+        AddLine(panel, QStringLiteral("Operation wurde abgebrochen!"));
+    } else {
+        // Whatever reached the pipe by now, without waiting for more.
+        for (int poll = 0; !report.ended && poll < 16 && process->waitForReadyRead(0); ++poll)
+            Drain(process, collector);
+        Drain(process, collector);
+        report.truncated = collector.Truncated();
+        if (panel) {
+            QString text = header;
+            text += QString::fromLocal8Bit(unreadInput);
+            text += collector.Text();
+            panel->setPlainText(PanelText(text));
+            if (collector.Truncated())
+                panel->appendPlainText(collector.TruncationLine());
+            panel->appendPlainText(FinishedLine);
+        }
+    }
+
+    if (report.ended)
+        delete process;
+    else
+        LetRunOn(process, options.outputLimit);
+    Pause(PauseMs);
+    return report;
+}

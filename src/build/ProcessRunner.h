@@ -1,0 +1,45 @@
+#pragma once
+
+#include "OutputCollector.h"
+
+#include <QString>
+
+#include <functional>
+
+class QPlainTextEdit;
+
+struct CapturedRunOptions {
+    // False: a learner's program, waited for in at most 31 slices of 100 ms and left
+    // running after that. True: the compiler, waited for until it ends, because its result
+    // is judged by the class file it writes.
+    bool waitForEnd = false;
+    // Told what is going on while waiting for the end, and "" afterwards.
+    std::function<void(const QString &)> status;
+    qint64 outputLimit = OutputCollector::DefaultLimit;
+};
+
+// What happened, for the callers that care and for tests; the user sees only the panel.
+struct CapturedRunReport {
+    bool started = false;
+    bool ended = false;     // the child had ended when the waiting stopped
+    int waits = 0;          // slices waited
+    qint64 processId = 0;   // of a started child
+    bool truncated = false; // output beyond the limit was dropped
+};
+
+// Runs program with the configured parameters and the target in the directory of
+// fileName and shows what it writes (standard output and error, in order) in the panel:
+// a "Datei" line, an empty line, the output and "-- Fertig --", or a failure line. The
+// line end written to the child's input first shows up in front of the output unless the
+// child read it. Keeps the window responsive while it waits, stops waiting when the
+// application quits, never kills the child, and returns only after a 300 ms pause that
+// also keeps the window responsive. The panel may be destroyed meanwhile.
+CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
+                              const QString &parameters, const QString &target,
+                              QPlainTextEdit *panel, const CapturedRunOptions &options = {});
+
+// Starts program with the target and then the parameters in a window of its own (a
+// terminal emulator) in the directory of fileName, without waiting. Failures are shown
+// in error boxes.
+void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                  const QString &target);

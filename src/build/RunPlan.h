@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How a program run is carried out: captured into the error panel or started in a window
+// of its own, and whether it needs the console runtime.
+struct RunPlan {
+    bool shell = false;   // own window (terminal) instead of captured output
+    bool console = false; // a windowless runtime (javaw) is replaced by the console one
+    bool operator==(const RunPlan &) const = default;
+};
+
+// Decides the run from the "Mit Umleitung" box and the source text (case-sensitive word
+// tests on the whole text, comments and strings included).
+RunPlan DecideRun(bool mitUmleitung, const QString &sourceText);
+
+// The runtime to use for one run: for a console run a configured "javaw" (any letter case,
+// with or without the platform's executable suffix) becomes "java" in the same directory;
+// otherwise the configured runtime unchanged.
+QString RuntimeForRun(const QString &configuredRun, bool console);
+
+// A program and its arguments, never joined into one string.
+struct Command {
+    QString program;
+    QStringList arguments;
+    bool operator==(const Command &) const = default;
+};
+
+// Captured run: the program, the configured parameters (split like shell words), the target.
+Command CapturedCommand(const QString &program, const QString &parameters, const QString &target);
+// Run in a window of its own: the target first, then the parameters, so for the Java
+// runtime they reach the started program as its own arguments.
+Command ShellCommand(const QString &program, const QString &parameters, const QString &target);
+
+// The directory a run works in: the directory of the document's full file name.
+QString WorkingDirectoryOf(const QString &fileName);
+// The class file that a compile of the document produces: the file name with its
+// extension (from the last dot of the name part) replaced by ".class".
+QString ClassFileOf(const QString &fileName);

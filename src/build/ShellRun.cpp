@@ -1,0 +1,63 @@
+#include "ProcessRunner.h"
+
+#include "RunPlan.h"
+#include "TerminalCommand.h"
+
+#include "common/Helpers.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+const QString ErrorCaption = QStringLiteral("Fehler");
+const QString ShellRunFailed = QStringLiteral("Fehler beim Aufruf des externen Programms");
+
+#ifndef Q_OS_WIN
+// The launch message for a program that cannot be started, or "" when it can.
+QString ProgramProblem(const QString &program) {
+    const QString path = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(path);
+    const QString prefix =
+        QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") + program;
+    if (program.isEmpty() || path.isEmpty() || !info.exists())
+        return prefix + QStringLiteral("\r\nDas Programm existiert nicht");
+    if (info.isDir() || !info.isExecutable())
+        return prefix + QStringLiteral("\r\nAuf das Programm konnte nicht zugegriffen werden. "
+                                       "Zugriffsverweigerung");
+    return QString();
+}
+#endif
+
+} // namespace
+
+void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                  const QString &target) {
+    const QString workingDir = WorkingDirectoryOf(fileName);
+#ifdef Q_OS_WIN
+    // The shell's "open" gives the program a console window of its own.
+    if (ExecuteFile(program, target + u' ' + parameters, workingDir, 5) <= 32)
+        ShowErrorBox(ErrorCaption, ShellRunFailed);
+#else
+    if (const QString problem = ProgramProblem(program); !problem.isEmpty()) {
+        ShowErrorBox(ErrorCaption, problem);
+        ShowErrorBox(ErrorCaption, ShellRunFailed);
+        return;
+    }
+    const std::optional<Command> terminal = FindTerminal();
+    if (!terminal) {
+        ShowErrorBox(ErrorCaption, NoTerminalMessage());
+        ShowErrorBox(ErrorCaption, ShellRunFailed);
+        return;
+    }
+    const Command command =
+        ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target), workingDir);
+    if (!QProcess::startDetached(command.program, command.arguments, workingDir)) {
+        ShowErrorBox(ErrorCaption,
+                     QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") +
+                         command.program);
+        ShowErrorBox(ErrorCaption, ShellRunFailed);
+    }
+#endif
+}

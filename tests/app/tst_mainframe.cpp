@@ -1,0 +1,627 @@
+#include "app/TFAbout.h"
+#include "app/TFMain.h"
+
+#include "common/DesktopHooks.h"
+#include "common/Helpers.h"
+#include "common/Memo.h"
+#include "common/ProgramDir.h"
+#include "editor/MDIQuill.h"
+#include "RecordingUi.h"
+#include "settings/Settings.h"
+#include "TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QStringList fileNames(const TFMain &frame) {
+    QStringList names;
+    for (TFMDIQuill *window : frame.EditorWindows())
+        names << window->FileName();
+    return names;
+}
+
+QStringList menuTitles(QMenuBar *bar) {
+    QStringList titles;
+    for (QAction *action : bar->actions())
+        if (action->isVisible())
+            titles << action->text();
+    return titles;
+}
+
+} // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_env = std::make_unique<TestEnv>();
+        m_ui = std::make_unique<RecordingUi>();
+        m_frame = std::make_unique<TFMain>();
+        m_frame->resize(1100, 800);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+    void cleanup() {
+        m_frame.reset();
+        m_ui.reset();
+        m_env.reset();
+    }
+
+    void startOpensExistingCommandLineFilesWithoutAMessage() {
+        const QString a = m_env->writeFile("A.java", "class A {}\n");
+        TFMain frame({a, m_env->path("missing.java")});
+        QTRY_COMPARE(fileNames(frame), QStringList{a});
+        QVERIFY(!frame.Timer1()->isActive());
+        QVERIFY(m_ui->boxes.isEmpty());
+    }
+
+    void threeChosenFilesOpenInReverseOrder() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString c = m_env->writeFile("C.java", "c");
+        m_ui->openAnswers << QStringList{a, b, c};
+        m_frame->MnOeffnenClick();
+        QCOMPARE(fileNames(*m_frame), (QStringList{c, b, a}));
+        QCOMPARE(m_ui->openRequests.size(), 1);
+        QVERIFY(m_ui->openRequests.first().multiple);
+        QCOMPARE(m_ui->openRequests.first().title, QStringLiteral("Datei Öffnen"));
+    }
+
+    void theSameFileTwiceIsRefused() {
+        const QString a = m_env->writeFile("A.java", "a");
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(a);
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Hinweis"));
+        QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Datei ist schon geladen\r\n") + a);
+    }
+
+    void aMissingFileIsReportedAndStaysRecent() {
+        const QString gone = m_env->path("gone.java");
+        m_frame->Recent().Add(gone);
+        m_frame->OpenFileByName(gone);
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Datei Öffnen"));
+        QCOMPARE(m_ui->boxes.first().text,
+                 QStringLiteral("Die Datei\r\n") + gone + QStringLiteral("\r\nexistiert nicht"));
+        QCOMPARE(m_frame->Recent().Count(), 1);
+    }
+
+    void aFileThatCannotBeReadOpensNoWindow() {
+        const QString dir = m_env->path("folder.java");
+        QVERIFY(QDir().mkpath(dir));
+        m_frame->OpenFileByName(dir);
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_frame->cbMainFile()->count(), 0);
+        QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
+        QVERIFY(!m_ui->boxes.isEmpty());
+    }
+
+    void openDialogFollowsTheLastOpenedFile() {
+        const QString a = m_env->writeFile("d/a/X.java", "x");
+        m_frame->OpenFileByName(a);
+        m_frame->MnOeffnenClick();
+        const FileDialogRequest afterJava = m_ui->openRequests.last();
+        QCOMPARE(afterJava.directory, m_env->path("d/a/"));
+        QCOMPARE(afterJava.filters.first().first, QStringLiteral("Alte Dateimaske *.java"));
+        QCOMPARE(afterJava.fileName, QStringLiteral("*.java"));
+        QCOMPARE(ReadIni(), QStringLiteral("EditorPfad=") + m_env->path("d/a/"));
+
+        m_frame->OpenFileByName(m_env->writeFile("Daten.DAT", "1 2 3"));
+        m_frame->MnOeffnenClick();
+        const FileDialogRequest afterDat = m_ui->openRequests.last();
+        QCOMPARE(afterDat.filters.size(), 2);
+        QCOMPARE(afterDat.filters.first().first, QStringLiteral("Java-Dateien (*.Java)"));
+        QCOMPARE(afterDat.fileName, QStringLiteral("*.Java"));
+    }
+
+    void mainFileChooserFollowsTheWindows() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString z = m_env->writeFile("Z.java", "z");
+        QComboBox *chooser = m_frame->cbMainFile();
+        QVERIFY(chooser->isHidden());
+        m_frame->OpenFileByName(a);
+        QVERIFY(chooser->isHidden());
+        QVERIFY(m_frame->LMainJava()->isHidden());
+        m_frame->OpenFileByName(b);
+        QVERIFY(!chooser->isHidden());
+        QVERIFY(!m_frame->LMainJava()->isHidden());
+        QCOMPARE(chooser->currentIndex(), -1);
+        QCOMPARE(chooser->currentText(), QString());
+        m_frame->OpenFileByName(z);
+        QCOMPARE(chooser->count(), 3);
+        QCOMPARE(m_frame->cbMainFile2()->itemText(2), z);
+
+        chooser->setCurrentIndex(1);
+        QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
+        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+
+        QVERIFY(m_frame->EditorWindows().at(2)->close()); // Z.java
+        QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
+        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+
+        QVERIFY(m_frame->EditorWindows().at(1)->close()); // B.java
+        QCOMPARE(chooser->currentIndex(), -1);
+        QCOMPARE(m_frame->cbMainFile2()->currentIndex(), -1);
+        QVERIFY(!chooser->isHidden()); // one window left: still shown
+
+        QVERIFY(m_frame->EditorWindows().at(0)->close());
+        QVERIFY(chooser->isHidden());
+        QVERIFY(m_frame->LMainJava()->isHidden());
+        QCOMPARE(chooser->count(), 0);
+    }
+
+    void closingASelectedWindowBeforeOthersKeepsTheRightChoice() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString c = m_env->writeFile("C.java", "c");
+        for (const QString &name : {a, b, c})
+            m_frame->OpenFileByName(name);
+        m_frame->cbMainFile()->setCurrentIndex(2); // C.java
+        QVERIFY(m_frame->EditorWindows().at(0)->close());
+        QCOMPARE(m_frame->cbMainFile()->currentText(), QStringLiteral("C.java"));
+        QCOMPARE(m_frame->cbMainFile2()->currentText(), c);
+    }
+
+    void verticalTilingOfThreeWindows() {
+        for (const char *name : {"A.java", "B.java", "C.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        QWidget *viewport = m_frame->MdiArea()->viewport();
+        m_frame->resize(m_frame->width() + 1000 - viewport->width(), m_frame->height());
+        QTRY_COMPARE(viewport->width(), 1000);
+        m_frame->MnFensterVertikalteilenClick();
+        const QList<TFMDIQuill *> windows = m_frame->EditorWindows();
+        QCOMPARE(windows.at(0)->geometry().left(), 0);
+        QCOMPARE(windows.at(0)->width(), 332);
+        QCOMPARE(windows.at(1)->geometry().left(), 332);
+        QCOMPARE(windows.at(1)->width(), 331);
+        QCOMPARE(windows.at(2)->geometry().left(), 663);
+        QCOMPARE(windows.at(2)->width(), 331);
+        for (TFMDIQuill *window : windows)
+            QCOMPARE(window->geometry().top(), 0);
+    }
+
+    void verticalTilingLeavesMinimisedWindowsAlone() {
+        const QString a = m_env->writeFile("A.java", "a");
+        m_frame->OpenFileByName(a);
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        window->showMinimized();
+        const QRect before = window->geometry();
+        m_frame->MnFensterVertikalteilenClick();
+        QVERIFY(window->isMinimized());
+        QCOMPARE(window->geometry(), before);
+    }
+
+    void cascadeKeepsTheActiveWindowOnTop() {
+        for (const char *name : {"A.java", "B.java", "C.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        TFMDIQuill *middle = m_frame->EditorWindows().at(1);
+        m_frame->MdiArea()->setActiveSubWindow(middle);
+        m_frame->MnFensterKaskadeClick();
+        const QList<QMdiSubWindow *> order =
+            m_frame->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(order.last(), middle);
+        const QRect area = m_frame->MdiArea()->viewport()->rect();
+        QPoint previous(-1, -1);
+        for (QMdiSubWindow *sub : order) {
+            QVERIFY(area.contains(sub->geometry()));
+            QVERIFY(sub->width() >= area.width() * 2 / 3);
+            QVERIFY(sub->x() > previous.x() && sub->y() > previous.y());
+            previous = sub->pos();
+        }
+    }
+
+    void closeAllAsksEachWindowOnce() {
+        QStringList names;
+        for (const char *name : {"A.java", "B.java", "C.java"}) {
+            names << m_env->writeFile(QString::fromLatin1(name), "x");
+            m_frame->OpenFileByName(names.last());
+            m_frame->EditorWindows().last()->ActiveMemo()->insertPlainText("y");
+        }
+        m_ui->boxAnswers << MsgButton::No << MsgButton::No << MsgButton::No;
+        m_frame->CloseAllWindows();
+        QTRY_VERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_ui->boxes.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(m_ui->boxes.at(i).text,
+                     QStringLiteral("Änderungen nach '%1' speichern?").arg(names.at(i)));
+        // Nothing was saved.
+        QFile file(names.first());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("x"));
+    }
+
+    void cancelKeepsTheWindowOutOfTheRecentList() {
+        const QString a = m_env->writeFile("A.java", "a");
+        m_frame->OpenFileByName(a);
+        m_frame->EditorWindows().first()->ActiveMemo()->insertPlainText("y");
+        m_ui->boxAnswers << MsgButton::Cancel;
+        QVERIFY(!m_frame->EditorWindows().first()->close());
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QCOMPARE(m_frame->Recent().Count(), 0);
+    }
+
+    void closingTenFilesLeavesTheNineLatest() {
+        QStringList names;
+        for (int i = 1; i <= 10; ++i) {
+            names << m_env->writeFile(QStringLiteral("F%1.java").arg(i), "x");
+            m_frame->OpenFileByName(names.last());
+        }
+        for (TFMDIQuill *window : m_frame->EditorWindows())
+            QVERIFY(window->close());
+        QCOMPARE(m_frame->Recent().Count(), 9);
+        QCOMPARE(m_frame->Recent().Entry(1), names.at(9));
+        QCOMPARE(m_frame->Recent().Entry(9), names.at(1));
+        QVERIFY(m_frame->MnStrichAlteDateien()->isVisible());
+        QCOMPARE(m_frame->MnAlteDateien().first()->text(), QStringLiteral("&1. ") + names.at(9));
+        for (QAction *item : m_frame->MnAlteDateien())
+            QVERIFY(item->isVisible());
+        // The open dialog now starts where the last file was.
+        QCOMPARE(Settings::EditorPfad, m_env->dir() + QLatin1Char('/'));
+
+        // Choosing entry 3 opens that file and takes it out of the list.
+        m_frame->MnAlteDateiClick(3);
+        QCOMPARE(fileNames(*m_frame), QStringList{names.at(7)});
+        QCOMPARE(m_frame->Recent().Count(), 8);
+        QCOMPARE(m_frame->Recent().Entry(3), names.at(6));
+    }
+
+    void anUnsavedDocumentDoesNotEnterTheRecentList() {
+        m_frame->Hooks().newFileWizard = [] {
+            TNewFile description;
+            description.Kind = 6;
+            description.ClassName = QStringLiteral("Hallo");
+            return description;
+        };
+        m_frame->MnNeuClick();
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QCOMPARE(m_frame->cbMainFile()->itemText(0), QString());
+        QCOMPARE(Settings::EditorPfad, QString());
+        QCOMPARE(m_frame->RememberedExt(), QString());
+        m_frame->EditorWindows().first()->ActiveMemo()->SetModified(false);
+        QVERIFY(m_frame->EditorWindows().first()->close());
+        QCOMPARE(m_frame->Recent().Count(), 0);
+    }
+
+    void aCancelledWizardCreatesNothing() {
+        m_frame->MnNeuClick(); // no wizard connected
+        m_frame->Hooks().newFileWizard = [] { return TNewFile(); };
+        m_frame->MnNeuClick();
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+    }
+
+    void clearingTheListHidesTheEntriesAndDeletesTheOldFile() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString old = m_env->writeFile("prog/Datei.alt", "old");
+        m_frame->OpenFileByName(a);
+        QVERIFY(m_frame->EditorWindows().first()->close());
+        QVERIFY(m_frame->MnAlteDateien().first()->isVisible());
+        m_frame->MnDateilisteloeschenClick();
+        QCOMPARE(m_frame->Recent().Count(), 0);
+        QVERIFY(!m_frame->MnStrichAlteDateien()->isVisible());
+        QVERIFY(!m_frame->MnAlteDateien().first()->isVisible());
+        QVERIFY(!QFile::exists(old));
+        QVERIFY(m_frame->close());
+        QCOMPARE(ReadRegInteger(Settings::RootKey, QStringLiteral("AnzFiles"), -1), 0);
+    }
+
+    void closingTheFrameAsksEveryWindowAndCleansUp() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString temp = m_env->writeFile("prog/TEMP1.txt", "t");
+        const QString tmp = m_env->writeFile("prog/TMPfile", "t");
+        const QString other = m_env->writeFile("prog/Other.txt", "o");
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        for (TFMDIQuill *window : m_frame->EditorWindows())
+            window->ActiveMemo()->insertPlainText("y");
+
+        // The top window (B) agrees, A refuses: the frame and A stay open.
+        m_ui->boxAnswers << MsgButton::No << MsgButton::Cancel;
+        QVERIFY(!m_frame->close());
+        QCOMPARE(fileNames(*m_frame), QStringList{a});
+        QVERIFY(QFile::exists(temp));
+
+        m_ui->boxAnswers << MsgButton::No;
+        QVERIFY(m_frame->close());
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QVERIFY(!QFile::exists(temp));
+        QVERIFY(!QFile::exists(tmp));
+        QVERIFY(QFile::exists(other));
+        QCOMPARE(ReadRegInteger(Settings::RootKey, QStringLiteral("AnzFiles"), -1), 2);
+        QCOMPARE(ReadRegString(Settings::RootKey, QStringLiteral("File1"), QString()), a);
+        QCOMPARE(ReadRegString(Settings::RootKey, QStringLiteral("File2"), QString()), b);
+    }
+
+    void theRecentListComesBackAtTheNextStart() {
+        const QString a = m_env->writeFile("A.java", "a");
+        WriteRegInteger(Settings::RootKey, QStringLiteral("AnzFiles"), 1);
+        WriteRegString(Settings::RootKey, QStringLiteral("File1"), a);
+        TFMain frame;
+        QCOMPARE(frame.Recent().Entries(), QStringList{a});
+        QCOMPARE(frame.MnAlteDateien().first()->text(), QStringLiteral("&1. ") + a);
+        QCOMPARE(Settings::EditorPfad, m_env->dir() + QLatin1Char('/'));
+    }
+
+    void menuBarMergesTheActiveWindowsMenus() {
+        QMenuBar *bar = m_frame->menuBar();
+        QCOMPARE(menuTitles(bar), (QStringList{"&Datei", "&Optionen", "&Fenster", "&Hilfe"}));
+        const QAction *frameFile = bar->actions().first();
+
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        m_frame->MdiArea()->setActiveSubWindow(window);
+        QStringList expected;
+        for (QMenu *menu : window->Menus())
+            if (menu->menuAction()->isVisible())
+                expected << menu->title();
+        expected << "&Optionen"
+                 << "&Fenster"
+                 << "&Hilfe";
+        QTRY_COMPARE(menuTitles(bar), expected);
+        QCOMPARE(bar->actions().first(), window->Menus().first()->menuAction());
+        QVERIFY(!bar->actions().contains(const_cast<QAction *>(frameFile)));
+
+        QVERIFY(window->close());
+        QCOMPARE(menuTitles(bar), (QStringList{"&Datei", "&Optionen", "&Fenster", "&Hilfe"}));
+        QCOMPARE(bar->actions().first(), frameFile);
+    }
+
+    void framesMenusHaveTheirCaptionsAndKeys() {
+        QMenuBar *bar = m_frame->menuBar();
+        QStringList fenster;
+        for (QAction *action : bar->actions().at(2)->menu()->actions())
+            if (!action->isSeparator())
+                fenster << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        QCOMPARE(fenster,
+                 (QStringList{"&Vorheriges Fenster|", "&Nächstes  Fenster|",
+                              "Fenster-&Horizontal teilen|F4", "Fenster-Vertikal &teilen|F5",
+                              "Fenster-&Kaskade|F6", "Alle &Symbole anordnen|"}));
+        QStringList optionen;
+        for (QAction *action : bar->actions().at(1)->menu()->actions())
+            if (action->isVisible() && !action->isSeparator())
+                optionen << action->text();
+        QCOMPARE(optionen, (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
+                                        "&Dateiliste löschen", "&Einstellungen..."}));
+    }
+
+    void toolBarShowsEveryButtonWithPictureAndHint() {
+        const QList<QPair<QString, QString>> buttons = {
+            {"BnDateiOeffnen", "Datei Öffnen (^O)"},
+            {"BnNeu", "Neue Datei (^N)"},
+            {"BnSaveFile", "Datei speichern (^S)"},
+            {"BnSaveAll", ""},
+            {"BnDrucken", "Aktuelles Fenster drucken (^P)"},
+            {"BnUndo", "Wiederherstellen (^Z)"},
+            {"BnCut", "Auschneiden (^X)"},
+            {"BnPaste", "Einfügen (^V)"},
+            {"BnPrev", "Vorheriges Fenster (F6)"},
+            {"BnNext", "Nächstes Fenster (F7)"},
+            {"BnCompile", "Start Compiler"},
+            {"BnRun", "Start des Programms (F9)"},
+            {"BnJavaHelp", "zeigt ein Toolfenster mit den Java-Methoden"}};
+        for (const auto &[name, hint] : buttons) {
+            QToolButton *button = m_frame->ToolButton(name);
+            QVERIFY2(button, qPrintable(name));
+            QVERIFY2(!button->icon().pixmap(22, 22).isNull(), qPrintable(name));
+            QCOMPARE(button->toolTip(), hint);
+        }
+        QCOMPARE(m_frame->PanelButton()->height(), 33);
+        QVERIFY(m_frame->cbMitUmleitung()->isChecked());
+        QCOMPARE(m_frame->cbMitUmleitung()->text(), QStringLiteral("Mit Umleitung"));
+        QCOMPARE(m_frame->Splitter1()->handleWidth(), 3);
+        QVERIFY(m_frame->MainMemo()->isHidden());
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Java-Umgebung"));
+    }
+
+    void toolButtonsWithoutAWindowDoNothing() {
+        for (const char *name : {"BnSaveFile", "BnSaveAll", "BnDrucken", "BnUndo", "BnCut",
+                                 "BnPaste", "BnCompile", "BnRun", "BnPrev", "BnNext", "BnJavaHelp"})
+            m_frame->ToolButton(QString::fromLatin1(name))->click();
+        QVERIFY(m_ui->boxes.isEmpty());
+        QVERIFY(m_ui->saveRequests.isEmpty());
+    }
+
+    void saveButtonSavesTheActiveWindow() {
+        const QString a = m_env->writeFile("A.java", "a\n");
+        const QString b = m_env->writeFile("B.java", "b\n");
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        TFMDIQuill *windowA = m_frame->EditorWindows().at(0);
+        TFMDIQuill *windowB = m_frame->EditorWindows().at(1);
+        windowA->ActiveMemo()->insertPlainText("x");
+        windowB->ActiveMemo()->insertPlainText("x");
+        m_frame->MdiArea()->setActiveSubWindow(windowA);
+        m_frame->ToolButton("BnSaveFile")->click();
+        QVERIFY(!windowA->Modified());
+        QVERIFY(windowB->Modified());
+        m_frame->ToolButton("BnSaveAll")->click();
+        QVERIFY(!windowB->Modified());
+    }
+
+    void ctrlAltShiftCDoesNothing() {
+        const QString a = m_env->writeFile("A.java", "class A {}\n");
+        m_frame->OpenFileByName(a);
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        const QString before = window->ActiveMemo()->toPlainText();
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_C,
+                        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(window->ActiveMemo()->toPlainText(), before);
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QVERIFY(m_ui->boxes.isEmpty());
+    }
+
+    void missingDesktopProgramsAreReported_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("calculator") << "MnTaschenrechnerClick"
+                                    << "Fehler beim Aufruf des Taschenrechners";
+        QTest::newRow("editor") << "MnNotepadClick"
+                                << "Fehler beim Aufruf des Notepads";
+    }
+
+    void missingDesktopProgramsAreReported() {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(m_env->path("empty")));
+        if (command == QLatin1String("MnTaschenrechnerClick"))
+            m_frame->MnTaschenrechnerClick();
+        else
+            m_frame->MnNotepadClick();
+        qputenv("PATH", path);
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.last().caption, QStringLiteral("Fehler"));
+        QCOMPARE(m_ui->boxes.last().text, text);
+        QCOMPARE(m_ui->boxes.last().icon, MsgIcon::Error);
+    }
+
+    void commandShellStartsInATerminal() {
+        const QString log = m_env->path("terminal.log");
+        const QString script = m_env->writeFile("bin/fake-terminal", "#!/bin/sh\necho \"$@\" > '" +
+                                                                         log.toUtf8() + "'\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("QUILL_TERMINAL", QFile::encodeName(script));
+        Settings::COMSPECINDI = false;
+        Settings::COMSPEC = QStringLiteral("/bin/sh");
+        m_frame->MnDOSEbeneClick();
+        qunsetenv("QUILL_TERMINAL");
+        QVERIFY(m_ui->boxes.isEmpty());
+        QTRY_VERIFY(QFileInfo(log).size() > 0);
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().trimmed(), QByteArray("-e /bin/sh"));
+    }
+
+    void commandShellWithoutAShellIsReported() {
+        Settings::COMSPECINDI = false;
+        Settings::COMSPEC.clear();
+        m_frame->MnDOSEbeneClick();
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Fehler"));
+        QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Fehler: 2"));
+        QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Warning);
+    }
+
+    void networkDriveItemsExplainThemselves() {
+        m_frame->MnNetzwerklaufwerkVerbindenClick();
+        m_frame->MnNetzwerklaufwerkTrennenClick();
+        QCOMPARE(m_ui->boxes.size(), 2);
+        QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Hinweis"));
+    }
+
+    void confirmedSettingsReachEveryWindow() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        bool shown = false;
+        m_frame->Hooks().settingsDialog = [&] {
+            shown = true;
+            Settings::ErrorSchriftGroesse = 17;
+            Settings::EditorSchriftGroesse = 15;
+            Settings::EditorSchriftBold = true;
+        };
+        m_frame->MnEinstellungenClick(); // not confirmed: nothing applied
+        QVERIFY(shown);
+        QVERIFY(m_frame->Memo1()->font().pointSize() != 17);
+
+        m_frame->Hooks().settingsDialog = [] {
+            Settings::ErrorSchriftGroesse = 17;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QCOMPARE(m_frame->Memo1()->font().pointSize(), 17);
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QCOMPARE(window->MemoSW()->font().pointSize(), 15);
+        QVERIFY(window->ActiveMemo()->font().bold());
+    }
+
+    void javaHelpButtonOpensTheReference() {
+        int opened = 0;
+        m_frame->Hooks().javaHelp = [&] { ++opened; };
+        m_frame->ToolButton("BnJavaHelp")->click();
+        m_frame->ToolButton("BnJavaHelp")->click();
+        QCOMPARE(opened, 2);
+    }
+
+    void startLooksForJavaToolsWhenTheyAreMissing() {
+        int searched = 0;
+        TFMain frame; // loads the settings
+        Settings::Compiler = m_env->path("nowhere/javac");
+        Settings::Run = m_env->writeFile("java", "");
+        frame.Hooks().findJavaTools = [&] { ++searched; };
+        frame.Timer1Timer();
+        QCOMPARE(Settings::Compiler, QString());
+        QCOMPARE(Settings::Run, m_env->path("java"));
+        QCOMPARE(searched, 1);
+    }
+
+    void aboutBoxShowsVersionAndAddresses() {
+        TFAbout about(m_frame.get());
+        QVERIFY(about.isModal());
+        const QList<QLabel *> labels = about.findChildren<QLabel *>();
+        QStringList texts;
+        for (QLabel *label : labels)
+            texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("Version 2.3.0, 27. Mai 2011, Build 106")));
+        QVERIFY(about.LWeb()->text().contains(TFAbout::WebAddress()));
+        QVERIFY(about.LMail()->text().contains(TFAbout::MailAddress()));
+
+        QTimer::singleShot(0, &about, &QDialog::accept);
+        QCOMPARE(about.exec(), int(QDialog::Accepted));
+    }
+
+    void aboutBoxHandsItsAddressesToTheDesktop() {
+        QList<QUrl> opened;
+        DesktopHooks hooks;
+        hooks.openUrl = [&](const QUrl &url) {
+            opened << url;
+            return true;
+        };
+        setDesktopHooks(hooks);
+        TFAbout about;
+        emit about.LWeb()->linkActivated(TFAbout::WebAddress());
+        emit about.LMail()->linkActivated(QStringLiteral("mailto:") + TFAbout::MailAddress());
+        QCOMPARE(opened, (QList<QUrl>{QUrl(TFAbout::WebAddress()),
+                                      QUrl(QStringLiteral("mailto:") + TFAbout::MailAddress())}));
+        QVERIFY(m_ui->boxes.isEmpty());
+
+        // Without a desktop that takes it, the user is told.
+        setDesktopHooks({});
+        about.OpenAddress(TFAbout::WebAddress());
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QVERIFY(m_ui->boxes.first().text.contains(TFAbout::WebAddress()));
+    }
+
+private:
+    QString ReadIni() const {
+        QFile file(Settings::IniFileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return QString();
+        for (const QByteArray &line : file.readAll().split('\n'))
+            if (line.startsWith("EditorPfad="))
+                return QString::fromUtf8(line.trimmed());
+        return QString();
+    }
+
+    std::unique_ptr<TestEnv> m_env;
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<TFMain> m_frame;
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,454 @@
+// Compile, run, main file, build-all and tool discovery with the real JDK, on fake
+// editor windows and a fake frame.
+
+#include "JavaFixture.h"
+#include "RecordingUi.h"
+#include "TestEnv.h"
+
+#include "build/BuildCommands.h"
+#include "build/JavaToolSearch.h"
+#include "build/TerminalCommand.h"
+#include "settings/Settings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// An editor window as the build commands see it.
+class FakeWindow : public QObject, public BuildTarget {
+public:
+    FakeWindow(const QString &fileName, const QString &text) : m_fileName(fileName) {
+        const QFileInfo info(fileName);
+        m_base = info.completeBaseName();
+        m_ext = info.suffix().isEmpty() ? QString() : "." + info.suffix();
+        m_memo.setPlainText(text);
+        m_memo.document()->setModified(false);
+    }
+    QString FileName() const override { return m_fileName; }
+    QString FileBase() const override { return m_base; }
+    QString FileExt() const override { return m_ext; }
+    QPlainTextEdit *ActiveMemo() const override { return const_cast<QPlainTextEdit *>(&m_memo); }
+    bool WriteForBuild() override {
+        ++writes;
+        QFile file(m_fileName);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(m_memo.toPlainText().toUtf8());
+        m_memo.document()->setModified(false);
+        return true;
+    }
+    void ShowBuildStatus(const QString &text) override { statuses << text; }
+    QObject *LifetimeObject() override { return this; }
+
+    // Replaces the text as a user edit would: the document becomes modified.
+    void Edit(const QString &text) {
+        m_memo.selectAll();
+        m_memo.insertPlainText(text);
+    }
+
+    int writes = 0;
+    QStringList statuses;
+
+private:
+    QString m_fileName, m_base, m_ext;
+    QPlainTextEdit m_memo;
+};
+
+const char *HalloText = R"(public class Hallo {
+    public static void main(String[] args) {
+        System.out.println("Hallo Welt");
+        for (String a : args) System.out.println("[" + a + "]");
+    }
+})";
+
+QByteArray ClassText(const QString &name, const QString &says) {
+    return QStringLiteral("public class %1 { public static void main(String[] a) { "
+                          "System.out.println(\"%2\"); } }")
+        .arg(name, says)
+        .toUtf8();
+}
+
+} // namespace
+
+class TestBuildCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void compileErrorRunsNothingAndFocusesPanel();
+    void runCompilesAndShowsOutput();
+    void unsavedChangesAreWrittenBeforeCompiling();
+    void neverSavedDocumentIsRefused();
+    void undeletableClassFileStopsTheCompile();
+    void decisionTable_data();
+    void decisionTable();
+    void shellRunWithoutTerminalNamesAPackage();
+    void shellRunOfMissingRuntime();
+    void mainFileRunsTheChosenWindow();
+    void setMainJavaChoosesTheWindow();
+    void buildAllLeavesTheLastOutputAndSkipsUnsaved();
+    void discoveryInNestedFolder();
+    void discoveryThroughPath();
+    void discoveryFindsNothing();
+    void startCheckForgetsMissingTools();
+
+private:
+    BuildFrame Frame();
+    QStringList PanelLines() const { return m_panel->toPlainText().split(u'\n'); }
+    QString WriteTerminalRecorder();
+    QStringList RecordedCommand() const;
+
+    TestEnv m_env;
+    JavaFixture m_java;
+    RecordingUi *m_ui = nullptr;
+    QWidget m_frame;
+    QPlainTextEdit *m_panel = nullptr;
+    QCheckBox *m_umleitung = nullptr;
+    QComboBox *m_mainFile = nullptr;
+    QComboBox *m_mainFile2 = nullptr;
+    QList<FakeWindow *> m_windows;
+    QString m_hallo;
+    QString m_jdkBin;
+};
+
+void TestBuildCommands::initTestCase() {
+    QVERIFY2(!JavaFixture::Javac().isEmpty(), "the tests need the JDK");
+    auto *layout = new QVBoxLayout(&m_frame);
+    m_panel = new QPlainTextEdit;
+    m_umleitung = new QCheckBox(QStringLiteral("Mit Umleitung"));
+    m_mainFile = new QComboBox;
+    m_mainFile2 = new QComboBox;
+    m_mainFile2->hide();
+    layout->addWidget(m_umleitung);
+    layout->addWidget(m_mainFile);
+    layout->addWidget(m_mainFile2);
+    layout->addWidget(m_panel);
+    m_frame.show();
+    m_frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_frame));
+
+    m_hallo = m_java.Write("Hallo.java", HalloText);
+    QVERIFY(JavaFixture::Compile({m_hallo}));
+    // A JDK directory with a windowless runtime name, as on Windows, to see the substitution.
+    m_jdkBin = m_java.Path("jdk/bin/");
+    QDir().mkpath(m_jdkBin);
+    QVERIFY(QFile::link(JavaFixture::Java(), m_jdkBin + JavaToolSearch::RuntimeName()));
+    QVERIFY(QFile::link(JavaFixture::Java(), m_jdkBin + "JavaW.Exe"));
+}
+
+void TestBuildCommands::init() {
+    m_ui = new RecordingUi;
+    Settings::Compiler = JavaFixture::Javac();
+    Settings::CompilerParameter.clear();
+    Settings::Run = JavaFixture::Java();
+    Settings::RunParameter.clear();
+    m_umleitung->setChecked(true);
+    m_panel->clear();
+    m_mainFile->clear();
+    m_mainFile2->clear();
+    qputenv(TerminalOverrideVariable, WriteTerminalRecorder().toLocal8Bit());
+}
+
+void TestBuildCommands::cleanup() {
+    qDeleteAll(m_windows);
+    m_windows.clear();
+    delete m_ui;
+    m_ui = nullptr;
+    qunsetenv(TerminalOverrideVariable);
+}
+
+BuildFrame TestBuildCommands::Frame() {
+    BuildFrame frame{m_panel, m_umleitung, m_mainFile, m_mainFile2, {}};
+    frame.windows = [this] {
+        QList<std::shared_ptr<BuildTarget>> list;
+        for (FakeWindow *window : std::as_const(m_windows))
+            list << std::shared_ptr<BuildTarget>(window, [](BuildTarget *) {});
+        return list;
+    };
+    return frame;
+}
+
+// A stand-in terminal that writes the command it was given into a file, one word a line.
+QString TestBuildCommands::WriteTerminalRecorder() {
+    const QString script = m_env.path("terminal/record");
+    const QString output = m_env.path("terminal/command.txt");
+    QFile::remove(output);
+    QDir().mkpath(m_env.path("terminal"));
+    QFile file(script);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp'\n"
+                                  "mv '%1.tmp' '%1'\n")
+                       .arg(output)
+                       .toLocal8Bit());
+    file.close();
+    file.setPermissions(file.permissions() | QFile::ExeOwner);
+    return script;
+}
+
+QStringList TestBuildCommands::RecordedCommand() const {
+    QFile file(m_env.path("terminal/command.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList words = QString::fromLocal8Bit(file.readAll()).split(u'\n');
+    words.removeLast();
+    return words;
+}
+
+void TestBuildCommands::compileErrorRunsNothingAndFocusesPanel() {
+    const QString source = m_java.Write("fehler/Kaputt.java", "class Kaputt { int x = ; }");
+    m_windows << new FakeWindow(source, "class Kaputt { int x = ; }");
+    m_umleitung->setFocus();
+    MnRunClick(*m_windows.first(), Frame());
+    QVERIFY(!QFile::exists(m_java.Path("fehler/Kaputt.class")));
+    const QStringList lines = PanelLines();
+    QCOMPARE(lines.first(), "Datei \"" + source + "\"");
+    QVERIFY(lines.at(3).startsWith("Kaputt.java:1: error:"));
+    QCOMPARE(lines.last(), QString("-- Fertig --"));
+    QCOMPARE(QApplication::focusWidget(), m_panel);
+    QCOMPARE(m_panel->textCursor().position(), 0);
+    QVERIFY(!m_panel->textCursor().hasSelection());
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(m_windows.first()->statuses, (QStringList{"Kompiliere Kaputt.java ...", ""}));
+}
+
+void TestBuildCommands::runCompilesAndShowsOutput() {
+    m_windows << new FakeWindow(m_hallo, HalloText);
+    QFile::remove(m_java.Path("Hallo.class"));
+    Settings::RunParameter = "'ein Wort' zwei";
+    MnRunClick(*m_windows.first(), Frame());
+    QVERIFY(QFile::exists(m_java.Path("Hallo.class")));
+    // Captured: the parameters go to the runtime, which takes "ein Wort" as the class name.
+    QVERIFY(m_panel->toPlainText().contains("ein Wort"));
+    Settings::RunParameter.clear();
+    MnRunClick(*m_windows.first(), Frame());
+    QCOMPARE(m_panel->toPlainText(), "Datei \"" + m_hallo + "\"\n\n\nHallo Welt\n-- Fertig --");
+    QCOMPARE(m_windows.first()->writes, 0);
+}
+
+void TestBuildCommands::unsavedChangesAreWrittenBeforeCompiling() {
+    const QString source = m_java.Write("neu/Neu.java", ClassText("Neu", "alt"));
+    m_windows << new FakeWindow(source, ClassText("Neu", "alt"));
+    m_windows.first()->Edit(ClassText("Neu", "neu"));
+    MnRunClick(*m_windows.first(), Frame());
+    QCOMPARE(m_windows.first()->writes, 1);
+    QVERIFY(!m_windows.first()->ActiveMemo()->document()->isModified());
+    QCOMPARE(PanelLines().mid(3), (QStringList{"neu", "-- Fertig --"}));
+}
+
+void TestBuildCommands::neverSavedDocumentIsRefused() {
+    m_windows << new FakeWindow("noname", HalloText);
+    m_windows.first()->Edit("geändert");
+    m_panel->setPlainText("bleibt");
+    MnCompilerClick(*m_windows.first(), Frame());
+    MnRunClick(*m_windows.first(), Frame());
+    QCOMPARE(m_ui->texts(),
+             (QStringList{"Bitte die Datei erst speichern", "Bitte die Datei erst speichern"}));
+    QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
+    QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Warning);
+    QCOMPARE(m_windows.first()->writes, 0);
+    QCOMPARE(m_panel->toPlainText(), QString("bleibt"));
+}
+
+void TestBuildCommands::undeletableClassFileStopsTheCompile() {
+    const QString source = m_java.Write("fest/Fest.java", ClassText("Fest", "x"));
+    // A directory in the class file's place cannot be deleted as a file.
+    QVERIFY(QDir().mkpath(m_java.Path("fest/Fest.class/inhalt")));
+    m_windows << new FakeWindow(source, ClassText("Fest", "x"));
+    m_panel->setPlainText("bleibt");
+    MnCompilerClick(*m_windows.first(), Frame());
+    QCOMPARE(m_ui->texts(), QStringList{"Die class-Datei konnte nicht gelöscht werden"});
+    QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
+    QCOMPARE(m_panel->toPlainText(), QString("bleibt"));
+}
+
+void TestBuildCommands::decisionTable_data() {
+    QTest::addColumn<bool>("umleitung");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("shell");
+    QTest::addColumn<QString>("runtime"); // name in the JDK directory
+    QTest::newRow("System.in.read") << true << "System.in.read" << true << "java";
+    QTest::newRow("JFrame") << true << "JFrame" << true << "JavaW.Exe";
+    QTest::newRow("JDialog and Environment") << true << "JDialog Environment" << true << "java";
+    QTest::newRow("extends Environment") << true << "extends Environment" << true << "java";
+    QTest::newRow("Environment alone") << true << "Environment\nextends" << false << "java";
+    QTest::newRow("none") << true << "nichts" << false << "JavaW.Exe";
+    QTest::newRow("unchecked") << false << "System.in.read" << true << "JavaW.Exe";
+}
+
+void TestBuildCommands::decisionTable() {
+    QFETCH(bool, umleitung);
+    QFETCH(QString, words);
+    QFETCH(bool, shell);
+    QFETCH(QString, runtime);
+    Settings::Run = m_jdkBin + "JavaW.Exe";
+    Settings::RunParameter = "-x 'y z'";
+    m_umleitung->setChecked(umleitung);
+    // The class is compiled already; the window's text alone decides the run.
+    m_windows << new FakeWindow(m_hallo, QString(HalloText) + "\n// " + words);
+    m_panel->setPlainText("vorher");
+    RunFile(*m_windows.first(), Frame());
+    if (shell) {
+        QTRY_VERIFY(!RecordedCommand().isEmpty());
+        QCOMPARE(RecordedCommand(), (QStringList{"-e", m_jdkBin + runtime, "Hallo", "-x", "y z"}));
+        QCOMPARE(m_panel->toPlainText(), QString("vorher"));
+    } else {
+        // Captured: the runtime takes the parameters itself, so give it harmless ones.
+        QVERIFY(RecordedCommand().isEmpty());
+        QVERIFY2(m_panel->toPlainText().startsWith("Datei \"" + m_hallo + "\""),
+                 qPrintable(m_panel->toPlainText()));
+        QCOMPARE(PanelLines().last(), QString("-- Fertig --"));
+        Settings::RunParameter = "-Xshare:auto";
+        RunFile(*m_windows.first(), Frame());
+        QCOMPARE(PanelLines().mid(3), (QStringList{"Hallo Welt", "-- Fertig --"}));
+    }
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(Settings::Run, m_jdkBin + "JavaW.Exe"); // the substitution holds for one run
+}
+
+void TestBuildCommands::shellRunWithoutTerminalNamesAPackage() {
+    qunsetenv(TerminalOverrideVariable);
+    const QByteArray terminal = qgetenv("TERMINAL");
+    const QByteArray path = qgetenv("PATH");
+    qunsetenv("TERMINAL");
+    qputenv("PATH", QFile::encodeName(m_env.path("leer")));
+    m_windows << new FakeWindow(m_hallo, QString(HalloText) + "// JFrame");
+    RunFile(*m_windows.first(), Frame());
+    qputenv("PATH", path);
+    if (!terminal.isEmpty())
+        qputenv("TERMINAL", terminal);
+    QCOMPARE(m_ui->texts(),
+             (QStringList{NoTerminalMessage(), "Fehler beim Aufruf des externen Programms"}));
+    QVERIFY(m_ui->texts().first().contains("apt-get install xterm"));
+    QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Error);
+}
+
+void TestBuildCommands::shellRunOfMissingRuntime() {
+    Settings::Run = m_java.Path("fehlt/java");
+    m_windows << new FakeWindow(m_hallo, QString(HalloText) + "// JFrame");
+    RunFile(*m_windows.first(), Frame());
+    QCOMPARE(m_ui->texts(), (QStringList{"Fehler beim Aufruf der Datei/des Programms\r\n" +
+                                             Settings::Run + "\r\nDas Programm existiert nicht",
+                                         "Fehler beim Aufruf des externen Programms"}));
+    QVERIFY(RecordedCommand().isEmpty());
+}
+
+void TestBuildCommands::mainFileRunsTheChosenWindow() {
+    const QString a = m_java.Write("haupt/A.java", ClassText("A", "ich bin A"));
+    const QString b = m_java.Write("haupt/B.java", ClassText("B", "ich bin B"));
+    QVERIFY(JavaFixture::Compile({b}));
+    m_windows << new FakeWindow(a, ClassText("A", "ich bin A"))
+              << new FakeWindow(b, ClassText("B", "ich bin B"));
+    m_mainFile->addItems({"A.java", "B.java"});
+    m_mainFile2->addItems({a, b});
+    m_mainFile->setCurrentIndex(1);
+    MnRunClick(*m_windows.first(), Frame());
+    QVERIFY(QFile::exists(m_java.Path("haupt/A.class"))); // the current window is compiled
+    QCOMPARE(m_panel->toPlainText(), "Datei \"" + b + "\"\n\n\nich bin B\n-- Fertig --");
+}
+
+void TestBuildCommands::setMainJavaChoosesTheWindow() {
+    m_windows << new FakeWindow(m_java.Path("x/A.java"), "")
+              << new FakeWindow(m_java.Path("x/B.java"), "");
+    m_mainFile->addItems({"A.java", "B.java"});
+    m_mainFile2->addItems({m_java.Path("x/A.java"), m_java.Path("x/B.java")});
+    m_mainFile->setCurrentIndex(-1);
+    MnSetMainJava(*m_windows.at(1), Frame());
+    QCOMPARE(m_mainFile->currentText(), QString("B.java"));
+}
+
+void TestBuildCommands::buildAllLeavesTheLastOutputAndSkipsUnsaved() {
+    const QString one = m_java.Write("alle/Eins.java", ClassText("Eins", "1"));
+    const QString two = m_java.Write("alle/Zwei.java", ClassText("Zwei", "2"));
+    const QString three = m_java.Write("alle/Drei.java", "class Drei { x }");
+    m_windows << new FakeWindow(one, ClassText("Eins", "1")) << new FakeWindow("noname", "")
+              << new FakeWindow(two, ClassText("Zwei", "2"))
+              << new FakeWindow(three, "class Drei { x }");
+    m_windows.at(1)->Edit("ungespeichert");
+    m_mainFile->addItems({"Eins.java", "", "Zwei.java", "Drei.java"});
+    m_mainFile2->addItems({one, "", two, three});
+    BuildAll(Frame());
+    QVERIFY(QFile::exists(m_java.Path("alle/Eins.class")));
+    QVERIFY(QFile::exists(m_java.Path("alle/Zwei.class")));
+    QCOMPARE(PanelLines().first(), "Datei \"" + three + "\"");
+    QVERIFY(PanelLines().at(3).startsWith("Drei.java:1: error:"));
+    QCOMPARE(m_windows.at(1)->writes, 0);
+    QVERIFY(!QFile::exists("noname"));
+    QVERIFY(m_ui->boxes.isEmpty());
+}
+
+void TestBuildCommands::discoveryInNestedFolder() {
+    const QString bin = m_env.path("prog/tools/jdk/bin/");
+    QDir().mkpath(bin);
+    QVERIFY(QFile::link(JavaFixture::Javac(), bin + JavaToolSearch::CompilerName()));
+    QVERIFY(QFile::link(m_env.path("prog"), m_env.path("prog/tools/schleife")));
+    Settings::Compiler.clear();
+    Settings::Run.clear();
+    int settingsOpened = 0;
+    FindJavaTools([&] { ++settingsOpened; });
+    QCOMPARE(Settings::Compiler, bin + JavaToolSearch::CompilerName());
+    QCOMPARE(Settings::Run, bin + JavaToolSearch::RuntimeName());
+    QCOMPARE(m_ui->texts(), QStringList{"Die Pfade der Java-Programme wurden gesetzt\r\n\r\n"
+                                        "Kompiler: " +
+                                        Settings::Compiler + "\r\nProgramm: " + Settings::Run});
+    QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
+    QCOMPARE(settingsOpened, 0);
+    // Saved at once.
+    Settings::Compiler.clear();
+    LoadSettings();
+    QCOMPARE(Settings::Compiler, bin + JavaToolSearch::CompilerName());
+    QDir(m_env.path("prog/tools")).removeRecursively();
+}
+
+void TestBuildCommands::discoveryThroughPath() {
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray javaHome = qgetenv("JAVA_HOME");
+    qunsetenv("JAVA_HOME");
+    qputenv("PATH", QFile::encodeName(m_env.path("leer") + ":" +
+                                      QFileInfo(JavaFixture::Javac()).absolutePath()));
+    Settings::Compiler.clear();
+    FindJavaTools({});
+    qputenv("PATH", path);
+    if (!javaHome.isEmpty())
+        qputenv("JAVA_HOME", javaHome);
+    QCOMPARE(Settings::Compiler, JavaFixture::Javac());
+    QCOMPARE(Settings::Run, QFileInfo(JavaFixture::Javac()).absolutePath() + "/java");
+}
+
+void TestBuildCommands::discoveryFindsNothing() {
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray javaHome = qgetenv("JAVA_HOME");
+    qunsetenv("JAVA_HOME");
+    qputenv("PATH", QFile::encodeName(m_env.path("leer")));
+    Settings::Compiler.clear();
+    Settings::Run.clear();
+    int settingsOpened = 0;
+    FindJavaTools([&] { ++settingsOpened; });
+    qputenv("PATH", path);
+    if (!javaHome.isEmpty())
+        qputenv("JAVA_HOME", javaHome);
+    QCOMPARE(m_ui->texts(),
+             QStringList{"Bitte tragen Sie den Compiler und die Laufzeitumgebung ein"});
+    QCOMPARE(settingsOpened, 1);
+    QVERIFY(Settings::Compiler.isEmpty());
+}
+
+void TestBuildCommands::startCheckForgetsMissingTools() {
+    // Both present: nothing happens.
+    CheckJavaTools({});
+    QVERIFY(m_ui->boxes.isEmpty());
+    // A configured compiler that is gone is looked for again.
+    Settings::Compiler = m_env.path("weg/javac");
+    CheckJavaTools({});
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QVERIFY(QFileInfo(Settings::Compiler).isExecutable());
+}
+
+QTEST_MAIN(TestBuildCommands)
+#include "tst_buildcommands.moc"

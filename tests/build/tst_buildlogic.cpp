@@ -1,0 +1,338 @@
+// The decisions of compile and run, without any process or window.
+
+#include "build/JavaToolSearch.h"
+#include "build/OutputCollector.h"
+#include "build/RunPlan.h"
+#include "build/ShellWords.h"
+#include "build/TerminalCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestBuildLogic : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitShellWords_data();
+    void splitShellWords();
+    void decideRun_data();
+    void decideRun();
+    void runtimeForRun_data();
+    void runtimeForRun();
+    void commandsKeepWordsApart();
+    void derivedFileNames();
+    void collectorKeepsOrderAndSplitCharacters();
+    void collectorStopsAtLimit();
+    void searchFindsNestedCompiler();
+    void searchIgnoresDirectoriesNamedLikeTheCompiler();
+    void searchSurvivesDirectoryLinkLoop();
+    void searchFallsBackToJavaHomeThenPath();
+    void searchKeepsCompleteSettings();
+    void findTerminalOrder();
+    void composeTerminalCommand_data();
+    void composeTerminalCommand();
+    void composeFollowsTerminalLink();
+
+private:
+    static void MakeFile(const QString &path, bool executable = true);
+};
+
+void TestBuildLogic::MakeFile(const QString &path, bool executable) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+void TestBuildLogic::splitShellWords_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("empty") << "" << QStringList();
+    QTest::newRow("blanks only") << "  \t " << QStringList();
+    QTest::newRow("plain") << "-g  -Xlint" << QStringList{"-g", "-Xlint"};
+    QTest::newRow("double quotes keep blanks")
+        << "-cp \"mein ordner/lib\" -g" << QStringList{"-cp", "mein ordner/lib", "-g"};
+    QTest::newRow("single quotes literal") << R"('a "b" \c')" << QStringList{R"(a "b" \c)"};
+    QTest::newRow("quotes inside a word")
+        << R"(-Dgruss='Guten Tag')" << QStringList{"-Dgruss=Guten Tag"};
+    QTest::newRow("escapes in double quotes") << R"("a \"b\" \x")" << QStringList{R"(a "b" \x)"};
+    QTest::newRow("empty quoted word") << R"(a "" '' b)" << QStringList{"a", "", "", "b"};
+    QTest::newRow("unclosed quote runs to end") << R"(a "b c)" << QStringList{"a", "b c"};
+#ifndef Q_OS_WIN
+    QTest::newRow("backslash blank") << R"(mein\ ordner x)" << QStringList{"mein ordner", "x"};
+#endif
+    QTest::newRow("no expansion") << "$HOME *.java ;rm" << QStringList{"$HOME", "*.java", ";rm"};
+}
+
+void TestBuildLogic::splitShellWords() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, words);
+    QCOMPARE(SplitShellWords(text), words);
+}
+
+void TestBuildLogic::decideRun_data() {
+    QTest::addColumn<bool>("umleitung");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("shell");
+    QTest::addColumn<bool>("console");
+    // With "Mit Umleitung" checked: every row of the table.
+    QTest::newRow("System.in.read") << true << "int c = System.in.read();" << true << true;
+    QTest::newRow("JFrame") << true << "class A extends JFrame {}" << true << false;
+    QTest::newRow("JDialog") << true << "new JDialog();" << true << false;
+    QTest::newRow("JFrame and Environment")
+        << true << "class A extends JFrame {}\n// Environment" << true << true;
+    QTest::newRow("extends Environment on one line")
+        << true << "public class A\n  extends Environment {" << true << true;
+    QTest::newRow("extends and Environment on different lines")
+        << true << "class A extends B {\n Environment e; }" << false << true;
+    QTest::newRow("Environment without extends") << true << "Environment.x();" << false << true;
+    QTest::newRow("none of the words") << true << "System.out.println(1);" << false << false;
+    QTest::newRow("CR line breaks split lines")
+        << true << "class A extends B\rEnvironment e;" << false << true;
+    QTest::newRow("case-sensitive")
+        << true << "jframe environment system.in.read" << false << false;
+    QTest::newRow("words in comments count") << true << "// uses a JFrame later" << true << false;
+    // Unchecked: always a shell run with the runtime as configured.
+    QTest::newRow("unchecked plain") << false << "System.out.println(1);" << true << false;
+    QTest::newRow("unchecked console") << false << "System.in.read" << true << false;
+}
+
+void TestBuildLogic::decideRun() {
+    QFETCH(bool, umleitung);
+    QFETCH(QString, source);
+    QFETCH(bool, shell);
+    QFETCH(bool, console);
+    QCOMPARE(DecideRun(umleitung, source), (RunPlan{shell, console}));
+}
+
+void TestBuildLogic::runtimeForRun_data() {
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<bool>("console");
+    QTest::addColumn<QString>("runtime");
+#ifdef Q_OS_WIN
+    const QString java = "java.exe";
+#else
+    const QString java = "java";
+#endif
+    QTest::newRow("javaw") << "/opt/jdk/bin/javaw" << true << "/opt/jdk/bin/" + java;
+    QTest::newRow("JAVAW.EXE") << "/opt/jdk/bin/JAVAW.EXE" << true << "/opt/jdk/bin/" + java;
+    QTest::newRow("JavaW.exe") << "/opt/JDK w/bin/JavaW.exe" << true << "/opt/JDK w/bin/" + java;
+    QTest::newRow("bare javaw") << "javaw" << true << java;
+    QTest::newRow("no console run keeps javaw")
+        << "/opt/jdk/bin/javaw" << false << "/opt/jdk/bin/javaw";
+    QTest::newRow("java stays") << "/usr/bin/java" << true << "/usr/bin/java";
+    QTest::newRow("javaws is not javaw") << "/opt/jdk/bin/javaws" << true << "/opt/jdk/bin/javaws";
+    QTest::newRow("javaw only as directory") << "/opt/javaw/java" << true << "/opt/javaw/java";
+}
+
+void TestBuildLogic::runtimeForRun() {
+    QFETCH(QString, configured);
+    QFETCH(bool, console);
+    QFETCH(QString, runtime);
+    QCOMPARE(RuntimeForRun(configured, console), runtime);
+}
+
+void TestBuildLogic::commandsKeepWordsApart() {
+    // Empty parameters add no empty argument.
+    QCOMPARE(CapturedCommand("/usr/bin/javac", "", "Mein Programm.java"),
+             (Command{"/usr/bin/javac", {"Mein Programm.java"}}));
+    QCOMPARE(ShellCommand("/usr/bin/java", "", "Hallo"), (Command{"/usr/bin/java", {"Hallo"}}));
+    // Parameters go before the target in a captured run and after it in a shell run.
+    QCOMPARE(CapturedCommand("/usr/bin/java", "-Xmx64m -Da='b c'", "Hallo"),
+             (Command{"/usr/bin/java", {"-Xmx64m", "-Da=b c", "Hallo"}}));
+    QCOMPARE(ShellCommand("/usr/bin/java", "-Xmx64m", "Hallo"),
+             (Command{"/usr/bin/java", {"Hallo", "-Xmx64m"}}));
+    // A file name is one argument, whatever it holds.
+    QCOMPARE(CapturedCommand("javac", "", "a; rm -rf x.java").arguments,
+             QStringList{"a; rm -rf x.java"});
+}
+
+void TestBuildLogic::derivedFileNames() {
+    QCOMPARE(WorkingDirectoryOf("/home/a b/Hallo.java"), QString("/home/a b/"));
+    QCOMPARE(ClassFileOf("/home/a b/Hallo.java"), QString("/home/a b/Hallo.class"));
+    QCOMPARE(ClassFileOf("/home/x.y/Hallo"), QString("/home/x.y/Hallo.class"));
+    QCOMPARE(ClassFileOf("/home/Hallo.Welt.java"), QString("/home/Hallo.Welt.class"));
+#ifndef Q_OS_WIN
+    // A colon is an ordinary character of a name here.
+    QCOMPARE(WorkingDirectoryOf("/home/c:d/Hallo.java"), QString("/home/c:d/"));
+#endif
+}
+
+void TestBuildLogic::collectorKeepsOrderAndSplitCharacters() {
+    OutputCollector collector;
+    const QByteArray text = QStringLiteral("Grüße, Übung\n").toUtf8();
+    // Every split point, including inside the two-byte characters.
+    for (qsizetype i = 0; i < text.size(); ++i)
+        collector.Append(text.mid(i, 1));
+    collector.Append("zweite Zeile\n");
+    QCOMPARE(collector.Text(), QStringLiteral("Grüße, Übung\nzweite Zeile\n"));
+    QVERIFY(!collector.Truncated());
+}
+
+void TestBuildLogic::collectorStopsAtLimit() {
+    OutputCollector collector(10);
+    collector.Append("12345");
+    collector.Append("6789abcdef");
+    collector.Append("more");
+    QCOMPARE(collector.Text(), QString("123456789a"));
+    QCOMPARE(collector.KeptBytes(), 10);
+    QCOMPARE(collector.DroppedBytes(), 9);
+    QVERIFY(collector.Truncated());
+    QVERIFY(OutputCollector().TruncationLine().contains("4 MB"));
+}
+
+void TestBuildLogic::searchFindsNestedCompiler() {
+    QTemporaryDir dir;
+    const QString javac = JavaToolSearch::CompilerName();
+    MakeFile(dir.filePath("prog/aaa/readme.txt"));
+    MakeFile(dir.filePath("prog/tools/jdk 17/bin/") + javac);
+    QString compiler, run;
+    JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog") + '/');
+    QCOMPARE(compiler, dir.filePath("prog/tools/jdk 17/bin/") + javac);
+    QCOMPARE(run, dir.filePath("prog/tools/jdk 17/bin/") + JavaToolSearch::RuntimeName());
+}
+
+void TestBuildLogic::searchIgnoresDirectoriesNamedLikeTheCompiler() {
+    QTemporaryDir dir;
+    // A directory with the compiler's name does not count; hidden directories are entered.
+    QDir().mkpath(dir.filePath("prog/") + JavaToolSearch::CompilerName());
+    MakeFile(dir.filePath("prog/.jdk/") + JavaToolSearch::CompilerName());
+    QString compiler, run;
+    JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog"));
+    QCOMPARE(compiler, dir.filePath("prog/.jdk/") + JavaToolSearch::CompilerName());
+}
+
+void TestBuildLogic::searchSurvivesDirectoryLinkLoop() {
+#ifdef Q_OS_WIN
+    QSKIP("directory links need rights on Windows");
+#endif
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("prog/a/b"));
+    QVERIFY(QFile::link(dir.filePath("prog"), dir.filePath("prog/a/b/zurueck")));
+    QVERIFY(QFile::link(dir.filePath("prog/a"), dir.filePath("prog/a/b/schleife")));
+    // A compiler reachable only through a link is not used either.
+    MakeFile(dir.filePath("elsewhere/") + JavaToolSearch::CompilerName());
+    QVERIFY(QFile::link(dir.filePath("elsewhere"), dir.filePath("prog/a/jdk")));
+    QString compiler, run;
+    JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog"));
+    QVERIFY(compiler.isEmpty());
+    QVERIFY(run.isEmpty());
+    // Then the search goes on outside the tree.
+    MakeFile(dir.filePath("path2/") + JavaToolSearch::CompilerName());
+    JavaToolSearch(compiler, run)
+        .SearchEverywhere(dir.filePath("prog"), QString(),
+                          dir.filePath("leer") + QDir::listSeparator() + dir.filePath("path2"));
+    QCOMPARE(compiler, dir.filePath("path2/") + JavaToolSearch::CompilerName());
+}
+
+void TestBuildLogic::searchFallsBackToJavaHomeThenPath() {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("prog"));
+    MakeFile(dir.filePath("home/bin/") + JavaToolSearch::CompilerName());
+    MakeFile(dir.filePath("p1/") + JavaToolSearch::CompilerName());
+    MakeFile(dir.filePath("p2/") + JavaToolSearch::CompilerName());
+    const QString path = dir.filePath("p0") + QDir::listSeparator() + dir.filePath("p1") +
+                         QDir::listSeparator() + dir.filePath("p2");
+    QString compiler, run;
+    JavaToolSearch(compiler, run)
+        .SearchEverywhere(dir.filePath("prog"), dir.filePath("home"), path);
+    QCOMPARE(compiler, dir.filePath("home/bin/") + JavaToolSearch::CompilerName());
+    compiler.clear();
+    run.clear();
+    JavaToolSearch(compiler, run).SearchEverywhere(dir.filePath("prog"), QString(), path);
+    QCOMPARE(compiler, dir.filePath("p1/") + JavaToolSearch::CompilerName());
+    QCOMPARE(run, dir.filePath("p1/") + JavaToolSearch::RuntimeName());
+    // The program directory tree comes first.
+    MakeFile(dir.filePath("prog/jdk/bin/") + JavaToolSearch::CompilerName());
+    compiler.clear();
+    run.clear();
+    JavaToolSearch(compiler, run)
+        .SearchEverywhere(dir.filePath("prog"), dir.filePath("home"), path);
+    QCOMPARE(compiler, dir.filePath("prog/jdk/bin/") + JavaToolSearch::CompilerName());
+}
+
+void TestBuildLogic::searchKeepsCompleteSettings() {
+    QTemporaryDir dir;
+    MakeFile(dir.filePath("prog/") + JavaToolSearch::CompilerName());
+    QString compiler = "/mein/javac", run = "/mein/java";
+    JavaToolSearch(compiler, run).SearchEverywhere(dir.filePath("prog"), QString(), QString());
+    QCOMPARE(compiler, QString("/mein/javac"));
+    QCOMPARE(run, QString("/mein/java"));
+    // With one of them missing both are set from the place found.
+    run.clear();
+    JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog"));
+    QCOMPARE(compiler, dir.filePath("prog/") + JavaToolSearch::CompilerName());
+    QCOMPARE(run, dir.filePath("prog/") + JavaToolSearch::RuntimeName());
+}
+
+void TestBuildLogic::findTerminalOrder() {
+    QHash<QString, QString> env;
+    QStringList installed;
+    const auto find = [&](const QString &name) {
+        return installed.contains(name) ? "/usr/bin/" + name : QString();
+    };
+    const auto lookup = [&](const QString &name) { return env.value(name); };
+
+    QVERIFY(!FindTerminal(lookup, find));
+    installed = {"xterm", "konsole"};
+    QCOMPARE(FindTerminal(lookup, find)->program, QString("/usr/bin/konsole"));
+    installed << "x-terminal-emulator";
+    QCOMPARE(FindTerminal(lookup, find)->program, QString("/usr/bin/x-terminal-emulator"));
+    env["TERMINAL"] = "xterm -fa Mono";
+    QCOMPARE(*FindTerminal(lookup, find), (Command{"/usr/bin/xterm", {"-fa", "Mono"}}));
+    env["TERMINAL"] = "fehlt";
+    QCOMPARE(FindTerminal(lookup, find)->program, QString("/usr/bin/x-terminal-emulator"));
+    installed << "recorder";
+    env[TerminalOverrideVariable] = "recorder 'a b'";
+    QCOMPARE(*FindTerminal(lookup, find), (Command{"/usr/bin/recorder", {"a b"}}));
+    QVERIFY(NoTerminalMessage().contains(TerminalPackage));
+}
+
+void TestBuildLogic::composeTerminalCommand_data() {
+    QTest::addColumn<QString>("terminal");
+    QTest::addColumn<QStringList>("options");
+    const QString dir = "/home/a b/";
+    QTest::newRow("xterm") << "/usr/bin/xterm" << QStringList{"-hold", "-e"};
+    QTest::newRow("gnome-terminal")
+        << "/usr/bin/gnome-terminal" << QStringList{"--working-directory=" + dir, "--"};
+    QTest::newRow("konsole") << "/usr/bin/konsole" << QStringList{"--hold", "--workdir", dir, "-e"};
+    QTest::newRow("xfce4 wrapper") << "/usr/bin/xfce4-terminal.wrapper"
+                                   << QStringList{"--hold", "--working-directory=" + dir, "-x"};
+    QTest::newRow("kitty") << "/usr/bin/kitty" << QStringList{"--hold", "--directory", dir};
+    QTest::newRow("unknown") << "/opt/bin/myterm" << QStringList{"-e"};
+}
+
+void TestBuildLogic::composeTerminalCommand() {
+    QFETCH(QString, terminal);
+    QFETCH(QStringList, options);
+    const Command inner{"/usr/bin/java", {"Hallo Welt", "-x"}};
+    const Command composed =
+        ComposeTerminalCommand({terminal, {"-T", "Quill"}}, inner, "/home/a b/");
+    QCOMPARE(composed.program, terminal);
+    const QStringList expected =
+        QStringList{"-T", "Quill"} + options + QStringList{"/usr/bin/java", "Hallo Welt", "-x"};
+    QCOMPARE(composed.arguments, expected);
+}
+
+void TestBuildLogic::composeFollowsTerminalLink() {
+#ifdef Q_OS_WIN
+    QSKIP("no links to terminals on Windows");
+#endif
+    QTemporaryDir dir;
+    MakeFile(dir.filePath("real/konsole"));
+    QVERIFY(QFile::link(dir.filePath("real/konsole"), dir.filePath("x-terminal-emulator")));
+    const Command composed =
+        ComposeTerminalCommand({dir.filePath("x-terminal-emulator"), {}}, {"java", {"A"}}, "/w/");
+    QCOMPARE(composed.program, dir.filePath("x-terminal-emulator"));
+    const QStringList expected{"--hold", "--workdir", "/w/", "-e", "java", "A"};
+    QCOMPARE(composed.arguments, expected);
+}
+
+QTEST_GUILESS_MAIN(TestBuildLogic)
+#include "tst_buildlogic.moc"
