@@ -6,8 +6,24 @@
 
 #include <benchmark/benchmark.h>
 
-// One prepared pass over the editor's four rules (13 + 209 + 129 keywords, one comment entry).
-static void BM_PrepareEditorRules(benchmark::State &state) {
+// Preparing the editor's four rules (13 + 209 + 129 keywords, one comment entry) after a
+// colour change, so every table is rebuilt.
+static void BM_PrepareEditorRulesAfterChange(benchmark::State &state) {
+    TDrawRules rules;
+    SetEditorColorRules(rules);
+    TColor color = 0;
+    for (auto _ : state) {
+        ++color;
+        for (int i = 0; i < rules.Count(); ++i) {
+            rules.Items(i)->SetDefKeyColor(color);
+            benchmark::DoNotOptimize(rules.Items(i)->Prepare());
+        }
+    }
+}
+BENCHMARK(BM_PrepareEditorRulesAfterChange);
+
+// Preparing them again with nothing changed.
+static void BM_PrepareEditorRulesUnchanged(benchmark::State &state) {
     TDrawRules rules;
     SetEditorColorRules(rules);
     for (auto _ : state) {
@@ -15,7 +31,7 @@ static void BM_PrepareEditorRules(benchmark::State &state) {
             benchmark::DoNotOptimize(rules.Items(i)->Prepare());
     }
 }
-BENCHMARK(BM_PrepareEditorRules);
+BENCHMARK(BM_PrepareEditorRulesUnchanged);
 
 // What PrepareRules costs per colouring pass in the steady state (prepared every second pass).
 static void BM_PrepareRulesPerPass(benchmark::State &state) {
