@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     default-jdk-headless
     fonts-liberation xvfb xauth xdotool x11-apps
+    xterm
     libbenchmark-dev
 )
 

@@ -55,25 +55,12 @@ QString FindFirstProgram(const QStringList &candidates, const QString &pathList)
     return QString();
 }
 
-TerminalCommand FindTerminal(const QString &pathList) {
-    const QString named = qEnvironmentVariable("QUILL_TERMINAL");
-    if (!named.isEmpty()) {
-        const QString found = FindFirstProgram({named}, pathList);
-        return {found, found.isEmpty() ? QStringList() : QStringList{QStringLiteral("-e")}};
-    }
-    QStringList candidates;
-    const QString user = qEnvironmentVariable("TERMINAL");
-    if (!user.isEmpty())
-        candidates << user;
-    candidates << QStringLiteral("x-terminal-emulator") << QStringLiteral("gnome-terminal")
-               << QStringLiteral("konsole") << QStringLiteral("xfce4-terminal")
-               << QStringLiteral("mate-terminal") << QStringLiteral("lxterminal")
-               << QStringLiteral("qterminal") << QStringLiteral("xterm");
-    const QString found = FindFirstProgram(candidates, pathList);
-    if (found.isEmpty())
-        return {};
-    // gnome-terminal takes the command after "--"; the others understand "-e".
-    if (QFileInfo(found).fileName() == QLatin1String("gnome-terminal"))
-        return {found, {QStringLiteral("--")}};
-    return {found, {QStringLiteral("-e")}};
+QStringList ShellInTerminalArguments(const QString &terminalProgram,
+                                     const QStringList &terminalArguments, const QString &shell) {
+    // gnome-terminal takes the command after "--"; every other terminal understands "-e".
+    const QString kind = QFileInfo(QFileInfo(terminalProgram).canonicalFilePath()).fileName();
+    const bool gnome = kind.startsWith(QLatin1String("gnome-terminal")) ||
+                       QFileInfo(terminalProgram).fileName() == QLatin1String("gnome-terminal");
+    return terminalArguments +
+           QStringList{gnome ? QStringLiteral("--") : QStringLiteral("-e"), shell};
 }

@@ -2,6 +2,7 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
+#include "build/TerminalCommand.h"
 #include "colormemo/ColorMemo.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #include <winnetwk.h>
 #endif
@@ -71,6 +73,9 @@ void TFMain::OpenFileByName(const QString &fileName) {
         return;
     }
     m_recent.Remove(fileName);
+    // The entries shown must match the list, or a click would open a different file than
+    // the one it names.
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         if (SameFileName(window->FileName(), fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
@@ -346,10 +351,12 @@ void TFMain::MnDOSEbeneClick() {
 #ifdef Q_OS_WIN
         result = ExecuteFile(shell, QString(), QString(), 1);
 #else
-        const TerminalCommand terminal = FindTerminal(pathList());
-        if (!terminal.program.isEmpty() &&
-            QProcess::startDetached(terminal.program, terminal.arguments + QStringList{shell}))
-            result = 33;
+        if (const std::optional<Command> terminal = FindTerminal()) {
+            const QStringList arguments =
+                ShellInTerminalArguments(terminal->program, terminal->arguments, shell);
+            if (QProcess::startDetached(terminal->program, arguments))
+                result = 33;
+        }
 #endif
     }
     if (result <= 32)

@@ -2,6 +2,7 @@
 #include "TFMain.h"
 #include "ToolIcons.h"
 
+#include "build/BuildCommands.h"
 #include "common/QtUiProvider.h"
 
 #include <QIcon>
@@ -29,6 +30,9 @@ int main(int argc, char *argv[]) {
     int result = 0;
     {
         TFMain frame(QCoreApplication::arguments().mid(1));
+        frame.Hooks().findJavaTools = [&frame] {
+            FindJavaTools([&frame] { frame.MnEinstellungenClick(); });
+        };
         // Without a window manager nobody maximises the frame: give it the whole screen.
         if (const QScreen *screen = frame.screen())
             frame.setGeometry(screen->availableGeometry());

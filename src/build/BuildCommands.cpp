@@ -76,7 +76,8 @@ void CompileFile(BuildTarget &window, const BuildFrame &frame) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
     };
-    RunCaptured(fileName, Settings::Compiler, Settings::CompilerParameter,
+    RunCaptured(fileName, Settings::Compiler,
+                CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
                 window.FileBase() + window.FileExt(), panel, options);
     if (!QFileInfo::exists(classFile))
         FocusPanelStart(panel);

@@ -16,6 +16,9 @@ public:
     // Base name (the Java class name) and extension with its dot.
     virtual QString FileBase() const = 0;
     virtual QString FileExt() const = 0;
+    // The Java name of the encoding the file is written in ("UTF-8", "windows-1252"), or
+    // "" to leave it to the compiler.
+    virtual QString SourceEncoding() const = 0;
     // The active text control: its text decides how a run is carried out.
     virtual QPlainTextEdit *ActiveMemo() const = 0;
     // Writes the active text to FileName in the document's own encoding and line breaks,

@@ -88,6 +88,13 @@ Command ShellCommand(const QString &program, const QString &parameters, const QS
     return command;
 }
 
+QString CompilerParameters(const QString &configured, const QString &sourceEncoding) {
+    if (sourceEncoding.isEmpty() || SplitShellWords(configured).contains(u"-encoding"))
+        return configured;
+    const QString encoding = QStringLiteral("-encoding ") + sourceEncoding;
+    return configured.trimmed().isEmpty() ? encoding : encoding + u' ' + configured;
+}
+
 QString WorkingDirectoryOf(const QString &fileName) {
     return fileName.left(NameStart(fileName));
 }

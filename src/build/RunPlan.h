@@ -33,6 +33,12 @@ Command CapturedCommand(const QString &program, const QString &parameters, const
 // runtime they reach the started program as its own arguments.
 Command ShellCommand(const QString &program, const QString &parameters, const QString &target);
 
+// The compiler parameters for a source file in the given encoding (a Java encoding name,
+// "" when unknown): the configured ones, after "-encoding" and the name unless they choose
+// an encoding themselves. The compiler's default follows the locale, which need not be
+// the encoding the editor keeps the file in.
+QString CompilerParameters(const QString &configured, const QString &sourceEncoding);
+
 // The directory a run works in: the directory of the document's full file name.
 QString WorkingDirectoryOf(const QString &fileName);
 // The class file that a compile of the document produces: the file name with its

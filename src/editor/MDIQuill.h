@@ -92,6 +92,9 @@ public:
     void FormActivate();
     // Fills the recent-file items from the shared list through the frame.
     void setzeAlteDateien();
+    // Writes the active text to FileName for a compile: the document's format, no backup;
+    // clears the modified flag. False (message shown, file unchanged) when it fails.
+    bool WriteForBuild();
     // The close question; true when the close may go ahead (see closeEvent).
     bool FormCloseQuery();
     // The snippet command a key press runs in the window ("MnInsertKlasseClick" for
@@ -126,6 +129,9 @@ public slots:
     // "&Compiler / Run"
     void MnCompilerClick();
     void MnRunClick();
+    void MnSetMainJavaClick();
+    void MnBuildAllerDateienClick();
+    void MnProgrammEinstellungenClick();
 
 signals:
     // The document was written to FileName (save or save as).
@@ -167,6 +173,11 @@ private:
     QString m_fileExt;
     QList<FileFilter> m_saveFilter;
     TextFileFormat m_format;
+    // The file's bytes as last read or written, and a digest of the text they hold: an
+    // unchanged text is written back as exactly these bytes, whatever mix of line breaks
+    // they had.
+    QByteArray m_fileBytes;
+    QByteArray m_fileTextDigest;
     bool m_closed = false;
     // The save dialog keeps what the last save as gave it, as block saving relies on.
     FileDialogRequest m_saveDialog;

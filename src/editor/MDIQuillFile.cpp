@@ -8,6 +8,7 @@
 #include "EditorHost.h"
 #include "settings/Settings.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -31,6 +32,12 @@ QString DocumentText(const QPlainTextEdit *memo) {
 qint64 FileSize(const QString &name) {
     const QFileInfo info(name);
     return info.isFile() ? info.size() : -1;
+}
+
+QByteArray TextDigest(const QString &text) {
+    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char *>(text.constData()),
+                                                   text.size() * qsizetype(sizeof(QChar))),
+                                    QCryptographicHash::Sha256);
 }
 
 void MoveCaretToStart(QPlainTextEdit *memo) {
@@ -91,6 +98,8 @@ bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
     MoveCaretToStart(memo);
     memo->SetModified(false);
     m_format = content.format;
+    m_fileBytes = content.original;
+    m_fileTextDigest = TextDigest(DocumentText(memo));
     return true;
 }
 
@@ -147,7 +156,10 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
 
 bool TFMDIQuill::WriteDocument() {
     TextFileFormat format = m_format;
-    const QByteArray bytes = TextFile::Encode(DocumentText(m_activeMemo), format);
+    const QString text = DocumentText(m_activeMemo);
+    const QByteArray digest = TextDigest(text);
+    const QByteArray bytes =
+        digest == m_fileTextDigest ? m_fileBytes : TextFile::Encode(text, format);
     QString backup;
     const auto makeBackup = [&] {
         if (Settings::AutoSave && QFileInfo::exists(m_fileName)) {
@@ -164,6 +176,8 @@ bool TFMDIQuill::WriteDocument() {
         return false;
     }
     m_format = format;
+    m_fileBytes = bytes;
+    m_fileTextDigest = digest;
     m_activeMemo->SetModified(false);
     SetStatusPanel(1, QString());
     emit documentSaved();
@@ -200,12 +214,16 @@ void TFMDIQuill::MnInsertFileClick() {
         ShowError(error);
         return;
     }
+    // The file's text also goes to the clipboard, where it stays. It is inserted directly,
+    // though: the clipboard's plain text turns non-breaking spaces into blanks.
     QPlainTextEdit *buffer = m_host.MainMemo();
     buffer->setPlainText(content.text);
     buffer->selectAll();
     buffer->copy();
     m_activeMemo->SetMaxLength(int(FileSize(name) + FileSize(m_fileName) + 40000));
-    m_activeMemo->paste();
+    QTextCursor cursor = m_activeMemo->textCursor();
+    cursor.insertText(content.text);
+    m_activeMemo->setTextCursor(cursor);
     SetStatusPanel(1, QStringLiteral("geändert"));
     m_activeMemo->SetModified(true);
 }
@@ -216,13 +234,23 @@ void TFMDIQuill::MnBlockalsDateiSichernClick() {
     const QString chosen = ui().saveFile(m_saveDialog);
     if (chosen.isEmpty())
         return;
-    m_activeMemo->copy();
-    QPlainTextEdit *buffer = m_host.MainMemo();
-    buffer->clear();
-    buffer->paste();
+    m_activeMemo->CopyToClipboard();
+    QString block;
+    const QTextCursor selection = m_activeMemo->textCursor();
+    if (selection.hasSelection()) {
+        // Taken from the control itself, exactly; the copy above leaves it on the clipboard.
+        block = selection.selectedText();
+        block.replace(QChar::ParagraphSeparator, u'\n');
+    } else {
+        // Without a selection the file receives the clipboard's current text.
+        QPlainTextEdit *buffer = m_host.MainMemo();
+        buffer->clear();
+        buffer->paste();
+        block = DocumentText(buffer);
+    }
     TextFileFormat format = TextFile::DefaultFormat();
     QString error;
-    if (!TextFile::Write(chosen, TextFile::Encode(DocumentText(buffer), format), error))
+    if (!TextFile::Write(chosen, TextFile::Encode(block, format), error))
         ShowError(error);
 }
 

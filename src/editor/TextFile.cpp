@@ -56,6 +56,7 @@ TextFileFormat DefaultFormat() {
 
 DecodedText Decode(const QByteArray &bytes) {
     DecodedText result;
+    result.original = bytes;
     const bool bom = bytes.startsWith(kUtf8Bom);
     if (DecodeUtf8(bom ? bytes.mid(kUtf8Bom.size()) : bytes, result.text)) {
         result.format.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;

@@ -22,6 +22,7 @@ struct TextFileFormat {
 struct DecodedText {
     QString text;
     TextFileFormat format;
+    QByteArray original; // the bytes the text was decoded from
 };
 
 namespace TextFile {

@@ -126,18 +126,11 @@ private slots:
         QCOMPARE(FindFirstProgram(CalculatorCandidates(), QString()), QString());
     }
 
-    void terminalNamedByTheEnvironmentComesFirst() {
-        QTemporaryDir dir;
-        QFile file(dir.filePath("myterm"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
-        qputenv("QUILL_TERMINAL", "myterm");
-        const TerminalCommand found = FindTerminal(dir.path());
-        qunsetenv("QUILL_TERMINAL");
-        QCOMPARE(found.program, dir.filePath("myterm"));
-        QCOMPARE(found.arguments, QStringList{"-e"});
-        QVERIFY(FindTerminal(QString()).program.isEmpty());
+    void shellRunsInTheTerminal() {
+        QCOMPARE(ShellInTerminalArguments("/usr/bin/xterm", {}, "/bin/bash"),
+                 (QStringList{"-e", "/bin/bash"}));
+        QCOMPARE(ShellInTerminalArguments("gnome-terminal", {"--maximize"}, "/bin/zsh"),
+                 (QStringList{"--maximize", "--", "/bin/zsh"}));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "common/QuillError.h"
 #include "editor/MDIQuill.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
@@ -111,6 +112,16 @@ private slots:
         QVERIFY(!m_ui->boxes.isEmpty());
     }
 
+    void anUnwritableIniFileStopsTheOpenBeforeAWindowExists() {
+        const QString a = m_env->writeFile("A.java", "a");
+        Settings::IniFileName = m_env->path("blocked");
+        QVERIFY(QDir().mkpath(Settings::IniFileName)); // a folder cannot take the entry
+        QVERIFY_THROWS_EXCEPTION(QuillError, m_frame->OpenFileByName(a));
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_frame->cbMainFile()->count(), 0);
+        QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
+    }
+
     void openDialogFollowsTheLastOpenedFile() {
         const QString a = m_env->writeFile("d/a/X.java", "x");
         m_frame->OpenFileByName(a);
@@ -207,6 +218,22 @@ private slots:
         QCOMPARE(window->geometry(), before);
     }
 
+    void arrangeIconsLinesMinimisedWindowsUpAtTheBottom() {
+        for (const char *name : {"A.java", "B.java", "C.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        const QList<TFMDIQuill *> windows = m_frame->EditorWindows();
+        windows.at(0)->showMinimized();
+        windows.at(2)->showMinimized();
+        const QRect open = windows.at(1)->geometry();
+        m_frame->MnAlleSymboleanordnenClick();
+        const int bottom = m_frame->MdiArea()->viewport()->height();
+        QCOMPARE(windows.at(0)->geometry().bottom() + 1, bottom);
+        QCOMPARE(windows.at(0)->x(), 0);
+        QCOMPARE(windows.at(2)->geometry().bottom() + 1, bottom);
+        QCOMPARE(windows.at(2)->x(), windows.at(0)->width());
+        QCOMPARE(windows.at(1)->geometry(), open);
+    }
+
     void cascadeKeepsTheActiveWindowOnTop() {
         for (const char *name : {"A.java", "B.java", "C.java"})
             m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
@@ -280,6 +307,9 @@ private slots:
         QCOMPARE(fileNames(*m_frame), QStringList{names.at(7)});
         QCOMPARE(m_frame->Recent().Count(), 8);
         QCOMPARE(m_frame->Recent().Entry(3), names.at(6));
+        // The menu shows the list as it is now.
+        QCOMPARE(m_frame->MnAlteDateien().at(2)->text(), QStringLiteral("&3. ") + names.at(6));
+        QVERIFY(!m_frame->MnAlteDateien().at(8)->isVisible());
     }
 
     void anUnsavedDocumentDoesNotEnterTheRecentList() {
@@ -497,11 +527,11 @@ private slots:
         const QString script = m_env->writeFile("bin/fake-terminal", "#!/bin/sh\necho \"$@\" > '" +
                                                                          log.toUtf8() + "'\n");
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("QUILL_TERMINAL", QFile::encodeName(script));
+        qputenv("QUILL_TERMINAL_CMD", QFile::encodeName(script));
         Settings::COMSPECINDI = false;
         Settings::COMSPEC = QStringLiteral("/bin/sh");
         m_frame->MnDOSEbeneClick();
-        qunsetenv("QUILL_TERMINAL");
+        qunsetenv("QUILL_TERMINAL_CMD");
         QVERIFY(m_ui->boxes.isEmpty());
         QTRY_VERIFY(QFileInfo(log).size() > 0);
         QFile file(log);

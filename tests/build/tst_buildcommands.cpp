@@ -32,6 +32,7 @@ public:
     QString FileName() const override { return m_fileName; }
     QString FileBase() const override { return m_base; }
     QString FileExt() const override { return m_ext; }
+    QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
     QPlainTextEdit *ActiveMemo() const override { return const_cast<QPlainTextEdit *>(&m_memo); }
     bool WriteForBuild() override {
         ++writes;

@@ -23,6 +23,8 @@ private slots:
     void runtimeForRun_data();
     void runtimeForRun();
     void commandsKeepWordsApart();
+    void compilerParametersName_data();
+    void compilerParametersName();
     void derivedFileNames();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
@@ -151,6 +153,31 @@ void TestBuildLogic::commandsKeepWordsApart() {
     // A file name is one argument, whatever it holds.
     QCOMPARE(CapturedCommand("javac", "", "a; rm -rf x.java").arguments,
              QStringList{"a; rm -rf x.java"});
+}
+
+void TestBuildLogic::compilerParametersName_data() {
+    QTest::addColumn<QString>("configured");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("parameters");
+    QTest::newRow("nothing configured") << ""
+                                        << "windows-1252"
+                                        << "-encoding windows-1252";
+    QTest::newRow("before the configured") << "-g -cp 'a b'"
+                                           << "UTF-8"
+                                           << "-encoding UTF-8 -g -cp 'a b'";
+    QTest::newRow("configured encoding wins") << "-encoding latin1"
+                                              << "UTF-8"
+                                              << "-encoding latin1";
+    QTest::newRow("unknown encoding") << "-g"
+                                      << ""
+                                      << "-g";
+}
+
+void TestBuildLogic::compilerParametersName() {
+    QFETCH(QString, configured);
+    QFETCH(QString, encoding);
+    QFETCH(QString, parameters);
+    QCOMPARE(CompilerParameters(configured, encoding), parameters);
 }
 
 void TestBuildLogic::derivedFileNames() {

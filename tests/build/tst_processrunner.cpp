@@ -68,7 +68,7 @@ const QByteArray LangSource = R"(public class Lang {
 
 const QByteArray EndlosSource = R"(public class Endlos {
     public static void main(String[] args) {
-        while (true) System.out.println("Ich höre nie auf, ich höre nie auf");
+        while (true) System.out.println("Ich hoere nie auf, ich hoere nie auf");
     }
 })";
 
@@ -238,7 +238,7 @@ void TestProcessRunner::endlessOutputIsCapped() {
     const QStringList lines = Lines(m_panel);
     QCOMPARE(lines.last(), QString("-- Fertig --"));
     QVERIFY(lines.at(lines.size() - 2).startsWith("-- Die Ausgabe war länger als 4 MB"));
-    QCOMPARE(lines.at(3), QString("Ich höre nie auf, ich höre nie auf"));
+    QCOMPARE(lines.at(3), QString("Ich hoere nie auf, ich hoere nie auf"));
     QVERIFY(m_panel.toPlainText().size() <= OutputCollector::DefaultLimit + 1000);
 }
 

@@ -9,8 +9,10 @@
 #include "TestEnv.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -57,8 +59,10 @@ private slots:
     void backupHoldsPreviousContent();
     void fullDiskSaveKeepsFileAndBackup();
     void buildShortcutsFollowSettings();
+    void ruleColorsFollowSettings();
     void unsavedDocumentRoundTripsByteIdentical_data();
     void unsavedDocumentRoundTripsByteIdentical();
+    void editedMixedLineBreaksFollowTheFirst();
     void updateReloadsWithoutQuestion();
     void insertFileSetsMaxLength();
     void saveSelectionWritesBlock();
@@ -363,6 +367,25 @@ void TestMDIQuill::buildShortcutsFollowSettings() {
     QVERIFY(window->MenuItem("MnRun")->shortcut().isEmpty());
 }
 
+void TestMDIQuill::ruleColorsFollowSettings() {
+    const quint32 saved[] = {Settings::Color0, Settings::Color1, Settings::Color2,
+                             Settings::Color3};
+    Settings::Color0 = 0x010203;
+    Settings::Color3 = 0x0A0B0C;
+    ProbeWindow *window = NewWindow();
+    const TDrawRules &rules = window->MemoColor()->ColorRules();
+    QCOMPARE(rules.Count(), 4);
+    QCOMPARE(rules.Items(0)->DefKeyColor(), TColor(0x010203));
+    QCOMPARE(rules.Items(3)->DefKeyColor(), TColor(0x0A0B0C));
+    Settings::Color1 = 0x445566;
+    window->ApplyRuleColors();
+    QCOMPARE(rules.Items(1)->DefKeyColor(), TColor(0x445566));
+    Settings::Color0 = saved[0];
+    Settings::Color1 = saved[1];
+    Settings::Color2 = saved[2];
+    Settings::Color3 = saved[3];
+}
+
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("utf8 lf") << QByteArray("class \xC3\x84 {\n\tint x;\xC2\xA0\n}\n");
@@ -374,6 +397,8 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
     QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
     QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
+    QTest::newRow("mixed line breaks") << QByteArray("a\r\nb\nc\rd\n\r\n");
+    QTest::newRow("paragraph separator") << QByteArray("a\xE2\x80\xA9z");
 }
 
 void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
@@ -384,6 +409,18 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
     window->MnSpeichernClick();
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(ReadBytes(name), bytes);
+}
+
+void TestMDIQuill::editedMixedLineBreaksFollowTheFirst() {
+    const QString name = m_env->writeFile("Mix.java", "a\r\nb\nc");
+    ProbeWindow *window = OpenWindow(name);
+    window->ActiveMemo()->moveCursor(QTextCursor::End);
+    window->ActiveMemo()->insertPlainText("\nd");
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("a\r\nb\r\nc\r\nd"));
+    // Saved once, the new bytes are what an unchanged text is written as.
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("a\r\nb\r\nc\r\nd"));
 }
 
 void TestMDIQuill::updateReloadsWithoutQuestion() {
@@ -409,7 +446,7 @@ void TestMDIQuill::updateReloadsWithoutQuestion() {
 
 void TestMDIQuill::insertFileSetsMaxLength() {
     const QString own = m_env->writeFile("Own.java", QByteArray(4999, 'a') + "\n");
-    const QString data = m_env->writeFile("Daten.DAT", QByteArray(999, 'b') + "\n");
+    const QString data = m_env->writeFile("Daten.DAT", QByteArray(997, 'b') + "\xC2\xA0\n");
     ProbeWindow *window = OpenWindow(own);
     m_ui->openAnswers.enqueue({data});
     window->MnInsertFileClick();
@@ -418,27 +455,44 @@ void TestMDIQuill::insertFileSetsMaxLength() {
     QCOMPARE(m_ui->openRequests[0].fileName, QStringLiteral("*.DAT"));
     QCOMPARE(m_ui->openRequests[0].filters.size(), 3);
     QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
-    QVERIFY(window->ActiveMemo()->toPlainText().startsWith(QString(999, u'b') + u'\n' + u'a'));
+    const QString inserted = QString(997, u'b') + QChar::Nbsp + u'\n';
+    QCOMPARE(window->ActiveMemo()->document()->toRawText().left(1000),
+             QString(997, u'b') + QChar::Nbsp + QChar::ParagraphSeparator + u'a');
+    QCOMPARE(window->ActiveMemo()->textCursor().position(), 999);
+    QCOMPARE(QGuiApplication::clipboard()->text().size(), inserted.size());
     QCOMPARE(window->StatusPanel(1), QStringLiteral("geändert"));
     QVERIFY(window->Modified());
 
-    // Cancelling the dialog changes nothing.
+    // Cancelling the dialog changes nothing; an unreadable choice only shows the error.
     window->MnInsertFileClick();
+    m_ui->openAnswers.enqueue({m_env->dir()});
+    window->MnInsertFileClick();
+    QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(window->ActiveMemo()->MaxLength(), 46000);
+    QCOMPARE(window->ActiveMemo()->toPlainText().size(), 5000 + 999);
 }
 
 void TestMDIQuill::saveSelectionWritesBlock() {
-    ProbeWindow *window = OpenWindow(m_env->writeFile("S.java", "eins\nzwei\ndrei\n"));
+    ProbeWindow *window = OpenWindow(m_env->writeFile("S.java", "eins\nzwei\xC2\xA0\ndrei\n"));
     QTextCursor cursor = window->ActiveMemo()->textCursor();
     cursor.setPosition(5);
-    cursor.setPosition(14, QTextCursor::KeepAnchor);
+    cursor.setPosition(15, QTextCursor::KeepAnchor);
     window->ActiveMemo()->setTextCursor(cursor);
     m_ui->saveAnswers.enqueue(m_env->path("Block.txt"));
     window->MnBlockalsDateiSichernClick();
     QCOMPARE(m_ui->saveRequests[0].title, QStringLiteral("Block speichern unter"));
     QCOMPARE(m_ui->saveRequests[0].fileName, QString());
-    QCOMPARE(ReadBytes(m_env->path("Block.txt")), QByteArray("zwei\ndrei"));
+    QCOMPARE(ReadBytes(m_env->path("Block.txt")), QByteArray("zwei\xC2\xA0\ndrei"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("zwei \ndrei"));
     QVERIFY(!window->Modified());
+
+    // Without a selection the file gets what the clipboard holds.
+    QGuiApplication::clipboard()->setText(QStringLiteral("vom Clipboard"));
+    cursor.clearSelection();
+    window->ActiveMemo()->setTextCursor(cursor);
+    m_ui->saveAnswers.enqueue(m_env->path("Leer.txt"));
+    window->MnBlockalsDateiSichernClick();
+    QCOMPARE(ReadBytes(m_env->path("Leer.txt")), QByteArray("vom Clipboard"));
 }
 
 void TestMDIQuill::dosWindowsConversionMarksDocumentChanged() {
