@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <memory>
+
 #include <cerrno>
 #include <cstring>
 

@@ -7,17 +7,14 @@
 
 #include <algorithm>
 
-struct TColorEngine::MatcherCache {
-    const TColorRule *Rule = nullptr;
-    quint32 Version = 0;
-    TCMKeywordMatcher Matcher;
-};
-
 TColorEngine::TColorEngine() = default;
 TColorEngine::~TColorEngine() = default;
 
 void TColorEngine::RulesChanged() {
-    m_matchers.clear();
+    for (KeywordGroup &group : m_groups) {
+        group.Built = false;
+        group.Rules.clear();
+    }
 }
 
 QStringView TColorEngine::TextOf(const TKeyDescr &span) const {
@@ -91,15 +88,15 @@ bool TColorEngine::Colorize(TDrawRules &rules, const TCMView &view, bool onlyFro
     AddCaretLineSpan(view, selStart, look);
     if (hotSpotsActive)
         ScanHotSpots(*hotSpot, look);
-    if (m_matchers.size() > size_t(rules.Count()))
-        m_matchers.resize(size_t(rules.Count()));
+    PrepareKeywordGroups(rules);
+    ScanKeywordGroups();
     for (int i = 0; i < rules.Count(); ++i) {
         const TColorRule &rule = *rules.Items(i);
         if (!rule.Enabled())
             continue;
         switch (rule.KeyDrawingType()) {
         case dtKeyShow:
-            ScanKeywords(rule, i, look);
+            EmitKeywords(rule, look);
             break;
         case dtBeginEnd:
             ScanBeginEnd(rule, fullBegEnds, look);
@@ -196,65 +193,109 @@ void TColorEngine::AddRuleSpan(const TColorRule &rule, int start, int end, TColo
     span.IgnoreOthers = rule.IgnoreOtherRules();
 }
 
-void TColorEngine::ScanKeywords(const TColorRule &rule, int ruleIndex, const Look &look) {
+void TColorEngine::PrepareKeywordGroups(const TDrawRules &rules) {
+    for (int upper = 0; upper < 2; ++upper) {
+        KeywordGroup &group = m_groups[upper];
+        m_groupRules.clear();
+        for (int i = 0; i < rules.Count(); ++i) {
+            const TColorRule *rule = rules.Items(i);
+            if (rule->Enabled() && rule->KeyDrawingType() == dtKeyShow &&
+                !rule->PreparedKeywords().IsEmpty() && rule->KeyCase() == (upper == 0))
+                m_groupRules.push_back(rule);
+        }
+        bool same = group.Built && group.Rules == m_groupRules;
+        for (size_t r = 0; same && r < m_groupRules.size(); ++r)
+            same = group.Versions[r] == m_groupRules[r]->PreparedKeywordsVersion();
+        if (same)
+            continue;
+        group.Rules = m_groupRules;
+        group.Versions.clear();
+        group.WordOffset.clear();
+        std::vector<QStringView> words;
+        for (const TColorRule *rule : group.Rules) {
+            group.Versions.push_back(rule->PreparedKeywordsVersion());
+            group.WordOffset.push_back(int(words.size()));
+            for (const TPreparedKeyword &keyword : rule->PreparedKeywords())
+                words.emplace_back(keyword.Text);
+        }
+        group.Matcher.Build(words, upper == 1);
+        group.Built = true;
+    }
+}
+
+void TColorEngine::ScanKeywordGroups() {
+    // Every occurrence of every keyword of the keyword rules, in one sweep over the text.
+    const QStringView text = QStringView(m_buffer).mid(m_scanStart - m_bufferStart);
+    for (auto &hits : m_hits)
+        hits.clear();
+    if (!m_groups[0].Rules.empty() || !m_groups[1].Rules.empty()) {
+        TCMKeywordMatcher::ScanPair(
+            text, m_groups[0].Matcher,
+            [this](int pattern, int start) { m_hits[0].emplace_back(pattern, start); },
+            m_groups[1].Matcher,
+            [this](int pattern, int start) { m_hits[1].emplace_back(pattern, start); });
+    }
+    GroupHits(m_groups[0], m_hits[0]);
+    GroupHits(m_groups[1], m_hits[1]);
+}
+
+void TColorEngine::GroupHits(KeywordGroup &group, const std::vector<std::pair<int, int>> &hits) {
+    // The hits grouped by keyword, each group in text order.
+    group.PatternFirst.clear();
+    group.HitOrder.clear();
+    if (group.Rules.empty() || hits.empty())
+        return;
+    const int patterns = group.Matcher.PatternCount();
+    group.PatternFirst.assign(size_t(patterns) + 1, 0);
+    for (const auto &hit : hits)
+        ++group.PatternFirst[size_t(hit.first) + 1];
+    for (int p = 0; p < patterns; ++p)
+        group.PatternFirst[size_t(p) + 1] += group.PatternFirst[size_t(p)];
+    group.HitOrder.resize(hits.size());
+    m_patternFill.assign(group.PatternFirst.begin(), group.PatternFirst.end() - 1);
+    for (const auto &hit : hits)
+        group.HitOrder[size_t(m_patternFill[size_t(hit.first)]++)] = hit.second;
+}
+
+void TColorEngine::EmitKeywords(const TColorRule &rule, const Look &look) {
     const TPreparedKeywordList &keywords = rule.PreparedKeywords();
     if (keywords.IsEmpty())
         return;
-    if (m_matchers.size() <= size_t(ruleIndex))
-        m_matchers.resize(size_t(ruleIndex) + 1);
-    MatcherCache &cache = m_matchers[size_t(ruleIndex)];
-    if (cache.Rule != &rule || cache.Version != rule.PreparedKeywordsVersion() ||
-        cache.Matcher.WordCount() != int(keywords.Count())) {
-        std::vector<QStringView> words;
-        words.reserve(size_t(keywords.Count()));
-        for (const TPreparedKeyword &keyword : keywords)
-            words.emplace_back(keyword.Text);
-        cache.Matcher.Build(words);
-        cache.Rule = &rule;
-        cache.Version = rule.PreparedKeywordsVersion();
-    }
-    const TCMKeywordMatcher &matcher = cache.Matcher;
-
-    // Every occurrence of every keyword, grouped by keyword in text order.
-    const QStringView text = QStringView(m_buffer).mid(m_scanStart - m_bufferStart);
     const bool upper = !rule.KeyCase();
-    m_hits.clear();
-    matcher.Scan(text, upper,
-                 [this](int pattern, int start) { m_hits.emplace_back(pattern, start); });
-    if (m_hits.empty())
+    const KeywordGroup &group = m_groups[upper ? 1 : 0];
+    const auto found = std::find(group.Rules.begin(), group.Rules.end(), &rule);
+    if (found == group.Rules.end() || group.HitOrder.empty())
         return;
-    const int patterns = matcher.PatternCount();
-    m_patternFirst.assign(size_t(patterns) + 1, 0);
-    for (const auto &hit : m_hits)
-        ++m_patternFirst[size_t(hit.first) + 1];
-    for (int p = 0; p < patterns; ++p)
-        m_patternFirst[size_t(p) + 1] += m_patternFirst[size_t(p)];
-    m_hitOrder.resize(m_hits.size());
-    m_patternFill.assign(m_patternFirst.begin(), m_patternFirst.end() - 1);
-    for (const auto &hit : m_hits)
-        m_hitOrder[size_t(m_patternFill[size_t(hit.first)]++)] = hit.second;
-
+    const int wordOffset = group.WordOffset[size_t(found - group.Rules.begin())];
+    const TCMKeywordMatcher &matcher = group.Matcher;
+    const QStringView text = QStringView(m_buffer).mid(m_scanStart - m_bufferStart);
     auto charAt = [&](qsizetype i) -> QChar {
         const QChar c = text[i];
-        return upper ? c.toUpper() : c;
+        if (!upper)
+            return c;
+        if (c.unicode() < 128)
+            return c.unicode() >= u'a' && c.unicode() <= u'z' ? QChar(c.unicode() - 32) : c;
+        return c.toUpper();
     };
+    const bool partWord = rule.PartWord();
     // Keyword by keyword, in the rule's order: the occurrences a search from the start finds
-    // when it continues after each occurrence, accepted at word boundaries unless PartWord.
+    // when it goes on after each occurrence, accepted at word boundaries unless PartWord.
     for (qsizetype k = 0; k < keywords.Count(); ++k) {
-        const int pattern = matcher.WordPattern(int(k));
+        const int pattern = matcher.WordPattern(wordOffset + int(k));
         if (pattern < 0)
             continue;
         const int n = matcher.PatternLength(pattern);
         int nextAllowed = 0;
-        for (int h = m_patternFirst[size_t(pattern)]; h < m_patternFirst[size_t(pattern) + 1];
-             ++h) {
-            const int p = m_hitOrder[size_t(h)];
+        const int firstHit = group.PatternFirst[size_t(pattern)];
+        const int endHit = group.PatternFirst[size_t(pattern) + 1];
+        for (int h = firstHit; h < endHit; ++h) {
+            const int p = group.HitOrder[size_t(h)];
             if (p < nextAllowed)
                 continue;
             nextAllowed = p + n;
             const bool accepted =
-                rule.PartWord() || ((p == 0 || !IsKeywordChar(charAt(p - 1))) &&
-                                    (p + n >= text.size() || !IsKeywordChar(charAt(p + n))));
+                partWord || ((p == 0 || !IsKeywordChar(charAt(p - 1))) &&
+                             (p + n >= text.size() || !IsKeywordChar(charAt(p + n))));
             if (!accepted)
                 continue;
             const int start = m_scanStart + p;
@@ -265,6 +306,27 @@ void TColorEngine::ScanKeywords(const TColorRule &rule, int ruleIndex, const Loo
         }
     }
 }
+
+namespace {
+
+// The first occurrence of a non-empty key in the text at or after `from`, or -1.
+qsizetype FindKey(QStringView text, QStringView key, qsizetype from) {
+    const char16_t *p = text.utf16();
+    const char16_t *k = key.utf16();
+    const qsizetype last = text.size() - key.size();
+    for (qsizetype i = std::max<qsizetype>(from, 0); i <= last; ++i) {
+        if (p[i] != k[0])
+            continue;
+        qsizetype j = 1;
+        while (j < key.size() && p[i + j] == k[j])
+            ++j;
+        if (j == key.size())
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
 
 void TColorEngine::ScanBeginEnd(const TColorRule &rule, bool fullBegEnds, const Look &look) {
     const bool lineEnd = rule.KeyDrawingType() == dtBeginLineEnd;
@@ -291,7 +353,7 @@ void TColorEngine::ScanBeginEnd(const TColorRule &rule, bool fullBegEnds, const 
             continue;
         qsizetype s = fullBegEnds ? 0 : first;
         while (s < end) {
-            qsizetype b = buffer.indexOf(beginKey, s);
+            qsizetype b = FindKey(buffer, beginKey, s);
             if (b < 0)
                 break;
             // e: where the end was found; last: the span's last character; next: where the
@@ -304,7 +366,7 @@ void TColorEngine::ScanBeginEnd(const TColorRule &rule, bool fullBegEnds, const 
                 last = e < 0 ? end - 1 : e - 1;
                 next = e < 0 ? end : e + 1;
             } else {
-                e = endKey.isEmpty() ? -1 : buffer.indexOf(endKey, b + 1);
+                e = endKey.isEmpty() ? -1 : FindKey(buffer, endKey, b + 1);
                 last = e < 0 ? end - 1 : e + endKey.size() - 1;
                 next = e < 0 ? end : e + 1;
                 if (maxLines > 0) {

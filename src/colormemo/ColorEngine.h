@@ -71,12 +71,25 @@ public:
     std::function<void(QChar c, bool &isKeywordChar)> OnIsKeywordChar;
 
 private:
-    struct MatcherCache;
+    // The keyword rules that read the text the same way (with or without upper-casing) share
+    // one automaton and one sweep over the text.
+    struct KeywordGroup {
+        std::vector<const TColorRule *> Rules;
+        std::vector<quint32> Versions;
+        std::vector<int> WordOffset; // first word of each rule in the automaton
+        TCMKeywordMatcher Matcher;
+        bool Built = false;
+        std::vector<int> PatternFirst; // hits of this pass, grouped by pattern
+        std::vector<int> HitOrder;
+    };
 
     bool IsKeywordChar(QChar c) const;
     void AddCaretLineSpan(const TCMView &view, int selStart, const Look &look);
     void ScanHotSpots(const THotSpot &hotSpot, const Look &look);
-    void ScanKeywords(const TColorRule &rule, int ruleIndex, const Look &look);
+    void PrepareKeywordGroups(const TDrawRules &rules);
+    void ScanKeywordGroups();
+    void GroupHits(KeywordGroup &group, const std::vector<std::pair<int, int>> &hits);
+    void EmitKeywords(const TColorRule &rule, const Look &look);
     void ScanBeginEnd(const TColorRule &rule, bool fullBegEnds, const Look &look);
     void AddRuleSpan(const TColorRule &rule, int start, int end, TColor color, TColor brush,
                      bool keyword, const Look &look);
@@ -92,9 +105,8 @@ private:
     TKeyDescrList m_spans;
     std::vector<int> m_ownerMap; // span index per character from MinStart, -1 none
     TcmHotKeywordList m_hotSpots;
-    std::vector<MatcherCache> m_matchers;    // one per rule position
-    std::vector<std::pair<int, int>> m_hits; // (pattern, start) of the rule being scanned
-    std::vector<int> m_hitOrder;             // hits grouped by pattern
-    std::vector<int> m_patternFirst;         // first hit of each pattern in m_hitOrder
-    std::vector<int> m_patternFill;          // scratch for grouping the hits
+    KeywordGroup m_groups[2];                     // [0]: text as it is, [1]: text upper-cased
+    std::vector<const TColorRule *> m_groupRules; // scratch while grouping
+    std::vector<std::pair<int, int>> m_hits[2];   // scratch: (pattern, start) per group
+    std::vector<int> m_patternFill;               // scratch for grouping the hits
 };

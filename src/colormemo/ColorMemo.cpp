@@ -28,7 +28,8 @@ const QString kDragFormat = QStringLiteral("application/x-quill-colormemo-source
 TColorMemo::TColorMemo(QWidget *parent)
     : TMemo(parent), m_rules(this), m_view(*this), m_gutter(this, clWindowText) {
     m_gutterArea = new TCMGutterArea(this);
-    setCursorWidth(0); // the control draws its own caret above the coloured runs
+    viewport()->setMouseTracking(true); // hot spots react to the mouse without a button
+    setCursorWidth(0);                  // the control draws its own caret above the coloured runs
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::TextChanged);

@@ -1,24 +1,24 @@
 #include "KeywordMatcher.h"
 
 #include <algorithm>
-#include <deque>
 #include <map>
 
-int TCMKeywordMatcher::WideClass(char16_t c, bool upper) const {
-    if (upper) {
+std::uint32_t TCMKeywordMatcher::WideClass(char16_t c) const {
+    if (m_upper) {
         c = QChar(c).toUpper().unicode();
         if (c < 128)
             return m_asciiClass[c];
     }
     if (m_wideClass.empty())
         return 0;
-    auto it =
-        std::lower_bound(m_wideClass.begin(), m_wideClass.end(), c,
-                         [](const std::pair<char16_t, int> &e, char16_t v) { return e.first < v; });
+    auto it = std::lower_bound(
+        m_wideClass.begin(), m_wideClass.end(), c,
+        [](const std::pair<char16_t, std::uint16_t> &e, char16_t v) { return e.first < v; });
     return it != m_wideClass.end() && it->first == c ? it->second : 0;
 }
 
-void TCMKeywordMatcher::Build(const std::vector<QStringView> &words) {
+void TCMKeywordMatcher::Build(const std::vector<QStringView> &words, bool upper) {
+    m_upper = upper;
     // Alphabet: one class per character that some word uses.
     std::fill(std::begin(m_asciiClass), std::end(m_asciiClass), std::uint16_t(0));
     m_wideClass.clear();
@@ -33,7 +33,12 @@ void TCMKeywordMatcher::Build(const std::vector<QStringView> &words) {
         if (ch < 128)
             m_asciiClass[ch] = std::uint16_t(cls);
         else
-            m_wideClass.emplace_back(ch, cls);
+            m_wideClass.emplace_back(ch, std::uint16_t(cls));
+    }
+    if (upper) {
+        // Lower-case letters read as their upper-case forms.
+        for (char16_t c = u'a'; c <= u'z'; ++c)
+            m_asciiClass[c] = m_asciiClass[c - 32];
     }
     m_alphabet = next;
 
@@ -42,8 +47,11 @@ void TCMKeywordMatcher::Build(const std::vector<QStringView> &words) {
     m_statePattern.assign(1, -1);
     m_patternLength.clear();
     m_wordPattern.clear();
-    std::vector<int> depth(1, 0);
     for (QStringView word : words) {
+        if (word.isEmpty()) {
+            m_wordPattern.push_back(-1);
+            continue;
+        }
         int state = 0;
         for (QChar ch : word) {
             const int cls = classes[ch.unicode()];
@@ -57,13 +65,8 @@ void TCMKeywordMatcher::Build(const std::vector<QStringView> &words) {
                 kids.emplace_back(cls, child);
                 children.emplace_back();
                 m_statePattern.push_back(-1);
-                depth.push_back(depth[size_t(state)] + 1);
                 state = child;
             }
-        }
-        if (word.isEmpty()) {
-            m_wordPattern.push_back(-1);
-            continue;
         }
         if (m_statePattern[size_t(state)] < 0) {
             m_statePattern[size_t(state)] = int(m_patternLength.size());
@@ -72,36 +75,57 @@ void TCMKeywordMatcher::Build(const std::vector<QStringView> &words) {
         m_wordPattern.push_back(m_statePattern[size_t(state)]);
     }
 
-    // Breadth-first: failure links, the complete transition table and the output chains.
+    // Breadth first: failure links, the complete transition table and the output chains.
+    // States are numbered in breadth-first order, so the rows of the shallow states, where a
+    // scan spends most of its steps, lie together in memory.
     const size_t states = children.size();
     const size_t alpha = size_t(m_alphabet);
-    m_delta.assign(states * alpha, 0);
-    m_output.assign(states, -1);
-    m_outputNext.assign(states, -1);
-    std::vector<int> fail(states, 0);
-    std::deque<int> queue;
-    for (const auto &[cls, child] : children[0]) {
-        m_delta[size_t(cls)] = child;
-        queue.push_back(child);
+    std::vector<int> order; // breadth-first order of the trie states
+    std::vector<int> number(states, 0);
+    order.reserve(states);
+    order.push_back(0);
+    for (size_t i = 0; i < order.size(); ++i) {
+        for (const auto &[cls, child] : children[size_t(order[i])]) {
+            number[size_t(child)] = int(order.size());
+            order.push_back(child);
+        }
     }
-    while (!queue.empty()) {
-        const int s = queue.front();
-        queue.pop_front();
+    std::vector<int> delta(states * alpha, 0);
+    std::vector<int> output(states, -1);
+    std::vector<int> outputNext(states, -1);
+    std::vector<int> statePattern(states, -1);
+    std::vector<int> fail(states, 0);
+    for (size_t i = 0; i < states; ++i)
+        statePattern[size_t(number[i])] = m_statePattern[i];
+    for (const auto &[cls, child] : children[0])
+        delta[size_t(cls)] = number[size_t(child)];
+    for (size_t i = 1; i < order.size(); ++i) {
+        const int old = order[i];
+        const int s = int(i);
         const int f = fail[size_t(s)];
         // Output chain: this state if it accepts, then the chain of its failure state.
-        const int inherited = m_output[size_t(f)];
-        if (m_statePattern[size_t(s)] >= 0) {
-            m_output[size_t(s)] = s;
-            m_outputNext[size_t(s)] = inherited;
+        const int inherited = output[size_t(f)];
+        if (statePattern[size_t(s)] >= 0) {
+            output[size_t(s)] = s;
+            outputNext[size_t(s)] = inherited;
         } else {
-            m_output[size_t(s)] = inherited;
+            output[size_t(s)] = inherited;
         }
         for (size_t c = 0; c < alpha; ++c)
-            m_delta[size_t(s) * alpha + c] = m_delta[size_t(f) * alpha + c];
-        for (const auto &[cls, child] : children[size_t(s)]) {
-            fail[size_t(child)] = m_delta[size_t(f) * alpha + size_t(cls)];
-            m_delta[size_t(s) * alpha + size_t(cls)] = child;
-            queue.push_back(child);
+            delta[size_t(s) * alpha + c] = delta[size_t(f) * alpha + c];
+        for (const auto &[cls, child] : children[size_t(old)]) {
+            const int childNumber = number[size_t(child)];
+            fail[size_t(childNumber)] = delta[size_t(f) * alpha + size_t(cls)];
+            delta[size_t(s) * alpha + size_t(cls)] = childNumber;
         }
+    }
+    m_statePattern = std::move(statePattern);
+    m_output = std::move(output);
+    m_outputNext = std::move(outputNext);
+    m_delta.resize(delta.size());
+    for (size_t i = 0; i < delta.size(); ++i) {
+        const int target = delta[i];
+        m_delta[i] = std::uint32_t(size_t(target) * alpha) |
+                     (m_output[size_t(target)] >= 0 ? kOutputFlag : 0u);
     }
 }

@@ -7,6 +7,8 @@
 #include "colormemo/EditorRules.h"
 #include "colormemo/HotSpot.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -109,6 +111,8 @@ private slots:
     void keywordCharHook();
     void scrollingEqualsLoading();
     void crlfColoursLikeLf();
+    void referenceFiles_data();
+    void referenceFiles();
 };
 
 void TestColorEngine::caretLineSpan_data() {
@@ -387,6 +391,53 @@ void TestColorEngine::crlfColoursLikeLf() {
     QString crlfTagged = TaggedRuns(crlf, b.engine);
     crlfTagged.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(crlfTagged, lfTagged);
+}
+
+void TestColorEngine::referenceFiles_data() {
+    QTest::addColumn<QString>("input");
+    const QDir dir(QStringLiteral(QUILL_ENGINE_DATA));
+    const QStringList inputs = dir.entryList({QStringLiteral("*.java")}, QDir::Files, QDir::Name);
+    QVERIFY(!inputs.isEmpty());
+    for (const QString &name : inputs)
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+// Each Java input beside its expected runs in tagged form (<kw>class</kw>). On a mismatch the
+// actual output is written next to the reference as .tagged.new and the differing lines are
+// printed; with QUILL_REGENERATE_REFERENCES set the references are rewritten instead.
+void TestColorEngine::referenceFiles() {
+    QFETCH(QString, input);
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    Pass pass;
+    TGridView view(text, int(text.count(u'\n')) + 2);
+    pass.Run(view); // prepares the rules
+    const QString actual = pass.Tagged(view);
+    QString referencePath = input;
+    referencePath.replace(QStringLiteral(".java"), QStringLiteral(".tagged"));
+    if (qEnvironmentVariableIsSet("QUILL_REGENERATE_REFERENCES")) {
+        QFile out(referencePath);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(actual.toUtf8());
+        return;
+    }
+    QFile reference(referencePath);
+    QVERIFY2(reference.open(QIODevice::ReadOnly), qPrintable(referencePath));
+    const QString expected = QString::fromUtf8(reference.readAll());
+    if (actual != expected) {
+        QFile out(referencePath + QStringLiteral(".new"));
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(actual.toUtf8());
+        const QStringList a = actual.split(u'\n');
+        const QStringList e = expected.split(u'\n');
+        for (qsizetype i = 0; i < std::max(a.size(), e.size()); ++i) {
+            if (a.value(i) != e.value(i))
+                qWarning().noquote()
+                    << "line" << i + 1 << "\n- " << e.value(i) << "\n+ " << a.value(i);
+        }
+    }
+    QCOMPARE(actual, expected);
 }
 
 QTEST_GUILESS_MAIN(TestColorEngine)

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QUrl>
 
 namespace {
 
@@ -71,6 +72,13 @@ private slots:
     void dropWithCtrlCopiesText();
     void dropEventFromOwnDrag();
     void printOptionsAssign();
+    void hoverAndClickHotSpots();
+    void inactiveHotSpotsIgnoreTheMouse();
+    void selectionChangeEvent();
+    void navigationKeyCollapsesSelectionToItsEnd();
+    void fileDropNeedsAcceptFiles();
+    void contextPopupHook();
+    void hideSelectionWhileUnfocused();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -239,6 +247,133 @@ void TestColorMemo::printOptionsAssign() {
     QCOMPARE(a.Margins().Left, 7);
     QCOMPARE(a.FooterAlignment, TCMAlignment::Right);
     QVERIFY_THROWS_EXCEPTION(QuillError, a.Assign(a.Margins()));
+}
+
+namespace {
+
+void MoveMouse(TColorMemo &memo, QPoint point) {
+    QMouseEvent move(QEvent::MouseMove, point, memo.viewport()->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &move);
+}
+
+} // namespace
+
+void TestColorMemo::hoverAndClickHotSpots() {
+    auto memo = MakeMemo(QStringLiteral("see \x1eone\x1f\x1etwo\x1f end"));
+    memo->HotSpot().Active = true;
+    Grab(*memo);
+    Grab(*memo);
+    QCOMPARE(memo->HotSpots().Count(), 2);
+    QStringList events;
+    memo->OnHoverHotSpot = [&](TColorMemo *, const QString &src) { events << "hover " + src; };
+    memo->OnHotSpotExit = [&](TColorMemo *, const QString &src) { events << "exit " + src; };
+    QString clicked;
+    memo->OnHotSpotClick = [&](TColorMemo *, const QString &src, Qt::MouseButton button,
+                               Qt::KeyboardModifiers) {
+        clicked = src;
+        QCOMPARE(button, Qt::RightButton);
+    };
+    const QPoint one = PointOf(*memo, 6);  // the "n" of "one"
+    const QPoint two = PointOf(*memo, 11); // the "w" of "two"
+    const QPoint plain = PointOf(*memo, 17);
+    MoveMouse(*memo, one);
+    QCOMPARE(memo->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    MoveMouse(*memo, two);
+    MoveMouse(*memo, plain);
+    QCOMPARE(memo->viewport()->cursor().shape(), Qt::IBeamCursor);
+    QCOMPARE(events, QStringList({"hover one", "exit one", "hover two", "exit two"}));
+    MoveMouse(*memo, two);
+    QTest::mouseClick(memo->viewport(), Qt::RightButton, Qt::NoModifier, two);
+    QCOMPARE(clicked, QStringLiteral("two"));
+}
+
+void TestColorMemo::inactiveHotSpotsIgnoreTheMouse() {
+    auto memo = MakeMemo(QStringLiteral("see \x1eone\x1f end"));
+    Grab(*memo);
+    bool fired = false;
+    memo->OnHoverHotSpot = [&](TColorMemo *, const QString &) { fired = true; };
+    MoveMouse(*memo, PointOf(*memo, 6));
+    QVERIFY(!fired);
+    QVERIFY(memo->viewport()->cursor().shape() != Qt::PointingHandCursor);
+    QCOMPARE(memo->HotSpots().Count(), 0);
+}
+
+void TestColorMemo::selectionChangeEvent() {
+    auto memo = MakeMemo(QStringLiteral("alpha beta"));
+    int changes = 0;
+    memo->OnSelectionChange = [&](TColorMemo *) { ++changes; };
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(2);
+    memo->setTextCursor(cursor);
+    QCOMPARE(changes, 1);
+    cursor.setPosition(5, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    QCOMPARE(changes, 2);
+    memo->setTextCursor(cursor); // no change
+    QCOMPARE(changes, 2);
+}
+
+void TestColorMemo::navigationKeyCollapsesSelectionToItsEnd() {
+    auto memo = MakeMemo(QStringLiteral("alpha beta gamma"));
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(8);
+    cursor.setPosition(2, QTextCursor::KeepAnchor); // selected backwards
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo.get(), Qt::Key_Left);
+    QCOMPARE(memo->textCursor().position(), 7);
+    QVERIFY(!memo->textCursor().hasSelection());
+    // With Shift the selection is extended as usual.
+    cursor.setPosition(2);
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(memo->textCursor().selectionStart(), 2);
+    QCOMPARE(memo->textCursor().selectionEnd(), 5);
+}
+
+void TestColorMemo::fileDropNeedsAcceptFiles() {
+    auto memo = MakeMemo(QStringLiteral("text"));
+    QStringList dropped;
+    memo->OnDropFile = [&](TColorMemo *, const QString &file) { dropped << file; };
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.java")),
+                  QUrl::fromLocalFile(QStringLiteral("/tmp/b.java"))});
+    const QPoint point(20, 5);
+    QDragEnterEvent refused(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo->viewport(), &refused);
+    QVERIFY(!refused.isAccepted());
+    memo->SetOptions(memo->Options() | cmoAcceptFiles);
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo->viewport(), &drop);
+    QCOMPARE(dropped, QStringList({"/tmp/a.java", "/tmp/b.java"}));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("text"));
+}
+
+void TestColorMemo::contextPopupHook() {
+    auto memo = MakeMemo(QStringLiteral("text"));
+    QPoint asked;
+    memo->OnContextPopup = [&](TColorMemo *, int x, int y, bool &handled) {
+        asked = QPoint(x, y);
+        handled = true;
+    };
+    const QPoint local(10, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, local, memo->viewport()->mapToGlobal(local));
+    QApplication::sendEvent(memo->viewport(), &event);
+    QCOMPARE(asked, memo->viewport()->mapToGlobal(local));
+    QVERIFY(!QApplication::activePopupWidget());
+}
+
+void TestColorMemo::hideSelectionWhileUnfocused() {
+    auto memo = MakeMemo(QStringLiteral("int x"));
+    QCOMPARE(memo->palette().color(QPalette::Inactive, QPalette::Highlight),
+             memo->palette().color(QPalette::Active, QPalette::Base));
+    memo->SetHideSelection(false);
+    QCOMPARE(memo->palette().color(QPalette::Inactive, QPalette::Highlight),
+             memo->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
 QTEST_MAIN(TestColorMemo)
