@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -69,6 +70,7 @@ private slots:
     void dosWindowsConversionMarksDocumentChanged();
     void snippetKeysNeedExactlyCtrlShift();
     void privateMessagesDriveTheWindow();
+    void menuKeysWinOverTheTextControl();
     void activationInMdiAreaTellsTheFrame();
 
 private:
@@ -563,6 +565,33 @@ void TestMDIQuill::privateMessagesDriveTheWindow() {
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::menuKeysWinOverTheTextControl() {
+    const QString name = m_env->writeFile("T.java", "abc\n");
+    ProbeWindow *window = OpenWindow(name);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TMemo *memo = window->ActiveMemo();
+    QSignalSpy replace(window->MenuItem("MnSuchenErsetzen"), &QAction::triggered);
+    QSignalSpy compile(window->MenuItem("MnCompiler"), &QAction::triggered);
+    QSignalSpy deleteLine(window->MenuItem("MnZeilebisEndeLoeschen"), &QAction::triggered);
+
+    // Ctrl+E and Ctrl+K are also bindings of the text control itself; the menu wins.
+    QTest::keyClick(memo, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(replace.size(), 1);
+    QCOMPARE(memo->textCursor().position(), 0);
+    QTest::keyClick(memo, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(deleteLine.size(), 1);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("abc\n"));
+    QTest::keyClick(memo, Qt::Key_F8);
+    QCOMPARE(compile.size(), 1);
+
+    QTest::keyClicks(memo, "x");
+    QTest::keyClick(memo, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ReadBytes(name), QByteArray("xabc\n"));
+    QVERIFY(!window->Modified());
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
