@@ -38,8 +38,7 @@ QColor colorFromValue(quint32 value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-} // namespace
-
+// A font setting (name, points, bold, colour 0x00BBGGRR) on a control.
 void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold, quint32 color) {
     QFont font(name);
     if (size > 0)
@@ -51,6 +50,8 @@ void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold,
     palette.setColor(QPalette::WindowText, colorFromValue(color));
     widget->setPalette(palette);
 }
+
+} // namespace
 
 TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     : QMainWindow(parent), m_commandLine(commandLine) {

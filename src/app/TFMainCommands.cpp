@@ -31,8 +31,6 @@
 #include <winnetwk.h>
 #endif
 
-void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold, quint32 color);
-
 namespace {
 
 QString pathList() {

@@ -97,18 +97,24 @@ QString TColorRule::GetDisplayName() const {
 }
 
 void TColorRule::SetKeywords(const QStringList &lines) {
+    if (!m_preparing)
+        m_preparedFrom.valid = false;
     if (&lines != &m_keywords)
         static_cast<QStringList &>(m_keywords) = lines;
     BuildPreparedKeywords();
 }
 
 void TColorRule::SetKeyBegEndLst(const QStringList &lines) {
+    if (!m_preparing)
+        m_preparedFrom.valid = false;
     BuildBegEndTable(lines, false);
     if (&lines != &m_keyBegEndLst)
         static_cast<QStringList &>(m_keyBegEndLst) = lines;
 }
 
 void TColorRule::SetKeyLineEndLst(const QStringList &lines) {
+    if (!m_preparing)
+        m_preparedFrom.valid = false;
     BuildBegEndTable(lines, true);
     if (&lines != &m_keyLineEndLst)
         static_cast<QStringList &>(m_keyLineEndLst) = lines;
@@ -122,12 +128,12 @@ void TColorRule::BuildPreparedKeywords() {
         const qsizetype fields = m_fields.Split(line);
         if (fields == 0)
             continue;
-        const bool reused = m_preparedKeywords.Count() < oldCount;
         TPreparedKeyword &entry = m_preparedKeywords.Add();
         changed = StoreText(entry.Text, m_fields.Field(0), !m_keyCase) || changed;
         const TColor color = fields >= 2 ? ParseColorText(m_fields.Field(1)) : m_defKeyColor;
-        changed = StoreColor(entry.Color, color) || changed || !reused;
+        changed = StoreColor(entry.Color, color) || changed;
     }
+    // Records beyond the old count held stale content, but then the count differs anyway.
     if (changed || m_preparedKeywords.Count() != oldCount)
         ++m_preparedKeywordsVersion;
 }
@@ -160,20 +166,38 @@ void TColorRule::PublishBegEndTable() {
     }
 }
 
+bool TColorRule::PreparedInputs::SameAs(const TColorRule &rule) const {
+    // An in-place edit of a list detaches it from the copy kept here, so sharing the data
+    // means the lines are the ones the tables were built from.
+    return valid && keywords.isSharedWith(rule.m_keywords) &&
+           begEnd.isSharedWith(rule.m_keyBegEndLst) && lineEnd.isSharedWith(rule.m_keyLineEndLst) &&
+           kind == rule.m_keyDrawingType && keyCase == rule.m_keyCase &&
+           defKeyColor == rule.m_defKeyColor && keyBrushColor == rule.m_keyBrushColor;
+}
+
 bool TColorRule::Prepare() {
-    m_preparing = true;
     const bool hasBegEndLines = !m_keyBegEndLst.isEmpty();
     bool hasEntries = hasBegEndLines;
-    SetKeyBegEndLst(m_keyBegEndLst);
-    if (m_keyDrawingType == dtKeyShow) {
-        SetKeywords(m_keywords);
+    if (m_keyDrawingType == dtKeyShow)
         hasEntries = hasBegEndLines || !m_keywords.isEmpty();
-    } else if (m_keyDrawingType == dtBeginLineEnd) {
-        SetKeyLineEndLst(m_keyLineEndLst);
+    else if (m_keyDrawingType == dtBeginLineEnd)
         hasEntries = hasBegEndLines || !m_keyLineEndLst.isEmpty();
-    }
+
+    // Rebuilding from unchanged inputs would give the same tables: skip it, so the steady
+    // colouring passes do not pay for it.
+    if (m_preparedFrom.SameAs(*this))
+        return hasEntries;
+
+    m_preparing = true;
+    SetKeyBegEndLst(m_keyBegEndLst);
+    if (m_keyDrawingType == dtKeyShow)
+        SetKeywords(m_keywords);
+    else if (m_keyDrawingType == dtBeginLineEnd)
+        SetKeyLineEndLst(m_keyLineEndLst);
     m_preparing = false;
     PublishBegEndTable();
+    m_preparedFrom = {true,      m_keywords,    m_keyBegEndLst, m_keyLineEndLst, m_keyDrawingType,
+                      m_keyCase, m_defKeyColor, m_keyBrushColor};
     return hasEntries;
 }
 

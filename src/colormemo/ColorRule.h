@@ -164,4 +164,18 @@ private:
     qsizetype m_scanBufferCapacity = 0;
     TFieldSplitter m_fields; // scratch: the fields of the entry being split
     bool m_preparing = false;
+
+    // What the last preparation built the tables from.
+    struct PreparedInputs {
+        bool valid = false;
+        QStringList keywords;
+        QStringList begEnd;
+        QStringList lineEnd;
+        TKeyDrawingType kind = dtBeginEnd;
+        bool keyCase = false;
+        TColor defKeyColor = 0;
+        TColor keyBrushColor = 0;
+        bool SameAs(const TColorRule &rule) const;
+    };
+    PreparedInputs m_preparedFrom;
 };

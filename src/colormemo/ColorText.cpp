@@ -4,6 +4,16 @@
 
 namespace {
 
+QStringView TrimmedView(QStringView text) {
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && IsBlankOrControl(text[from]))
+        ++from;
+    while (to > from && IsBlankOrControl(text[to - 1]))
+        --to;
+    return text.sliced(from, to - from);
+}
+
 struct NamedColor {
     const char16_t *name;
     TColor color;
@@ -85,18 +95,12 @@ bool ReadInteger(QStringView text, quint32 &result) {
 } // namespace
 
 TColor ParseColorText(QStringView text) {
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && IsBlankOrControl(text[from]))
-        ++from;
-    while (to > from && IsBlankOrControl(text[to - 1]))
-        --to;
-
+    const QStringView trimmed = TrimmedView(text);
     // At most the first 10 characters, upper-cased.
     QChar upper[10];
     qsizetype length = 0;
-    for (qsizetype i = from; i < to && length < 10; ++i)
-        upper[length++] = AnsiUpperChar(text[i]);
+    for (qsizetype i = 0; i < trimmed.size() && length < 10; ++i)
+        upper[length++] = AnsiUpperChar(trimmed[i]);
     QStringView rest(upper, length);
     if (rest.startsWith(u"CL"))
         rest = rest.mid(2);
@@ -132,41 +136,49 @@ TColor ParseColorText(QStringView text) {
 
 qsizetype TFieldSplitter::Split(QStringView line) {
     m_count = 0;
+    size_t buffersUsed = 0;
     const qsizetype n = line.size();
     qsizetype i = 0;
     while (true) {
-        if (size_t(m_count) == m_fields.size())
-            m_fields.emplace_back();
-        QString &field = m_fields[size_t(m_count)];
-        field.resize(0); // keeps the capacity
-        bool ended = false;
+        // Find the end of the field: a ";" that is not doubled, or the end of the line.
+        const qsizetype start = i;
+        bool escaped = false;
         while (i < n) {
-            const QChar c = line[i];
-            if (c == u';') {
+            if (line[i] == u';') {
                 if (i + 1 < n && line[i + 1] == u';') {
-                    field.append(c);
+                    escaped = true;
                     i += 2;
                     continue;
                 }
-                ++i;
-                ended = true;
                 break;
             }
-            field.append(c);
             ++i;
         }
-        qsizetype end = field.size();
-        while (end > 0 && IsBlankOrControl(field[end - 1]))
-            --end;
-        field.truncate(end);
-        qsizetype start = 0;
-        while (start < field.size() && IsBlankOrControl(field[start]))
-            ++start;
-        if (start > 0)
-            field.remove(0, start);
-        if (!field.isEmpty())
-            ++m_count;
-        if (!ended || i >= n)
+        const QStringView raw = line.sliced(start, i - start);
+        QStringView field;
+        if (!escaped) {
+            field = TrimmedView(raw);
+        } else {
+            if (buffersUsed == m_buffers.size())
+                m_buffers.emplace_back();
+            QString &buffer = m_buffers[buffersUsed++];
+            buffer.resize(0); // keeps the capacity
+            for (qsizetype k = 0; k < raw.size(); ++k) {
+                buffer.append(raw[k]);
+                if (raw[k] == u';')
+                    ++k; // the second of the pair
+            }
+            field = TrimmedView(buffer);
+        }
+        if (!field.isEmpty()) {
+            if (size_t(m_count) == m_fields.size())
+                m_fields.emplace_back();
+            m_fields[size_t(m_count++)] = field;
+        }
+        if (i >= n)
+            break;
+        ++i; // past the ";"
+        if (i >= n)
             break;
     }
     return m_count;

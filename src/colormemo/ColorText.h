@@ -42,8 +42,9 @@ inline bool IsBlankOrControl(QChar c) {
 // The result replaces the contents of `fields`.
 void SplitFields(QStringView line, QStringList &fields);
 
-// The same splitting into reused buffers, so that re-splitting the same entries does not
-// allocate. Fields stay valid until the next Split.
+// The same splitting without copies: fields are views into the line, except those holding a
+// literal ";", which are unescaped into reused buffers. Fields stay valid until the next
+// Split and while the line itself is unchanged.
 class TFieldSplitter {
 public:
     // Splits the line; returns the number of fields.
@@ -52,6 +53,7 @@ public:
     QStringView Field(qsizetype index) const { return m_fields[size_t(index)]; }
 
 private:
-    std::vector<QString> m_fields;
+    std::vector<QStringView> m_fields;
+    std::vector<QString> m_buffers; // unescaped fields
     qsizetype m_count = 0;
 };

@@ -294,10 +294,41 @@ void TFMDIQuill::FormKeyDown(QKeyEvent *event) {
         QMetaObject::invokeMethod(this, command.toLatin1().constData());
 }
 
+QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
+    const QKeySequence pressed(
+        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    for (QMenu *menu : m_menus) {
+        if (!menu->menuAction()->isVisible())
+            continue;
+        for (QAction *action : menu->actions()) {
+            if (!action->isVisible() || !action->isEnabled() || action->shortcut() != pressed ||
+                pressed.isEmpty())
+                continue;
+            // An item whose command is not there yet leaves the key to the text control.
+            const QByteArray slot = action->objectName().toLatin1() + "Click()";
+            return metaObject()->indexOfSlot(slot.constData()) >= 0 ? action : nullptr;
+        }
+    }
+    return nullptr;
+}
+
 bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::KeyPress && (watched == m_memoColor || watched == m_memoSW)) {
+    if (watched != m_memoColor && watched != m_memoSW)
+        return QMdiSubWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The window's menu keys win over the text control's own bindings (Ctrl+E, Ctrl+K
+        // and Ctrl+Z among them): claim the key so it arrives as a key press below.
+        if (MenuItemForKey(static_cast<QKeyEvent *>(event))) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         FormKeyDown(key);
+        if (QAction *item = MenuItemForKey(key)) {
+            item->trigger();
+            return true;
+        }
         // The text control types Ctrl+Alt chords as characters (Ctrl+Alt stands for AltGr on
         // Windows). A chord whose text is just its own letter is a command key that the window
         // does not have, not a character: it must not change the text.

@@ -76,6 +76,7 @@ private slots:
     void prepareResult_data();
     void prepareResult();
     void versionsChangeOnlyWithContent();
+    void preparationFollowsEveryInput();
     void scanBufferGrowsAndNeverShrinks();
 
     void assignCopiesAllButSelColorAndIntChar();
@@ -409,6 +410,57 @@ void TestColorRules::versionsChangeOnlyWithContent() {
     QVERIFY(rule.PreparedKeywordsVersion() != afterRemove);
 }
 
+void TestColorRules::preparationFollowsEveryInput() {
+    TColorRule rule;
+    rule.SetKeyDrawingType(dtKeyShow);
+    rule.Keywords() = QStringList{"Key"};
+    rule.KeyBegEndLst() = QStringList{"{;}"};
+    rule.KeyLineEndLst() = QStringList{"//"};
+    rule.Prepare();
+    QCOMPARE(Keys(rule), QStringList{"KEY"});
+    QCOMPARE(BeginKeys(rule), QStringList{"{"});
+
+    // A direct write of the shared table (from the rule's own, unchanged list) is undone by
+    // the next preparation.
+    rule.SetKeyLineEndLst(rule.KeyLineEndLst());
+    QCOMPARE(BeginKeys(rule), QStringList{"//"});
+    rule.Prepare();
+    QCOMPARE(BeginKeys(rule), QStringList{"{"});
+
+    rule.SetKeyCase(true);
+    rule.Prepare();
+    QCOMPARE(Keys(rule), QStringList{"Key"});
+
+    rule.SetKeyBrushColor(0x00111111);
+    rule.Prepare();
+    QCOMPARE(rule.BegEndTable()[0].BrushColor, TColor(0x00111111));
+
+    rule.SetDefKeyColor(0x00222222);
+    rule.Prepare();
+    QCOMPARE(rule.PreparedKeywords()[0].Color, TColor(0x00222222));
+    QCOMPARE(rule.BegEndTable()[0].Color, TColor(0x00222222));
+
+    rule.SetKeyDrawingType(dtBeginLineEnd);
+    rule.Prepare();
+    QCOMPARE(BeginKeys(rule), QStringList{"//"});
+
+    rule.KeyLineEndLst()[0] = QStringLiteral("--");
+    rule.Prepare();
+    QCOMPARE(BeginKeys(rule), QStringList{"--"});
+
+    rule.SetKeyDrawingType(dtBeginEnd);
+    rule.KeyBegEndLst().append(QStringLiteral("(*;*)"));
+    rule.Prepare();
+    QCOMPARE(BeginKeys(rule), (QStringList{"{", "(*"}));
+
+    rule.SetKeyDrawingType(dtKeyShow);
+    QStringList copy = rule.Keywords(); // a copy elsewhere does not hide later edits
+    rule.Keywords()[0] = QStringLiteral("Other");
+    rule.Prepare();
+    QCOMPARE(Keys(rule), QStringList{"Other"});
+    QCOMPARE(copy, QStringList{"Key"});
+}
+
 void TestColorRules::scanBufferGrowsAndNeverShrinks() {
     TColorRule rule;
     QChar *buffer = rule.ScanBuffer(100);
@@ -549,7 +601,10 @@ void TestColorRules::prepareRulesAlternates() {
     TColorRule *keywords = rules.Add();
     keywords->SetKeyDrawingType(dtKeyShow);
     keywords->Keywords() = QStringList{"if"};
-    keywords->SetEnabled(false); // disabled rules are prepared too
+    keywords->SetEnabled(false);     // disabled rules are prepared too
+    TColorRule *later = rules.Add(); // and rules after one with entries
+    later->SetKeyDrawingType(dtBeginEnd);
+    later->KeyBegEndLst() = QStringList{"{;}"};
 
     // Pass by pass: whether the pass prepared (observed through a colour change made
     // before it) and the flag after it.
@@ -557,15 +612,18 @@ void TestColorRules::prepareRulesAlternates() {
     for (int pass = 0; pass < prepared.size(); ++pass) {
         const TColor color = TColor(0x00100000 + pass);
         keywords->SetDefKeyColor(color);
+        later->SetDefKeyColor(color);
         QCOMPARE(rules.PrepareFlag(), prepared[pass]);
         rules.PrepareRules();
         QCOMPARE(keywords->PreparedKeywords().At(0).Color == color, prepared[pass]);
+        QCOMPARE(later->BegEndTable().At(0).Color == color, prepared[pass]);
         QCOMPARE(rules.PrepareFlag(), !prepared[pass]);
     }
     QVERIFY(empty->PreparedKeywords().IsEmpty());
 
     // Once the entries are gone, every pass prepares again after the next prepared pass.
     keywords->Keywords().clear();
+    later->KeyBegEndLst().clear();
     rules.PrepareRules(); // flag was clear: nothing prepared, flag set
     QVERIFY(rules.PrepareFlag());
     QCOMPARE(keywords->PreparedKeywords().Count(), 1);

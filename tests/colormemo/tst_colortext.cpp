@@ -94,6 +94,8 @@ void TestColorText::splitFields_data() {
     QTest::newRow("blanks inside kept") << "  two words  " << QStringList{"two words"};
     QTest::newRow("tab inside kept") << "a\tb" << QStringList{"a\tb"};
     QTest::newRow("blank around literal") << " ;; " << QStringList{";"};
+    QTest::newRow("several fields with literals")
+        << "a;;b;c;;d;e" << QStringList{"a;b", "c;d", "e"};
 }
 
 void TestColorText::splitFields() {

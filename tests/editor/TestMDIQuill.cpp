@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -69,6 +70,7 @@ private slots:
     void dosWindowsConversionMarksDocumentChanged();
     void snippetKeysNeedExactlyCtrlShift();
     void privateMessagesDriveTheWindow();
+    void menuKeysWinOverTheTextControl();
     void activationInMdiAreaTellsTheFrame();
 
 private:
@@ -563,6 +565,34 @@ void TestMDIQuill::privateMessagesDriveTheWindow() {
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::menuKeysWinOverTheTextControl() {
+    const QString name = m_env->writeFile("T.java", "abc\n");
+    ProbeWindow *window = OpenWindow(name);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TMemo *memo = window->ActiveMemo();
+    QSignalSpy undo(window->MenuItem("MnRueckgaengig"), &QAction::triggered);
+    QSignalSpy compile(window->MenuItem("MnCompiler"), &QAction::triggered);
+    QSignalSpy selectAll(window->MenuItem("MnAllesmarkieren"), &QAction::triggered);
+
+    // Ctrl+Z is also a binding of the text control itself; the menu item wins.
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(undo.size(), 1);
+    QTest::keyClick(memo, Qt::Key_F8);
+    QCOMPARE(compile.size(), 1);
+    // An item without its command leaves the key to the control.
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(selectAll.size(), 0);
+    QCOMPARE(memo->textCursor().selectedText(), QStringLiteral("abc") + QChar::ParagraphSeparator);
+    memo->moveCursor(QTextCursor::Start);
+
+    QTest::keyClicks(memo, "x");
+    QTest::keyClick(memo, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ReadBytes(name), QByteArray("xabc\n"));
+    QVERIFY(!window->Modified());
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
