@@ -128,6 +128,41 @@ private:
 };
 #endif
 
+// Waits in slices of 100 ms, keeping the window responsive, until the child ends, the
+// wait fails, the application quits or (unless untilEnd) 31 slices have passed. Returns
+// the number of slices.
+int WaitForChild(QProcess *process, bool untilEnd, bool &waitFailed) {
+    QEventLoop loop;
+    QTimer slice;
+    slice.setSingleShot(true);
+    slice.setInterval(SliceMs);
+    QObject::connect(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
+    QObject::connect(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
+    QObject::connect(process, &QProcess::errorOccurred, &loop,
+                     [&loop, &waitFailed](QProcess::ProcessError error) {
+                         if (error == QProcess::ReadError || error == QProcess::UnknownError) {
+                             waitFailed = true;
+                             loop.exit(ChildEnded);
+                         }
+                     });
+    int waits = 0;
+    for (;;) {
+        int result = ChildEnded;
+        if (process->state() != QProcess::NotRunning && !waitFailed) {
+            slice.start();
+            result = loop.exec();
+            slice.stop();
+        }
+        ++waits;
+        if (result == ChildEnded || process->state() == QProcess::NotRunning || waitFailed)
+            return waits;
+        if (result != SliceOver) // the application is quitting
+            return waits;
+        if (!untilEnd && waits >= MaxWaits)
+            return waits;
+    }
+}
+
 // A child still running when the runner returns goes on running. Its process object
 // moves to the application; its further output is read and dropped up to the limit, so
 // the child never blocks on a full pipe, and then the pipe is closed. The object goes
@@ -204,36 +239,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     if (options.waitForEnd && options.status)
         options.status(QStringLiteral("Kompiliere %1 ...").arg(target));
     bool waitFailed = false;
-    {
-        QEventLoop loop;
-        QTimer slice;
-        slice.setSingleShot(true);
-        slice.setInterval(SliceMs);
-        QObject::connect(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
-        QObject::connect(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
-        QObject::connect(process, &QProcess::errorOccurred, &loop,
-                         [&loop, &waitFailed](QProcess::ProcessError error) {
-                             if (error == QProcess::ReadError || error == QProcess::UnknownError) {
-                                 waitFailed = true;
-                                 loop.exit(ChildEnded);
-                             }
-                         });
-        for (;;) {
-            int result = ChildEnded;
-            if (process->state() != QProcess::NotRunning && !waitFailed) {
-                slice.start();
-                result = loop.exec();
-                slice.stop();
-            }
-            ++report.waits;
-            if (result == ChildEnded || process->state() == QProcess::NotRunning || waitFailed)
-                break;
-            if (result != SliceOver) // the application is quitting
-                break;
-            if (!options.waitForEnd && report.waits >= MaxWaits)
-                break;
-        }
-    }
+    report.waits = WaitForChild(process, options.waitForEnd, waitFailed);
     if (options.waitForEnd && options.status)
         options.status(QString());
     report.ended = process->state() == QProcess::NotRunning;

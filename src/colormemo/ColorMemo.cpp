@@ -202,7 +202,7 @@ TColorEngine::Look TColorMemo::CurrentLook() const {
     return look;
 }
 
-void TColorMemo::Colorize(QPainter &painter, bool onlyFromCaretLine) {
+void TColorMemo::Colorize(QPainter &painter, bool onlyFromCaretLine, const QRect &exposed) {
     if (!isEnabled() || !isVisible())
         return;
     m_engine.OnDrawEx = nullptr;
@@ -224,7 +224,7 @@ void TColorMemo::Colorize(QPainter &painter, bool onlyFromCaretLine) {
     runPainter.SetUnderlineHotSpots(m_hotSpot.Active && m_hotSpot.Underlined);
     if (OnDrawKey)
         runPainter.SetDrawKey(OnDrawKey);
-    runPainter.Paint(painter, m_engine, m_view);
+    runPainter.Paint(painter, m_engine, m_view, exposed);
 }
 
 void TColorMemo::paintEvent(QPaintEvent *event) {
@@ -238,7 +238,7 @@ void TColorMemo::paintEvent(QPaintEvent *event) {
         onlyFromCaretLine = caret && event->rect().top() >= caret->y();
         m_caretLinePass = false;
     }
-    Colorize(painter, onlyFromCaretLine);
+    Colorize(painter, onlyFromCaretLine, event->rect());
     PaintCaret(painter);
     if (!m_insertionMark.isEmpty()) {
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -412,7 +412,10 @@ void TColorMemo::mouseMoveEvent(QMouseEvent *event) {
     if (m_hotSpot.Active) {
         const QString text = HotSpotTextAt(point.x(), point.y());
         if (text != m_hoverText) {
-            viewport()->setCursor(text.isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+            if (viewport()->cursor().shape() != Qt::PointingHandCursor)
+                m_normalCursor = viewport()->cursor();
+            viewport()->setCursor(text.isEmpty() ? m_normalCursor
+                                                 : QCursor(Qt::PointingHandCursor));
             const QString old = m_hoverText;
             m_hoverText = text;
             if (!old.isEmpty() && OnHotSpotExit)

@@ -11,6 +11,7 @@
 #include "PrintOptions.h"
 #include "RunPainter.h"
 
+#include <QCursor>
 #include <QPoint>
 #include <QTimer>
 
@@ -81,7 +82,9 @@ public:
     void PasteFromClipboard() override;
 
     // Runs a colouring pass and paints its runs; descendants may replace it.
-    virtual void Colorize(QPainter &painter, bool onlyFromCaretLine);
+    // Only the runs touching `exposed` are painted (all when it is empty).
+    virtual void Colorize(QPainter &painter, bool onlyFromCaretLine,
+                          const QRect &exposed = QRect());
 
     // --- events (none assigned on a new control)
     std::function<void(TColorMemo *sender)> OnChange;
@@ -192,4 +195,5 @@ private:
     QRect m_insertionMark; // viewport rectangle of the shown insertion mark, empty when none
     // hot spots
     QString m_hoverText;
+    QCursor m_normalCursor = Qt::IBeamCursor; // restored when the mouse leaves a hot spot
 };

@@ -16,8 +16,8 @@ QFont TCMRunPainter::FontFor(const TKeyDescr &run) const {
     return font;
 }
 
-void TCMRunPainter::Paint(QPainter &painter, const TColorEngine &engine,
-                          const TCMView &view) const {
+void TCMRunPainter::Paint(QPainter &painter, const TColorEngine &engine, const TCMView &view,
+                          const QRect &exposed) const {
     const QRect textRect = view.TextRect();
     const int textLeft = textRect.left();
     const int textRight = textRect.left() + textRect.width();
@@ -39,6 +39,9 @@ void TCMRunPainter::Paint(QPainter &painter, const TColorEngine &engine,
             continue;
         const std::optional<QPoint> pos = view.PosFromChar(run.StartPos);
         if (!pos)
+            continue;
+        if (!exposed.isEmpty() &&
+            (pos->y() + lineHeight <= exposed.top() || pos->y() > exposed.bottom()))
             continue;
         const QFont font = FontFor(run);
         const QFontMetrics metrics(font);

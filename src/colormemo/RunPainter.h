@@ -29,8 +29,10 @@ public:
     void SetUnderlineHotSpots(bool underline) { m_underlineHotSpots = underline; }
     void SetDrawKey(DrawKeyHook hook) { m_drawKey = std::move(hook); }
 
-    // Paints every run of the engine's last pass.
-    void Paint(QPainter &painter, const TColorEngine &engine, const TCMView &view) const;
+    // Paints the runs of the engine's last pass that touch `exposed` (all runs when it is
+    // empty).
+    void Paint(QPainter &painter, const TColorEngine &engine, const TCMView &view,
+               const QRect &exposed = QRect()) const;
 
 private:
     QFont FontFor(const TKeyDescr &run) const;

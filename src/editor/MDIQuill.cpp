@@ -300,10 +300,14 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
     for (QMenu *menu : m_menus) {
         if (!menu->menuAction()->isVisible())
             continue;
-        for (QAction *action : menu->actions())
-            if (action->isVisible() && action->isEnabled() && !action->shortcut().isEmpty() &&
-                action->shortcut() == pressed)
-                return action;
+        for (QAction *action : menu->actions()) {
+            if (!action->isVisible() || !action->isEnabled() || action->shortcut() != pressed ||
+                pressed.isEmpty())
+                continue;
+            // An item whose command is not there yet leaves the key to the text control.
+            const QByteArray slot = action->objectName().toLatin1() + "Click()";
+            return metaObject()->indexOfSlot(slot.constData()) >= 0 ? action : nullptr;
+        }
     }
     return nullptr;
 }

@@ -163,7 +163,8 @@ private:
     void ConvertText(QString (*convert)(const QString &));
     void BringToFront();
     void FormKeyDown(QKeyEvent *event);
-    // The visible, enabled menu item whose shortcut the key press is; nullptr if none.
+    // The visible, enabled menu item with a command whose shortcut the key press is; nullptr
+    // if none.
     QAction *MenuItemForKey(const QKeyEvent *event) const;
     void HandleMessage(int message);
     void ShowError(const QString &text);

@@ -211,6 +211,7 @@ void TestBuildLogic::collectorStopsAtLimit() {
     QCOMPARE(collector.KeptBytes(), 10);
     QCOMPARE(collector.DroppedBytes(), 9);
     QVERIFY(collector.Truncated());
+    QCOMPARE(OutputCollector::DefaultLimit, 4 * 1024 * 1024);
     QVERIFY(OutputCollector().TruncationLine().contains("4 MB"));
 }
 

@@ -79,6 +79,9 @@ private slots:
     void fileDropNeedsAcceptFiles();
     void contextPopupHook();
     void hideSelectionWhileUnfocused();
+    void assignCopiesTextLookAndRules();
+    void gutterOptions();
+    void drawKeyHookPaintsKeywords();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -374,6 +377,64 @@ void TestColorMemo::hideSelectionWhileUnfocused() {
     memo->SetHideSelection(false);
     QCOMPARE(memo->palette().color(QPalette::Inactive, QPalette::Highlight),
              memo->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+void TestColorMemo::assignCopiesTextLookAndRules() {
+    auto source = MakeMemo(QStringLiteral("int a;"));
+    source->SetHideSelection(false);
+    TColorMemo target;
+    target.Assign(*source);
+    QCOMPARE(target.toPlainText(), QStringLiteral("int a;"));
+    QCOMPARE(target.font(), source->font());
+    QVERIFY(!target.HideSelection());
+    QCOMPARE(target.ColorRules().Count(), 4);
+    QCOMPARE(target.ColorRules().Items(3)->Name(), QStringLiteral("Kommentar"));
+    // The rules are copies, not shared.
+    target.ColorRules().Items(0)->SetName(QStringLiteral("x"));
+    QCOMPARE(source->ColorRules().Items(0)->Name(), QStringLiteral("Operatoren"));
+}
+
+void TestColorMemo::gutterOptions() {
+    TColorMemo memo;
+    TCMGutterOptions &gutter = memo.Gutter();
+    QCOMPARE(gutter.Size(), 0);
+    QCOMPARE(gutter.StartCountAt(), 1);
+    QCOMPARE(gutter.Color(), clBtnFace);
+    gutter.SetSize(-5);
+    QCOMPARE(gutter.Size(), 0);
+    gutter.SetSize(40);
+    QCOMPARE(memo.TextRect().left(), memo.contentsRect().left() + 40);
+    TCMGutterOptions other(nullptr);
+    other.SetShowLineNumbers(true);
+    other.SetAlignment(TCMAlignment::Right);
+    other.SetNumColor(clRed);
+    other.SetStartCountAt(0);
+    other.SetSize(12);
+    other.SetIs3D(true);
+    other.SetColor(clWhite);
+    gutter.Assign(other);
+    QVERIFY(gutter.ShowLineNumbers());
+    QCOMPARE(gutter.Alignment(), TCMAlignment::Right);
+    QCOMPARE(gutter.NumColor(), clRed);
+    QCOMPARE(gutter.StartCountAt(), 0);
+    QCOMPARE(gutter.Size(), 12);
+    QVERIFY(gutter.Is3D());
+    QCOMPARE(gutter.Color(), clWhite);
+    QVERIFY_THROWS_EXCEPTION(QuillError, gutter.Assign(memo.PrintOptions()));
+}
+
+void TestColorMemo::drawKeyHookPaintsKeywords() {
+    auto memo = MakeMemo(QStringLiteral("int a = 1;"));
+    QStringList keys;
+    memo->OnDrawKey = [&](QPainter &, const QString &text, const QRect &rect, TColor color) {
+        keys << QStringLiteral("%1 %2").arg(text).arg(color, 6, 16, QLatin1Char('0'));
+        QVERIFY(rect.width() > 0);
+    };
+    Grab(*memo);
+    keys.clear();
+    Grab(*memo);
+    // Operators are keyword runs too; the comment rule's runs would not be.
+    QCOMPARE(keys, QStringList({"int ff0000", "= 0000ff"}));
 }
 
 QTEST_MAIN(TestColorMemo)
