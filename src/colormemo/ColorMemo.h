@@ -154,7 +154,6 @@ private:
     void SelectionMayHaveChanged();
     void ApplyTabStops();
     void ApplySelectionPalette();
-    void PaintGutter(QPainter &painter) const;
     void PaintCaret(QPainter &painter) const;
     void RestartCaretBlink();
     void RequestPass(bool onlyFromCaretLine = false);

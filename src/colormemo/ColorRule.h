@@ -45,19 +45,19 @@ public:
     // changes nothing when the source is not a TColorRule.
     void Assign(const TCMPersistent &source) override;
     // The display name of the rule's kind.
-    QString GetDisplayName() const;
+    virtual QString GetDisplayName() const;
 
     // Rebuilds the derived tables from the entry lists and the current colours and case
     // flag. Returns whether the rule has entry lines to scan for.
     bool Prepare();
 
     // Writes into the list what differs from a new rule.
-    void SaveToParams(TCMParamList &list) const;
+    virtual void SaveToParams(TCMParamList &list) const;
     // Reads the rule from the list; missing parameters keep the current value, except a
     // missing kind, which gives dtBeginEnd. Throws QuillError (and changes nothing) when
     // ZOrder lies outside 0..255. The entry lists are replaced in place; the derived tables
     // follow at the next preparation.
-    void LoadFromParams(const TCMParamList &list);
+    virtual void LoadFromParams(const TCMParamList &list);
 
     // --- owner
     TDrawRules *Collection() const { return m_collection; }

@@ -8,11 +8,10 @@ namespace {
 
 constexpr int kDefaultMaxHeight = 1;
 
-// The identifier of a kind, compared without regard to case.
+// The kind named by an identifier, compared with the letters a-z taken as upper case.
 bool KindFromIdent(const QString &ident, TKeyDrawingType &kind) {
-    const QString upper = ident.toUpper();
     for (TKeyDrawingType candidate : {dtKeyShow, dtEventDraw, dtBeginEnd, dtBeginLineEnd}) {
-        if (upper == KeyDrawingTypeIdent(candidate).toUpper()) {
+        if (TCMParamList::SameName(ident, KeyDrawingTypeIdent(candidate))) {
             kind = candidate;
             return true;
         }

@@ -61,9 +61,8 @@ void TFMDIQuill::SetFileNameFrom(const QString &name) {
 }
 
 bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) {
-    // The template generator fills the active control here once it exists; kind 0 asks for
-    // nothing to be generated.
-    (void)description;
+    // Call point of the template generator, which fills the active control from the
+    // description (kind 0 generates nothing); it arrives with the code generation.
 
     setWindowTitle(name);
     SetFileNameFrom(name);
@@ -122,6 +121,13 @@ bool TFMDIQuill::Open(const QString &name) {
 }
 
 void TFMDIQuill::MnUpdateClick() {
+    // An unnamed document has no file to reload; a file that happens to be called "noname"
+    // in the working directory is not it.
+    if (m_fileName == kNoName) {
+        ShowError(QStringLiteral("Die Datei kann nicht gelesen werden:\r\nnoname\r\n"
+                                 "Das Dokument wurde noch nicht gespeichert."));
+        return;
+    }
     if (LoadInto(m_activeMemo, m_fileName))
         SetStatusPanel(1, QString());
 }
