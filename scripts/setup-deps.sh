@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-    default-jdk-headless
+    default-jdk
     fonts-liberation xvfb xauth xdotool x11-apps
     xterm
     libbenchmark-dev

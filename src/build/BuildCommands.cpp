@@ -156,15 +156,6 @@ void MnSetMainJava(BuildTarget &window, const BuildFrame &frame) {
     }
 }
 
-void CheckJavaTools(const std::function<void()> &openSettings) {
-    if (!QFileInfo::exists(Settings::Compiler))
-        Settings::Compiler.clear();
-    if (!QFileInfo::exists(Settings::Run))
-        Settings::Run.clear();
-    if (Settings::Compiler.isEmpty() || Settings::Run.isEmpty())
-        FindJavaTools(openSettings);
-}
-
 void FindJavaTools(const std::function<void()> &openSettings) {
     JavaToolSearch(Settings::Compiler, Settings::Run)
         .SearchEverywhere(ProgramDir(), qEnvironmentVariable("JAVA_HOME"),

@@ -42,9 +42,7 @@ void BuildAll(const BuildFrame &frame);
 // Chooses the window's file as the main file.
 void MnSetMainJava(BuildTarget &window, const BuildFrame &frame);
 
-// The start-up check: forgets a configured compiler or runtime whose file is missing and
-// runs FindJavaTools when either is then empty.
-void CheckJavaTools(const std::function<void()> &openSettings);
 // Looks for the Java tools (program directory tree, JAVA_HOME/bin, PATH); saves and reports
-// them when found, otherwise asks the user to enter them and calls openSettings.
+// them when found, otherwise asks the user to enter them and calls openSettings. The frame's
+// start-up calls it when the settings name no existing compiler or runtime.
 void FindJavaTools(const std::function<void()> &openSettings);

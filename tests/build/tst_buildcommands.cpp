@@ -98,7 +98,6 @@ private slots:
     void discoveryInNestedFolder();
     void discoveryThroughPath();
     void discoveryFindsNothing();
-    void startCheckForgetsMissingTools();
 
 private:
     BuildFrame Frame();
@@ -438,17 +437,6 @@ void TestBuildCommands::discoveryFindsNothing() {
              QStringList{"Bitte tragen Sie den Compiler und die Laufzeitumgebung ein"});
     QCOMPARE(settingsOpened, 1);
     QVERIFY(Settings::Compiler.isEmpty());
-}
-
-void TestBuildCommands::startCheckForgetsMissingTools() {
-    // Both present: nothing happens.
-    CheckJavaTools({});
-    QVERIFY(m_ui->boxes.isEmpty());
-    // A configured compiler that is gone is looked for again.
-    Settings::Compiler = m_env.path("weg/javac");
-    CheckJavaTools({});
-    QCOMPARE(m_ui->boxes.size(), 1);
-    QVERIFY(QFileInfo(Settings::Compiler).isExecutable());
 }
 
 QTEST_MAIN(TestBuildCommands)

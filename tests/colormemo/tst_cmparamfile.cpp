@@ -32,11 +32,18 @@ QStringList ReadReference(const QString &name) {
 }
 
 // Compares with a reference file; on a mismatch the actual text is written beside the test
-// program for review, and the first differing line is reported.
+// program for review, and the first differing line is reported. With QUILL_UPDATE_REFERENCES
+// set, the reference itself is rewritten instead (review the diff before committing).
 void CompareWithReference(const QStringList &actual, const QString &name) {
     const QStringList expected = ReadReference(name);
     if (actual == expected)
         return;
+    if (qEnvironmentVariableIsSet("QUILL_UPDATE_REFERENCES")) {
+        QFile reference(QStringLiteral(QUILL_TEST_DATA "/") + name);
+        QVERIFY(reference.open(QIODevice::WriteOnly));
+        reference.write((actual.join(u'\n') + u'\n').toUtf8());
+        return;
+    }
     QFile out(QCoreApplication::applicationDirPath() + u'/' + name + QStringLiteral(".actual"));
     if (out.open(QIODevice::WriteOnly))
         out.write((actual.join(u'\n') + u'\n').toUtf8());

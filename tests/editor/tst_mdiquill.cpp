@@ -627,4 +627,4 @@ void TestMDIQuill::activationInMdiAreaTellsTheFrame() {
 }
 
 QTEST_MAIN(TestMDIQuill)
-#include "TestMDIQuill.moc"
+#include "tst_mdiquill.moc"

@@ -54,4 +54,4 @@ void TestShortcutText::unreadableTextsGiveNoShortcut() {
 }
 
 QTEST_GUILESS_MAIN(TestShortcutText)
-#include "TestShortcutText.moc"
+#include "tst_shortcuttext.moc"

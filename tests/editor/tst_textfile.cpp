@@ -190,4 +190,4 @@ void TestTextFile::dosWindowsConversion() {
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)
-#include "TestTextFile.moc"
+#include "tst_textfile.moc"
