@@ -477,5 +477,5 @@ QString TColorMemo::HotSpotTextAt(int x, int y) const {
     QTextCursor cursor(document());
     cursor.setPosition(range->First);
     cursor.setPosition(range->Last + 1, QTextCursor::KeepAnchor);
-    return cursor.selectedText();
+    return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
 }
