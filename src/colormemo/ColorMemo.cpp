@@ -4,18 +4,11 @@
 #include "common/QuillError.h"
 #include "GutterArea.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDrag>
-#include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
-#include <QScrollBar>
 #include <QTextBlock>
-#include <QUrl>
 
 TColorMemo::TColorMemo(QWidget *parent)
     : TMemo(parent), m_rules(this), m_view(*this), m_gutter(this, clWindowText) {
@@ -35,7 +28,8 @@ TColorMemo::TColorMemo(QWidget *parent)
     m_caretTimer.setParent(this);
     connect(&m_caretTimer, &QTimer::timeout, this, [this] {
         m_caretOn = !m_caretOn;
-        viewport()->update(cursorRect().adjusted(-1, 0, 1, 0));
+        m_shownCaret = CaretRect();
+        viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
     });
     ApplyTabStops();
     ApplySelectionPalette();
@@ -200,9 +194,15 @@ void TColorMemo::paintEvent(QPaintEvent *event) {
 void TColorMemo::PaintCaret(QPainter &painter) const {
     if (!hasFocus() || !m_caretOn || isReadOnly())
         return;
-    const QRect rect = cursorRect();
-    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()),
-                     palette().color(QPalette::Active, QPalette::Text));
+    painter.fillRect(CaretRect(), palette().color(QPalette::Active, QPalette::Text));
+}
+
+QRect TColorMemo::CaretRect() const {
+    // Inside the caret's line box, so repainting the caret never touches the line above.
+    const std::optional<QPoint> pos = m_view.PosFromChar(textCursor().position());
+    if (!pos)
+        return QRect();
+    return QRect(pos->x(), pos->y(), 1, m_view.LineHeight());
 }
 
 void TColorMemo::RestartCaretBlink() {
@@ -212,11 +212,25 @@ void TColorMemo::RestartCaretBlink() {
         m_caretTimer.start(flash / 2);
     else
         m_caretTimer.stop();
-    viewport()->update();
+    // Only where the caret was and where it is now.
+    viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
+    m_shownCaret = CaretRect();
+    viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
 }
 
 void TColorMemo::RequestPass(bool onlyFromCaretLine) {
     m_caretLinePass = onlyFromCaretLine;
+    if (onlyFromCaretLine) {
+        // Recolouring from the caret's line down repaints only that part.
+        const std::optional<QPoint> top = m_view.PosFromChar(
+            m_view.LineIndex(m_view.LineFromChar(textCursor().selectionStart())));
+        if (top && top->y() >= 0) {
+            const QRect area = viewport()->rect();
+            viewport()->update(QRect(0, top->y(), area.width(), area.height() - top->y()));
+            return;
+        }
+        m_caretLinePass = false;
+    }
     viewport()->update();
 }
 

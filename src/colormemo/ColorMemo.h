@@ -155,6 +155,7 @@ private:
     void ApplyTabStops();
     void ApplySelectionPalette();
     void PaintCaret(QPainter &painter) const;
+    QRect CaretRect() const;
     void RestartCaretBlink();
     void RequestPass(bool onlyFromCaretLine = false);
     void StartTextDrag();
@@ -186,6 +187,7 @@ private:
     // own caret: the base draws none, so coloured runs never hide it
     QTimer m_caretTimer;
     bool m_caretOn = true;
+    QRect m_shownCaret; // where the caret was last painted
     // dragging
     bool m_dragPending = false;
     QPoint m_pressPoint;

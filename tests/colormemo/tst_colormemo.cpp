@@ -82,6 +82,7 @@ private slots:
     void assignCopiesTextLookAndRules();
     void gutterOptions();
     void drawKeyHookPaintsKeywords();
+    void typingAndNewLinesRecolour();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -435,6 +436,35 @@ void TestColorMemo::drawKeyHookPaintsKeywords() {
     Grab(*memo);
     // Operators are keyword runs too; the comment rule's runs would not be.
     QCOMPARE(keys, QStringList({"int ff0000", "= 0000ff"}));
+}
+
+void TestColorMemo::typingAndNewLinesRecolour() {
+    QString text;
+    for (int i = 0; i < 20; ++i)
+        text += QStringLiteral("int line%1 = %1;\n").arg(i);
+    auto memo = MakeMemo(text);
+    QVERIFY(QTest::qWaitForWindowExposed(memo.get()));
+    memo->setFocus();
+    QList<int> passStarts; // text index of the first scanned line of each pass
+    memo->OnDrawEx = [&](TColorMemo *, QStringView, int bufferStart, int fromOffset) {
+        passStarts << bufferStart + fromOffset;
+    };
+    QTextCursor cursor(memo->document()->findBlockByNumber(5));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    memo->setTextCursor(cursor);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    passStarts.clear();
+    QTest::keyClick(memo.get(), Qt::Key_X);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    // The text control repaints from just above the caret's line, so the pass may start
+    // higher, never lower.
+    const int line5 = memo->document()->findBlockByNumber(5).position();
+    QVERIFY(passStarts.first() <= line5);
+    // A new line changes the line count: the pass starts at the first visible line.
+    passStarts.clear();
+    QTest::keyClick(memo.get(), Qt::Key_Return);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    QCOMPARE(passStarts.first(), 0);
 }
 
 QTEST_MAIN(TestColorMemo)
