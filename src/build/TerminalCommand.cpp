@@ -16,9 +16,10 @@ const QStringList CommonTerminals = {
     QStringLiteral("urxvt"),          QStringLiteral("xterm"),
 };
 
-std::optional<Command> FromSpec(const QString &spec,
-                                const std::function<QString(const QString &)> &findExecutable) {
-    QStringList words = SplitShellWords(spec);
+std::optional<Command>
+FromCommandText(const QString &commandText,
+                const std::function<QString(const QString &)> &findExecutable) {
+    QStringList words = SplitShellWords(commandText);
     if (words.isEmpty())
         return std::nullopt;
     const QString program = findExecutable(words.takeFirst());
@@ -42,13 +43,14 @@ QString KindOf(const QString &program) {
 std::optional<Command> FindTerminal(const std::function<QString(const QString &)> &environment,
                                     const std::function<QString(const QString &)> &findExecutable) {
     for (const char *variable : {TerminalOverrideVariable, "TERMINAL"}) {
-        if (auto terminal = FromSpec(environment(QString::fromLatin1(variable)), findExecutable))
+        if (auto terminal =
+                FromCommandText(environment(QString::fromLatin1(variable)), findExecutable))
             return terminal;
     }
-    if (auto terminal = FromSpec(QStringLiteral("x-terminal-emulator"), findExecutable))
+    if (auto terminal = FromCommandText(QStringLiteral("x-terminal-emulator"), findExecutable))
         return terminal;
     for (const QString &name : CommonTerminals) {
-        if (auto terminal = FromSpec(name, findExecutable))
+        if (auto terminal = FromCommandText(name, findExecutable))
             return terminal;
     }
     return std::nullopt;

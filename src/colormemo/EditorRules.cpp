@@ -366,7 +366,7 @@ template <size_t N> QStringList ToList(const char *const (&entries)[N]) {
     return list;
 }
 
-struct RuleSpec {
+struct RuleDefinition {
     const char *name;
     TKeyDrawingType kind;
     quint8 zOrder;
@@ -375,14 +375,14 @@ struct RuleSpec {
     bool ignoreOtherRules;
 };
 
-TColorRule *AddRule(TDrawRules &rules, const RuleSpec &spec) {
+TColorRule *AddRule(TDrawRules &rules, const RuleDefinition &def) {
     TColorRule *rule = rules.Add();
-    rule->SetName(QString::fromLatin1(spec.name));
-    rule->SetKeyDrawingType(spec.kind);
-    rule->SetZOrder(spec.zOrder);
-    rule->SetKeyCase(spec.keyCase);
-    rule->SetDefKeyColor(spec.defKeyColor);
-    rule->SetIgnoreOtherRules(spec.ignoreOtherRules);
+    rule->SetName(QString::fromLatin1(def.name));
+    rule->SetKeyDrawingType(def.kind);
+    rule->SetZOrder(def.zOrder);
+    rule->SetKeyCase(def.keyCase);
+    rule->SetDefKeyColor(def.defKeyColor);
+    rule->SetIgnoreOtherRules(def.ignoreOtherRules);
     rule->SetEnabled(true);
     rule->SetIsHotspot(false);
     rule->SetPartWord(false);
