@@ -102,6 +102,7 @@ private slots:
     void selectionHighlight();
     void laterSpanOfEqualZOrderWins();
     void hotSpotMarkers();
+    void hotspotRuleAndEventDrawRule();
     void beginEndWithoutEndKey_data();
     void beginEndWithoutEndKey();
     void fullBegEndsSeesBlocksAbove();
@@ -246,6 +247,26 @@ void TestColorEngine::hotSpotMarkers() {
     pass.hotSpot.Active = false;
     pass.Run(view);
     QCOMPARE(pass.engine.HotSpots().Count(), 0);
+}
+
+void TestColorEngine::hotspotRuleAndEventDrawRule() {
+    Pass pass;
+    pass.rules.Clear();
+    TColorRule *links = pass.rules.Add();
+    links->SetKeyDrawingType(dtKeyShow);
+    links->SetIsHotspot(true);
+    links->SetKeywords({QStringLiteral("help;#070707")});
+    TColorRule *nothing = pass.rules.Add();
+    nothing->SetKeyDrawingType(dtEventDraw);
+    nothing->SetKeyBegEndLst({QStringLiteral("a;b")});
+    TGridView view(QStringLiteral("see help and help2 or a help b"));
+    QCOMPARE(pass.Tagged(view), QStringLiteral("see <c00070707>help</c00070707> and help2 or a "
+                                               "<c00070707>help</c00070707> b"));
+    QCOMPARE(pass.engine.Run(0).ZOrder, quint8(252));
+    const TcmHotKeywordList &hot = pass.engine.HotSpots();
+    QCOMPARE(hot.Count(), 2);
+    QCOMPARE(hot[0], (TcmHotKeywordList::Range{4, 7}));
+    QCOMPARE(hot[1], (TcmHotKeywordList::Range{24, 27}));
 }
 
 void TestColorEngine::beginEndWithoutEndKey_data() {
