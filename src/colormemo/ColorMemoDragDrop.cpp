@@ -113,17 +113,9 @@ void TColorMemo::HideInsertionMark() {
 }
 
 void TColorMemo::dragEnterEvent(QDragEnterEvent *event) {
-    const QMimeData *data = event->mimeData();
-    if (data && data->hasFormat(kDragFormat)) {
-        event->acceptProposedAction();
-        PaintInsertionMark(event->position().toPoint());
-        return;
-    }
-    if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {
-        event->acceptProposedAction();
-        return;
-    }
-    event->ignore();
+    // Entering decides like moving: our own text shows the insertion mark, files are taken
+    // only with cmoAcceptFiles.
+    dragMoveEvent(event);
 }
 
 void TColorMemo::dragMoveEvent(QDragMoveEvent *event) {
