@@ -224,7 +224,7 @@ void TestMDIQuill::closeQuestion_data() {
     QTest::newRow("named no") << true << no << QString() << true << QByteArray("alt");
     QTest::newRow("named cancel") << true << cancel << QString() << false << QByteArray("alt");
     QTest::newRow("noname yes, save as cancelled")
-        << false << yes << QString() << true << QByteArray("<missing>");
+        << false << yes << QString() << false << QByteArray("<missing>");
     QTest::newRow("noname yes, save as") << false << yes << "Neu.java" << true << QByteArray("neu");
     QTest::newRow("noname no") << false << no << QString() << true << QByteArray("<missing>");
     QTest::newRow("noname cancel")
