@@ -241,10 +241,10 @@ bool TFMDIQuill::FormCloseQuery() {
     if (answer == MsgButton::Cancel)
         return false;
     if (answer == MsgButton::Yes) {
-        // A cancelled save-as dialog lets the close go ahead; a failed write does not, since
-        // closing would throw the unsaved text away.
+        // Only a written document may go: a failed write or a cancelled save-as dialog keeps
+        // the window, since closing would throw the unsaved text away.
         const SaveResult result = unnamed ? SaveAs() : Save();
-        return result != SaveResult::Failed;
+        return result == SaveResult::Saved;
     }
     return true;
 }

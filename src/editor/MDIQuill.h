@@ -160,6 +160,8 @@ private:
     SaveResult Save();
     SaveResult SaveAs();
     bool WriteDocument();
+    // Whether another editor window holds the file.
+    bool IsOpenInOtherWindow(const QString &fileName) const;
     void ConvertText(QString (*convert)(const QString &));
     void BringToFront();
     void FormKeyDown(QKeyEvent *event);

@@ -151,7 +151,14 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
         const QString chosen = ui().saveFile(m_saveDialog);
         if (chosen.isEmpty())
             return SaveResult::Cancelled;
-        SetFileNameFrom(QFileInfo(chosen).absoluteFilePath());
+        const QString target = QFileInfo(chosen).absoluteFilePath();
+        // Two windows on one file would overwrite each other's text: ask for another name.
+        if (IsOpenInOtherWindow(target)) {
+            ShowWarningBox(QStringLiteral("Hinweis"),
+                           QStringLiteral("Datei ist schon geladen\r\n") + target);
+            continue;
+        }
+        SetFileNameFrom(target);
         setWindowTitle(QFileInfo(m_fileName).fileName());
         // A read-only choice cannot be written: ask again.
         if (IsReadOnlyTarget(m_fileName))
@@ -188,6 +195,14 @@ bool TFMDIQuill::WriteDocument() {
     SetStatusPanel(1, QString());
     emit documentSaved();
     return true;
+}
+
+bool TFMDIQuill::IsOpenInOtherWindow(const QString &fileName) const {
+    const QList<TFMDIQuill *> windows = m_host.EditorWindows();
+    for (const TFMDIQuill *window : windows)
+        if (window != this && SameFileName(window->FileName(), fileName))
+            return true;
+    return false;
 }
 
 bool TFMDIQuill::IsReadOnlyTarget(const QString &fileName) const {

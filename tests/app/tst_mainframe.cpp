@@ -379,6 +379,26 @@ private slots:
         QCOMPARE(ReadRegString(Settings::RootKey, QStringLiteral("File2"), QString()), b);
     }
 
+    void quittingKeepsAnUnsavedDocumentWhoseSaveAsIsCancelled() {
+        TFMDIQuill *window = m_frame->CreateEditorWindow(m_env->path("Neu.java"), TNewFile());
+        QVERIFY(window);
+        window->ActiveMemo()->insertPlainText("ungesichert");
+        // "Yes, save" and then no name: the text has nowhere to go, so nothing closes.
+        m_ui->boxAnswers << MsgButton::Yes;
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_ui->saveRequests.size(), 1);
+        QCOMPARE(m_frame->EditorWindows(), QList<TFMDIQuill *>{window});
+        QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("ungesichert"));
+
+        m_ui->boxAnswers << MsgButton::Yes;
+        m_ui->saveAnswers << m_env->path("Neu.java");
+        QVERIFY(m_frame->close());
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QFile saved(m_env->path("Neu.java"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("ungesichert"));
+    }
+
     void theRecentListComesBackAtTheNextStart() {
         const QString a = m_env->writeFile("A.java", "a");
         WriteRegInteger(Settings::RootKey, QStringLiteral("AnzFiles"), 1);

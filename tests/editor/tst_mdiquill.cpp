@@ -57,6 +57,7 @@ private slots:
     void unmodifiedDocumentClosesWithoutQuestion();
     void failedSaveKeepsDocumentAndWindow();
     void readOnlyTargetTurnsSaveIntoSaveAs();
+    void saveAsRefusesAFileOpenInAnotherWindow();
     void backupHoldsPreviousContent();
     void fullDiskSaveKeepsFileAndBackup();
     void buildShortcutsFollowSettings();
@@ -223,7 +224,7 @@ void TestMDIQuill::closeQuestion_data() {
     QTest::newRow("named no") << true << no << QString() << true << QByteArray("alt");
     QTest::newRow("named cancel") << true << cancel << QString() << false << QByteArray("alt");
     QTest::newRow("noname yes, save as cancelled")
-        << false << yes << QString() << true << QByteArray("<missing>");
+        << false << yes << QString() << false << QByteArray("<missing>");
     QTest::newRow("noname yes, save as") << false << yes << "Neu.java" << true << QByteArray("neu");
     QTest::newRow("noname no") << false << no << QString() << true << QByteArray("<missing>");
     QTest::newRow("noname cancel")
@@ -308,6 +309,31 @@ void TestMDIQuill::readOnlyTargetTurnsSaveIntoSaveAs() {
     QCOMPARE(window->FileName(), m_env->path("Frei.java"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Frei.java"));
     QVERIFY(!window->Modified());
+}
+
+void TestMDIQuill::saveAsRefusesAFileOpenInAnotherWindow() {
+    const QString shared = m_env->writeFile("Offen.java", "offen");
+    ProbeWindow *owner = OpenWindow(shared);
+    owner->ActiveMemo()->insertPlainText("ungespeichert ");
+    ProbeWindow *window = NewWindow();
+    QVERIFY(window->InitDocument(m_env->path("Neu.java"), TNewFile()));
+    window->ActiveMemo()->insertPlainText("neu");
+    // The other window's file is refused with a note and the dialog comes back.
+    m_ui->saveAnswers.enqueue(shared);
+    m_ui->saveAnswers.enqueue(m_env->path("Neu.java"));
+    window->MnSpeichernUnterClick();
+    QCOMPARE(m_ui->saveRequests.size(), 2);
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Datei ist schon geladen\r\n") + shared);
+    QCOMPARE(ReadBytes(shared), QByteArray("offen"));
+    QCOMPARE(ReadBytes(m_env->path("Neu.java")), QByteArray("neu"));
+    QCOMPARE(window->FileName(), m_env->path("Neu.java"));
+    QCOMPARE(owner->FileName(), shared);
+
+    // A window may save as under its own name.
+    m_ui->saveAnswers.enqueue(shared);
+    owner->MnSpeichernUnterClick();
+    QCOMPARE(ReadBytes(shared), QByteArray("ungespeichert offen"));
 }
 
 void TestMDIQuill::backupHoldsPreviousContent() {
