@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -384,8 +385,12 @@ void TFMDIQuill::HandleMessage(int message) {
 
 bool TFMDIQuill::event(QEvent *event) {
     if (event->type() == EditorMessageEvent::EventType()) {
+        // A compile or run keeps the event loop going, so the window may be closed and
+        // deleted before the handler returns.
+        const QPointer<TFMDIQuill> alive(this);
         HandleMessage(static_cast<EditorMessageEvent *>(event)->message());
-        QMdiSubWindow::event(event);
+        if (alive)
+            QMdiSubWindow::event(event);
         return true;
     }
     return QMdiSubWindow::event(event);

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -42,6 +43,7 @@ private slots:
     void runMessageShowsOutput();
     void compileSaveKeepsTheFileFormat();
     void hiddenItemsChooseMainFileAndBuildAll();
+    void windowClosedWhileItsRunMessageWaits();
 
 private:
     TFMDIQuill *OpenWindow(const QString &name);
@@ -136,6 +138,22 @@ void TestEditorBuild::hiddenItemsChooseMainFileAndBuildAll() {
     DialogResultText() = "Okay";
     windowA->MenuItem("MnProgrammEinstellungen")->trigger();
     QVERIFY(DialogResultText().isEmpty());
+}
+
+void TestEditorBuild::windowClosedWhileItsRunMessageWaits() {
+    const QString source = m_env->writeFile("p/Hallo.java", Hallo1252);
+    const QPointer<TFMDIQuill> window = OpenWindow(source);
+    QVERIFY(window);
+    m_host->cbMainFile()->setCurrentIndex(-1);
+    // The user closes the window while its compile waits: the window goes within the
+    // waiting, and the message handler must not touch it afterwards.
+    bool closed = false;
+    QCoreApplication::postEvent(window, new EditorMessageEvent(1115));
+    QTimer::singleShot(0, window, [&closed, window] { closed = window->close(); });
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(closed);
+    QVERIFY(m_host->Memo1()->toPlainText().endsWith("-- Fertig --"));
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 QTEST_MAIN(TestEditorBuild)
