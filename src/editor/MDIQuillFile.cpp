@@ -200,7 +200,8 @@ bool TFMDIQuill::WriteDocument() {
 bool TFMDIQuill::IsOpenInOtherWindow(const QString &fileName) const {
     const QList<TFMDIQuill *> windows = m_host.EditorWindows();
     for (const TFMDIQuill *window : windows)
-        if (window != this && SameFileName(window->FileName(), fileName))
+        if (window != this && window->FileName() != kNoName &&
+            SameFileName(window->FileName(), fileName))
             return true;
     return false;
 }

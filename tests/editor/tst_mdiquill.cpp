@@ -334,6 +334,17 @@ void TestMDIQuill::saveAsRefusesAFileOpenInAnotherWindow() {
     m_ui->saveAnswers.enqueue(shared);
     owner->MnSpeichernUnterClick();
     QCOMPARE(ReadBytes(shared), QByteArray("ungespeichert offen"));
+
+    // An unnamed window holds no file, not even one called "noname".
+    ProbeWindow *blank = NewWindow();
+    QVERIFY(blank->InitDocument(m_env->path("Leer.java"), TNewFile()));
+    const QString previousDir = QDir::currentPath();
+    QDir::setCurrent(m_env->dir());
+    m_ui->saveAnswers.enqueue(m_env->path("noname"));
+    window->MnSpeichernUnterClick();
+    QDir::setCurrent(previousDir);
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(ReadBytes(m_env->path("noname")), QByteArray("neu"));
 }
 
 void TestMDIQuill::backupHoldsPreviousContent() {
