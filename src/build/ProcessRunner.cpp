@@ -44,6 +44,15 @@ void Pause(int ms) {
     loop.exec();
 }
 
+// True once the application has been told to quit: every event loop then ends at once.
+// A command still running (closing the frame ends the waiting of a compile) must not start
+// further programs.
+bool ApplicationQuitting() {
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(SliceOver); });
+    return probe.exec(QEventLoop::ExcludeUserInputEvents) != SliceOver;
+}
+
 // Moves what the child wrote into the collector, in chunks of at most 2500 bytes.
 void Drain(QProcess *process, OutputCollector &collector) {
     char buffer[ChunkSize];
@@ -186,6 +195,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
                               const QString &parameters, const QString &target,
                               QPlainTextEdit *panelWidget, const CapturedRunOptions &options) {
     CapturedRunReport report;
+    if (ApplicationQuitting())
+        return report;
     const QPointer<QPlainTextEdit> panel(panelWidget);
     if (panel) {
         panel->clear();

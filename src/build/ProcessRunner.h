@@ -33,7 +33,8 @@ struct CapturedRunReport {
 // line end written to the child's input first shows up in front of the output unless the
 // child read it. Keeps the window responsive while it waits, stops waiting when the
 // application quits, never kills the child, and returns only after a 300 ms pause that
-// also keeps the window responsive. The panel may be destroyed meanwhile.
+// also keeps the window responsive. The panel may be destroyed meanwhile. Once the
+// application is quitting it starts nothing and leaves the panel alone.
 CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
                               const QString &parameters, const QString &target,
                               QPlainTextEdit *panel, const CapturedRunOptions &options = {});

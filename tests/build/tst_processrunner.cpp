@@ -96,6 +96,7 @@ private slots:
     void slowCompilerIsWaitedFor();
     void endlessOutputIsCapped();
     void quittingStopsTheWaiting();
+    void nothingStartsOnceTheApplicationQuits();
 
 private:
     CapturedRunReport Run(const QString &source, const QString &program, const QString &params,
@@ -258,6 +259,25 @@ void TestProcessRunner::quittingStopsTheWaiting() {
     QVERIFY(returned);
     QVERIFY2(report.waits < 31, qPrintable(QString::number(report.waits)));
     QCOMPARE(Lines(m_panel).last(), QString("-- Fertig --"));
+}
+
+void TestProcessRunner::nothingStartsOnceTheApplicationQuits() {
+    // The frame was closed while a compile waited; the run that the command goes on to
+    // must not start a program that nobody sees any more.
+    CapturedRunReport report;
+    bool returned = false;
+    QTimer::singleShot(0, [&] {
+        QCoreApplication::exit(0);
+        report = Run(m_hallo, JavaFixture::Java(), "", "Hallo");
+        returned = true;
+    });
+    QCoreApplication::exec();
+    Kill(report.processId);
+    QVERIFY(returned);
+    QVERIFY(!report.started);
+    QCOMPARE(m_panel.toPlainText(), QString("alter Inhalt"));
+    // Afterwards, with the application running again, runs work as before.
+    QVERIFY(Run(m_hallo, JavaFixture::Java(), "", "Hallo").started);
 }
 
 QTEST_MAIN(TestProcessRunner)
