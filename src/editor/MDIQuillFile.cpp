@@ -265,6 +265,14 @@ void TFMDIQuill::MnBlockalsDateiSichernClick() {
     const QString chosen = ui().saveFile(m_saveDialog);
     if (chosen.isEmpty())
         return;
+    // The block would silently replace the file of an open document, this one included.
+    const QString target = QFileInfo(chosen).absoluteFilePath();
+    if ((m_fileName != kNoName && SameFileName(m_fileName, target)) ||
+        IsOpenInOtherWindow(target)) {
+        ShowWarningBox(QStringLiteral("Hinweis"),
+                       QStringLiteral("Datei ist schon geladen\r\n") + target);
+        return;
+    }
     m_activeMemo->CopyToClipboard();
     QString block;
     const QTextCursor selection = m_activeMemo->textCursor();

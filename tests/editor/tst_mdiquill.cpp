@@ -555,6 +555,23 @@ void TestMDIQuill::saveSelectionWritesBlock() {
     m_ui->saveAnswers.enqueue(m_env->path("Leer.txt"));
     window->MnBlockalsDateiSichernClick();
     QCOMPARE(ReadBytes(m_env->path("Leer.txt")), QByteArray("vom Clipboard"));
+
+    // The file of an open document, its own or another window's, is left alone.
+    const QString other = m_env->writeFile("T.java", "anderes");
+    QVERIFY(OpenWindow(other));
+    cursor.setPosition(0);
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    window->ActiveMemo()->setTextCursor(cursor);
+    m_ui->saveAnswers.enqueue(window->FileName());
+    m_ui->saveAnswers.enqueue(other);
+    window->MnBlockalsDateiSichernClick();
+    window->MnBlockalsDateiSichernClick();
+    QCOMPARE(m_ui->boxes.size(), 2);
+    QCOMPARE(m_ui->boxes[0].text,
+             QStringLiteral("Datei ist schon geladen\r\n") + window->FileName());
+    QCOMPARE(m_ui->boxes[1].text, QStringLiteral("Datei ist schon geladen\r\n") + other);
+    QCOMPARE(ReadBytes(window->FileName()), QByteArray("eins\nzwei\xC2\xA0\ndrei\n"));
+    QCOMPARE(ReadBytes(other), QByteArray("anderes"));
 }
 
 void TestMDIQuill::dosWindowsConversionMarksDocumentChanged() {
