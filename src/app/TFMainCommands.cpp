@@ -75,7 +75,9 @@ void TFMain::OpenFileByName(const QString &fileName) {
     // the one it names.
     BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows)) {
-        if (SameFileName(window->FileName(), fileName)) {
+        // An unnamed window holds no file, not even one called "noname".
+        if (window->FileName() != QLatin1String("noname") &&
+            SameFileName(window->FileName(), fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
                            QStringLiteral("Datei ist schon geladen\r\n") + fileName);
             return;

@@ -175,10 +175,19 @@ bool TFMDIQuill::WriteDocument() {
         digest == m_fileTextDigest ? m_fileBytes : TextFile::Encode(text, format);
     QString backup;
     const auto makeBackup = [&] {
-        if (Settings::AutoSave && QFileInfo::exists(m_fileName)) {
-            backup = BackupFileName(m_fileName);
-            MakeBackupFile(m_fileName);
+        if (!Settings::AutoSave || !QFileInfo::exists(m_fileName))
+            return;
+        if (QFileInfo(m_fileName).isSymLink()) {
+            // The new text goes to the link's target: moving the link away would leave no
+            // backup and no file of that name. Keep the link and copy what it points to.
+            const QString copy = BackupFileName(m_fileName);
+            if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink())
+                DeleteFileForced(copy);
+            QFile::copy(m_fileName, copy);
+            return;
         }
+        backup = BackupFileName(m_fileName);
+        MakeBackupFile(m_fileName);
     };
     QString error;
     if (!TextFile::Write(m_fileName, bytes, error, makeBackup)) {

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -88,6 +89,17 @@ private slots:
         QCOMPARE(m_ui->boxes.size(), 1);
         QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Hinweis"));
         QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Datei ist schon geladen\r\n") + a);
+    }
+
+    void anUnnamedWindowDoesNotHoldAFileCalledNoname() {
+        QVERIFY(m_frame->CreateEditorWindow(m_env->path("Neu.java"), TNewFile()));
+        const QString file = m_env->writeFile("noname", "n");
+        const QString previousDir = QDir::currentPath();
+        QDir::setCurrent(m_env->dir());
+        m_frame->OpenFileByName(file);
+        QDir::setCurrent(previousDir);
+        QVERIFY(m_ui->boxes.isEmpty());
+        QCOMPARE(fileNames(*m_frame), QStringList({"noname", file}));
     }
 
     void aMissingFileIsReportedAndStaysRecent() {

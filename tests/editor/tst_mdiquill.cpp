@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -59,6 +60,7 @@ private slots:
     void readOnlyTargetTurnsSaveIntoSaveAs();
     void saveAsRefusesAFileOpenInAnotherWindow();
     void backupHoldsPreviousContent();
+    void backupOfALinkKeepsTheLink();
     void fullDiskSaveKeepsFileAndBackup();
     void buildShortcutsFollowSettings();
     void ruleColorsFollowSettings();
@@ -370,6 +372,27 @@ void TestMDIQuill::backupHoldsPreviousContent() {
     plain->MnSpeichernClick();
     QCOMPARE(ReadBytes(other), QByteArray("yx"));
     QVERIFY(!QFile::exists(m_env->path("Ohne.~java")));
+}
+
+void TestMDIQuill::backupOfALinkKeepsTheLink() {
+    Settings::AutoSave = true;
+    const QString target = m_env->writeFile("echt/Test.java", "eins");
+    const QString link = m_env->path("Test.java");
+    QVERIFY(QFile::link(target, link));
+    ProbeWindow *window = OpenWindow(link);
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("zwei");
+    window->MnSpeichernClick();
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(ReadBytes(target), QByteArray("zwei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("eins"));
+    window->ActiveMemo()->selectAll();
+    window->ActiveMemo()->insertPlainText("drei");
+    window->MnSpeichernClick();
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(ReadBytes(target), QByteArray("drei"));
+    QCOMPARE(ReadBytes(m_env->path("Test.~java")), QByteArray("zwei"));
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 void TestMDIQuill::fullDiskSaveKeepsFileAndBackup() {
