@@ -187,6 +187,13 @@ void LetRunOn(QProcess *process, qint64 limit) {
                              process->closeReadChannel(QProcess::StandardOutput);
                      });
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    // A hidden child does not outlive the application here: it is ended and reaped when
+    // the application quits, not left to the destructor, which warns about it.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                     [process] {
+                         process->kill();
+                         process->waitForFinished();
+                     });
 }
 
 } // namespace

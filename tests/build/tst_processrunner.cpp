@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,7 @@ private slots:
     void endlessOutputIsCapped();
     void quittingStopsTheWaiting();
     void nothingStartsOnceTheApplicationQuits();
+    void programLeftRunningEndsWithTheApplication();
 
 private:
     CapturedRunReport Run(const QString &source, const QString &program, const QString &params,
@@ -278,6 +280,23 @@ void TestProcessRunner::nothingStartsOnceTheApplicationQuits() {
     QCOMPARE(m_panel.toPlainText(), QString("alter Inhalt"));
     // Afterwards, with the application running again, runs work as before.
     QVERIFY(Run(m_hallo, JavaFixture::Java(), "", "Hallo").started);
+}
+
+void TestProcessRunner::programLeftRunningEndsWithTheApplication() {
+    CapturedRunReport report;
+    QTimer::singleShot(0, [&] {
+        report = Run(m_java.Path("Endlos.java"), JavaFixture::Java(), "", "Endlos",
+                     CapturedRunOptions{false, {}, 1024 * 1024});
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
+    // Ended and reaped as the application quit, and its process object gone with it.
+    const bool stillThere = ::kill(static_cast<pid_t>(report.processId), 0) == 0;
+    if (stillThere)
+        Kill(report.processId);
+    QVERIFY(report.started && !report.ended);
+    QVERIFY(!stillThere);
+    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess *>().isEmpty());
 }
 
 QTEST_MAIN(TestProcessRunner)
