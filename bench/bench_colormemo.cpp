@@ -2,6 +2,8 @@
 // file, and opening a large file until the first coloured screen. Inputs are written by
 // gen_java.py on first use into the build directory.
 
+#include "QtBenchmarkMain.h"
+
 #include "GridView.h"
 
 #include "colormemo/ColorEngine.h"
@@ -213,13 +215,5 @@ BENCHMARK(BM_OpenFile)
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

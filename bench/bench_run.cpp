@@ -1,6 +1,8 @@
 // F9 on a hello-world program, from the command to "-- Fertig --" of the run, against
 // javac and java started directly on the same file.
 
+#include "QtBenchmarkMain.h"
+
 #include "build/BuildCommands.h"
 #include "settings/Settings.h"
 
@@ -96,11 +98,5 @@ BENCHMARK(BM_F9)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(8);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -31,6 +31,19 @@ private:
     bool m_guarded;
 };
 
+// Runs the command on each window of the frame that is still open when its turn comes: a
+// run pumps events, so an earlier one may close windows further down the list.
+template <typename Command> void ForEachOpenWindow(const BuildFrame &frame, Command command) {
+    const QList<std::shared_ptr<BuildTarget>> windows = frame.windows();
+    QList<Liveness> liveness;
+    for (const auto &window : windows)
+        liveness << Liveness(*window);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (liveness.at(i).Alive())
+            command(*windows.at(i));
+    }
+}
+
 bool ClassFileExists(const QString &fileName) {
     return QFileInfo::exists(ClassFileOf(fileName));
 }
@@ -119,29 +132,21 @@ void RunMainFile(const BuildFrame &frame) {
     const QString mainFile = frame.cbMainFile2->itemText(index);
     if (mainFile.isEmpty())
         return;
-    const QList<std::shared_ptr<BuildTarget>> windows = frame.windows();
-    QList<Liveness> liveness;
-    for (const auto &window : windows)
-        liveness << Liveness(*window);
     // Every window of that file, not just the first.
-    for (qsizetype i = 0; i < windows.size(); ++i) {
-        if (liveness.at(i).Alive() && SameFileName(windows.at(i)->FileName(), mainFile))
-            RunFile(*windows.at(i), frame);
-    }
+    ForEachOpenWindow(frame, [&](BuildTarget &window) {
+        if (SameFileName(window.FileName(), mainFile))
+            RunFile(window, frame);
+    });
 }
 
 void BuildAll(const BuildFrame &frame) {
     if (!frame.cbMainFile || frame.cbMainFile->count() == 0 || !frame.windows)
         return;
-    const QList<std::shared_ptr<BuildTarget>> windows = frame.windows();
-    QList<Liveness> liveness;
-    for (const auto &window : windows)
-        liveness << Liveness(*window);
-    for (qsizetype i = 0; i < windows.size(); ++i) {
+    ForEachOpenWindow(frame, [&](BuildTarget &window) {
         // A document that was never saved has no file to compile and is never written.
-        if (liveness.at(i).Alive() && windows.at(i)->FileName() != NoName)
-            CompileFile(*windows.at(i), frame);
-    }
+        if (window.FileName() != NoName)
+            CompileFile(window, frame);
+    });
 }
 
 void MnSetMainJava(BuildTarget &window, const BuildFrame &frame) {
