@@ -3,7 +3,7 @@
 
 #include "QtBenchmarkMain.h"
 
-#include "build/BuildCommands.h"
+#include "javarun/BuildCommands.h"
 #include "settings/Settings.h"
 
 #include <QApplication>

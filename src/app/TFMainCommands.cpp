@@ -2,7 +2,7 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
-#include "build/TerminalCommand.h"
+#include "javarun/TerminalCommand.h"
 #include "colormemo/ColorMemo.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"

@@ -2,7 +2,7 @@
 #include "TFMain.h"
 #include "ToolIcons.h"
 
-#include "build/BuildCommands.h"
+#include "javarun/BuildCommands.h"
 #include "common/QtUiProvider.h"
 
 #include <QIcon>

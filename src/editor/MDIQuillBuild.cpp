@@ -3,7 +3,7 @@
 
 #include "MDIQuill.h"
 
-#include "build/BuildCommands.h"
+#include "javarun/BuildCommands.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/TextFile.h"

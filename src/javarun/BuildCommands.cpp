@@ -1,8 +1,8 @@
 #include "BuildCommands.h"
 
-#include "build/JavaToolSearch.h"
-#include "build/ProcessRunner.h"
-#include "build/RunPlan.h"
+#include "javarun/JavaToolSearch.h"
+#include "javarun/ProcessRunner.h"
+#include "javarun/RunPlan.h"
 
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"

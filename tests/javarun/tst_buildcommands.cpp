@@ -5,9 +5,9 @@
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
-#include "build/BuildCommands.h"
-#include "build/JavaToolSearch.h"
-#include "build/TerminalCommand.h"
+#include "javarun/BuildCommands.h"
+#include "javarun/JavaToolSearch.h"
+#include "javarun/TerminalCommand.h"
 #include "settings/Settings.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The decisions of compile and run, without any process or window.
 
-#include "build/JavaToolSearch.h"
-#include "build/OutputCollector.h"
-#include "build/RunPlan.h"
-#include "build/ShellWords.h"
-#include "build/TerminalCommand.h"
+#include "javarun/JavaToolSearch.h"
+#include "javarun/OutputCollector.h"
+#include "javarun/RunPlan.h"
+#include "javarun/ShellWords.h"
+#include "javarun/TerminalCommand.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "JavaFixture.h"
 
-#include "build/ProcessRunner.h"
+#include "javarun/ProcessRunner.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/BuildTarget.h"
+#include "javarun/BuildTarget.h"
 
 #include <QList>
 #include <QString>
