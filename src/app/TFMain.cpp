@@ -118,6 +118,7 @@ void TFMain::createControls() {
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
+    m_output = PanelOutput(m_memo1);
 
     m_splitter1 = new QSplitter(Qt::Vertical, central);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -221,12 +222,6 @@ void TFMain::createToolBar() {
     m_cbMainFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbMainFile->setFocusPolicy(Qt::NoFocus);
     row->addWidget(m_cbMainFile);
-    m_cbMainFile2 = new QComboBox(m_panelButton);
-    m_cbMainFile2->setObjectName(QStringLiteral("cbMainFile2"));
-    m_cbMainFile2->hide();
-    // Both lists always point at the same window.
-    connect(m_cbMainFile, &QComboBox::currentIndexChanged, m_cbMainFile2,
-            &QComboBox::setCurrentIndex);
     row->addStretch(1);
 }
 
@@ -344,17 +339,8 @@ QToolButton *TFMain::ToolButton(const QString &objectName) const {
 QPlainTextEdit *TFMain::MainMemo() {
     return m_mainMemo;
 }
-QPlainTextEdit *TFMain::Memo1() {
+QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;
-}
-QCheckBox *TFMain::cbMitUmleitung() {
-    return m_cbMitUmleitung;
-}
-QComboBox *TFMain::cbMainFile() {
-    return m_cbMainFile;
-}
-QComboBox *TFMain::cbMainFile2() {
-    return m_cbMainFile2;
 }
 QList<TFMDIQuill *> TFMain::EditorWindows() const {
     return m_windows;

@@ -50,7 +50,6 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     resize(707, 460);
-    m_format = TextFile::DefaultFormat();
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
@@ -232,10 +231,10 @@ void TFMDIQuill::MnBlockEinfuegenClick() {
 bool TFMDIQuill::FormCloseQuery() {
     if (!Modified())
         return true;
-    const bool unnamed = m_fileName == QLatin1String("noname");
+    const bool unnamed = !m_doc.hasFile();
     const QString text = unnamed
                              ? QStringLiteral("Möchten Sie die Änderungen speichern?")
-                             : QStringLiteral("Änderungen nach '%1' speichern?").arg(m_fileName);
+                             : QStringLiteral("Änderungen nach '%1' speichern?").arg(FileName());
     const MsgButton answer = ui().messageBox(MsgIcon::Question, QStringLiteral("Bestätigen"), text,
                                              {MsgButton::Yes, MsgButton::No, MsgButton::Cancel});
     if (answer == MsgButton::Cancel)

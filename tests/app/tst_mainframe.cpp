@@ -91,6 +91,33 @@ private slots:
         QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Datei ist schon geladen\r\n") + a);
     }
 
+    void theSameFileThroughAnotherNameIsRefused() {
+        const QString a = m_env->writeFile("A.java", "a");
+        QVERIFY(QDir().mkpath(m_env->path("ordner")));
+        QVERIFY(QFile::link(a, m_env->path("Verweis.java")));
+        QVERIFY(QFile::link(m_env->dir(), m_env->path("ordner/zurueck")));
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(m_env->path("Verweis.java"));
+        m_frame->OpenFileByName(m_env->path("ordner/zurueck/A.java"));
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QCOMPARE(m_ui->boxes.size(), 2);
+        for (const auto &box : std::as_const(m_ui->boxes))
+            QVERIFY(box.text.startsWith(QStringLiteral("Datei ist schon geladen")));
+    }
+
+    void saveAsTakesTheMainFileEntryAlong() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        m_frame->cbMainFile()->setCurrentIndex(0);
+        const QString c = m_env->path("C.java");
+        m_ui->saveAnswers << c;
+        m_frame->EditorWindows().at(0)->MnSpeichernUnterClick();
+        QCOMPARE(m_frame->cbMainFile()->itemText(0), QStringLiteral("C.java"));
+        QCOMPARE(m_frame->ChosenMainFile(), c);
+    }
+
     void anUnnamedWindowDoesNotHoldAFileCalledNoname() {
         QVERIFY(m_frame->CreateEditorWindow(m_env->path("Neu.java"), TNewFile()));
         const QString file = m_env->writeFile("noname", "n");
@@ -161,6 +188,9 @@ private slots:
         m_frame->OpenFileByName(a);
         QVERIFY(chooser->isHidden());
         QVERIFY(m_frame->LMainJava()->isHidden());
+        // Nothing is chosen until the user chooses, even while the list is hidden.
+        QCOMPARE(chooser->currentIndex(), -1);
+        QCOMPARE(m_frame->ChosenMainFile(), QString());
         m_frame->OpenFileByName(b);
         QVERIFY(!chooser->isHidden());
         QVERIFY(!m_frame->LMainJava()->isHidden());
@@ -168,19 +198,19 @@ private slots:
         QCOMPARE(chooser->currentText(), QString());
         m_frame->OpenFileByName(z);
         QCOMPARE(chooser->count(), 3);
-        QCOMPARE(m_frame->cbMainFile2()->itemText(2), z);
+        QCOMPARE(chooser->itemData(2).toString(), z);
 
         chooser->setCurrentIndex(1);
         QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+        QCOMPARE(m_frame->ChosenMainFile(), b);
 
         QVERIFY(m_frame->EditorWindows().at(2)->close()); // Z.java
         QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+        QCOMPARE(m_frame->ChosenMainFile(), b);
 
         QVERIFY(m_frame->EditorWindows().at(1)->close()); // B.java
         QCOMPARE(chooser->currentIndex(), -1);
-        QCOMPARE(m_frame->cbMainFile2()->currentIndex(), -1);
+        QCOMPARE(m_frame->ChosenMainFile(), QString());
         QVERIFY(!chooser->isHidden()); // one window left: still shown
 
         QVERIFY(m_frame->EditorWindows().at(0)->close());
@@ -198,7 +228,7 @@ private slots:
         m_frame->cbMainFile()->setCurrentIndex(2); // C.java
         QVERIFY(m_frame->EditorWindows().at(0)->close());
         QCOMPARE(m_frame->cbMainFile()->currentText(), QStringLiteral("C.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), c);
+        QCOMPARE(m_frame->ChosenMainFile(), c);
     }
 
     void verticalTilingOfThreeWindows() {
