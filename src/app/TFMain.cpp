@@ -1,6 +1,7 @@
 #include "TFMain.h"
 
 #include "colormemo/ColorMemo.h"
+#include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
@@ -82,7 +83,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(100);
-    connect(m_timer1, &QTimer::timeout, this, &TFMain::Timer1Timer);
+    connect(m_timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
     m_timer1->start();
 }
 
@@ -167,7 +168,8 @@ void TFMain::createToolBar() {
         button->setFocusPolicy(Qt::NoFocus);
         if (!hint.isEmpty())
             button->setToolTip(hint);
-        connect(button, &QToolButton::clicked, this, handler);
+        connect(button, &QToolButton::clicked, this,
+                Guarded([this, handler] { (this->*handler)(); }));
         row->addWidget(button);
     };
     auto addGap = [&] { row->addSpacing(8); };
@@ -233,7 +235,8 @@ void TFMain::createMenus() {
             action->setShortcut(key);
         if (!hint.isEmpty())
             action->setToolTip(hint);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                Guarded([this, handler] { (this->*handler)(); }));
         return action;
     };
 
@@ -260,7 +263,7 @@ void TFMain::createMenus() {
         if (k <= 4)
             entry->setToolTip(
                 QStringLiteral("Zeigt eine Liste der zuletzt geschlossenen Dateien an"));
-        connect(entry, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
+        connect(entry, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
         m_recentItems << entry;
     }
 

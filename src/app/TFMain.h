@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorHost.h"
-#include "FrameHooks.h"
+#include "FrameCommands.h"
 #include "javarun/BuildHost.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
@@ -33,8 +33,9 @@ public:
     explicit TFMain(const QStringList &commandLine = {}, QWidget *parent = nullptr);
     ~TFMain() override;
 
-    // Commands built elsewhere (wizard, settings dialog, class reference, tool discovery).
-    FrameHooks &Hooks() { return m_hooks; }
+    // Commands built elsewhere (wizard, settings dialog, class reference, tool discovery);
+    // not owned, nullptr for none.
+    void SetCommands(FrameCommands *commands) { m_commands = commands; }
 
     // EditorHost
     void EditorActivated(TFMDIQuill *window) override;
@@ -138,7 +139,7 @@ private:
     void deleteTemporaryFiles() const;
     void startProgram(const QStringList &candidates, const QString &errorText);
 
-    FrameHooks m_hooks;
+    FrameCommands *m_commands = nullptr;
     RecentFiles m_recent;
     QStringList m_commandLine;
     QList<TFMDIQuill *> m_windows;

@@ -3,6 +3,7 @@
 #include "TFMain.h"
 
 #include "colormemo/ColorMemo.h"
+#include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
@@ -52,8 +53,8 @@ void TFMain::Timer1Timer() {
         Settings::Compiler.clear();
     if (!QFileInfo(Settings::Run).isFile())
         Settings::Run.clear();
-    if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_hooks.findJavaTools)
-        m_hooks.findJavaTools();
+    if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_commands)
+        m_commands->FindJavaTools();
 }
 
 void TFMain::MnOeffnenClick() {
@@ -123,9 +124,9 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
 }
 
 void TFMain::MnNeuClick() {
-    if (!m_hooks.newFileWizard)
+    if (!m_commands)
         return;
-    const TNewFile description = m_hooks.newFileWizard();
+    const TNewFile description = m_commands->NewFileWizard();
     if (description.Kind > 0)
         CreateEditorWindow(QString(), description);
 }
@@ -276,8 +277,8 @@ void TFMain::BnRunClick() {
 }
 
 void TFMain::BnJavaHelpClick() {
-    if (m_hooks.javaHelp)
-        m_hooks.javaHelp();
+    if (m_commands)
+        m_commands->JavaHelp();
 }
 
 void TFMain::MnVorherigesFensterClick() {
@@ -428,8 +429,8 @@ void TFMain::MnExitClick() {
 
 void TFMain::MnEinstellungenClick() {
     DialogResultText().clear();
-    if (m_hooks.settingsDialog)
-        m_hooks.settingsDialog();
+    if (m_commands)
+        m_commands->SettingsDialog();
     if (DialogResultText().isEmpty())
         return;
     applyErrorFont();
@@ -469,7 +470,7 @@ void TFMain::BuildRecentFileItems(QAction *separator, const QList<QAction *> &it
         // The frame connected its own entries at creation; a window's entries lead here too.
         if (!m_recentItems.contains(item)) {
             disconnect(item, &QAction::triggered, this, nullptr);
-            connect(item, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
+            connect(item, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "Helpers.h"
 
-#include "DesktopHooks.h"
+#include "Desktop.h"
 #include "UiProvider.h"
 
 #include <QDir>
@@ -61,11 +61,9 @@ bool TryStrToInt32(const QString &text, int &value) {
 }
 
 void BeepTimes(int count) {
-    const DesktopHooks &hooks = desktopHooks();
-    for (int i = 0; i < count; ++i) {
-        if (hooks.beep)
-            hooks.beep();
-    }
+    Desktop *platform = desktop();
+    for (int i = 0; platform && i < count; ++i)
+        platform->Beep();
 }
 
 QString GetComSpec() {

@@ -2,6 +2,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
+#include "common/CommandGuard.h"
 #include "common/ShortcutText.h"
 #include "EditorHost.h"
 #include "EditorMessage.h"
@@ -387,7 +388,8 @@ bool TFMDIQuill::event(QEvent *event) {
         // A compile or run keeps the event loop going, so the window may be closed and
         // deleted before the handler returns.
         const QPointer<TFMDIQuill> alive(this);
-        HandleMessage(static_cast<EditorMessageEvent *>(event)->message());
+        const int message = static_cast<EditorMessageEvent *>(event)->message();
+        RunCommand([this, message] { HandleMessage(message); });
         if (alive)
             QMdiSubWindow::event(event);
         return true;
