@@ -52,7 +52,7 @@ public class %1 extends JFrame {
   private void BnTest1_click() {)JAVA";
 
 const char *const kModalDialogRest = R"JAVA(    int alter = 42;
-    myDialog d = new myDialog(this, sName, alter);
+myDialog d = new myDialog(this, sName, alter);
     d.setVisible(true);
     if (d.result) {
       System.out.println("Ok wurde gedrückt, Daten übernehmen");

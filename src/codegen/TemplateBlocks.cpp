@@ -117,11 +117,12 @@ void construction(QStringList &out, const Element &element) {
         out << "    " + v +
                    ".getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION)"
                    ";";
-        out << "    " + v + ".addMouseListener(new java.awt.event.MouseAdapter() {";
-        out << "      public void mouseClicked(MouseEvent e) {";
-        out << "        " + treeHandlerName(element.side) + "(e);";
-        out << "      }";
-        out << "    });";
+        out << "    " + v + ".addMouseListener(";
+        out << "      new java.awt.event.MouseAdapter() {";
+        out << "        public void mouseClicked(MouseEvent e) {";
+        out << treeHandlerName(element.side) + "(e);";
+        out << "        }";
+        out << "      });";
         break;
     case 8:
         out << "    " + v + " = new " + t + "();";

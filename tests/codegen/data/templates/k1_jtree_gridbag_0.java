@@ -43,11 +43,12 @@ public class Hallo extends JFrame {
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtree = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtree.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtree.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTree_mouseClicked(e);
-      }
-    });
+    jtree.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTree_mouseClicked(e);
+        }
+      });
 	this.getContentPane().add(jtree,
 		new GridBagConstraints(0, 4, 2, 1, 100.0, 100.0, GridBagConstraints.CENTER,
 		GridBagConstraints.BOTH, new Insets(10, 10, 10, 10), 0, 0));

@@ -53,11 +53,12 @@ public class Editor extends JFrame {
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtreeR = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtreeR.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtreeR.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTreeR_mouseClicked(e);
-      }
-    });
+    jtreeR.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeR_mouseClicked(e);
+        }
+      });
     JSplitPane split = new JSplitPane(JSplitPane.HORIZONTAL_SPLIT,false,
       new JScrollPane(jlistL) , new JScrollPane(jtreeR));
     split.setDividerLocation(150);

@@ -51,11 +51,12 @@ public class Editor extends JFrame {
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtree = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtree.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtree.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTree_mouseClicked(e);
-      }
-    });
+    jtree.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTree_mouseClicked(e);
+        }
+      });
     this.getContentPane().add( new JScrollPane(jtree), BorderLayout.CENTER);
     setMenus();
   }  // setGUI

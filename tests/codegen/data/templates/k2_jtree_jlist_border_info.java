@@ -54,11 +54,12 @@ public class Editor extends JFrame {
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtreeL = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtreeL.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtreeL.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTreeL_mouseClicked(e);
-      }
-    });
+    jtreeL.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeL_mouseClicked(e);
+        }
+      });
     jlistR = createListe();
     JSplitPane split = new JSplitPane(JSplitPane.HORIZONTAL_SPLIT,false,
       new JScrollPane(jtreeL) , new JScrollPane(jlistR));

@@ -51,22 +51,24 @@ public class Editor extends JFrame {
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtreeL = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtreeL.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtreeL.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTreeL_mouseClicked(e);
-      }
-    });
+    jtreeL.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeL_mouseClicked(e);
+        }
+      });
     }
     {  // rechter Baum
     rootNode = BuildTree();
     DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
     jtreeR = new javax.swing.JTree(treeModel);  //  kein Root !!!
     jtreeR.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
-    jtreeR.addMouseListener(new java.awt.event.MouseAdapter() {
-      public void mouseClicked(MouseEvent e) {
-        jTreeR_mouseClicked(e);
-      }
-    });
+    jtreeR.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeR_mouseClicked(e);
+        }
+      });
     }
     JSplitPane split = new JSplitPane(JSplitPane.HORIZONTAL_SPLIT,false,
       new JScrollPane(jtreeL) , new JScrollPane(jtreeR));

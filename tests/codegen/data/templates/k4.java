@@ -44,7 +44,7 @@ public class Beispiel extends JFrame {
   private void BnTest1_click() {
     String sName = "Mustermann";
     int alter = 42;
-    myDialog d = new myDialog(this, sName, alter);
+myDialog d = new myDialog(this, sName, alter);
     d.setVisible(true);
     if (d.result) {
       System.out.println("Ok wurde gedrückt, Daten übernehmen");
