@@ -129,6 +129,7 @@ private slots:
     void elementNotices();
     void cascadeTileLinesAreCopied();
     void windowArrangement();
+    void environmentReads();
 };
 
 void TestJavaTemplates::referenceFiles_data() {
@@ -342,6 +343,46 @@ void TestJavaTemplates::windowArrangement() {
         &ok);
     QVERIFY2(ok, output.constData());
     QCOMPARE(QString::fromUtf8(output).trimmed().split(u'\n'), expected);
+}
+
+// The shipped Environment: words, numbers (a wrong one is asked again), characters and lines,
+// and defaults at the end of the input.
+void TestJavaTemplates::environmentReads() {
+    const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
+    const QString java = QStandardPaths::findExecutable(QStringLiteral("java"));
+    if (javac.isEmpty() || java.isEmpty())
+        QSKIP("JDK not found");
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Reads.java")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("public class Reads extends Environment {\n"
+               "  public static void main(String[] args) {\n"
+               "    System.out.println(\"[\" + stdin.readString() + \"]\");\n"
+               "    System.out.println(stdin.readInt() + stdin.readInt());\n"
+               "    System.out.println(stdin.readDouble());\n"
+               "    System.out.println(\"[\" + stdin.readChar() + stdin.readChar() + \"]\");\n"
+               "    System.out.println(\"[\" + stdin.readLine() + \"]\");\n"
+               "    System.out.println(\"[\" + stdin.readLine() + \"]\");\n"
+               "    System.out.println(stdin.readInt() + \" \" + stdin.eof() + \" [\" + "
+               "stdin.readLine() + \"]\");\n"
+               "  }\n"
+               "}\n");
+    file.close();
+    bool ok = false;
+    QByteArray output = runTool(javac,
+                                {"-encoding", "UTF-8", "-d", dir.path(),
+                                 QStringLiteral(QUILL_ENVIRONMENT_SOURCE), file.fileName()},
+                                &ok);
+    QVERIFY2(ok, output.constData());
+    QProcess run;
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(java, {"-cp", dir.path(), "Reads"});
+    run.write("  Wort 12\nzwölf 30\n2,5  \nab rest \nganze Zeile\n");
+    run.closeWriteChannel();
+    QVERIFY(run.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(run.readAll()).split(u'\n'),
+             (QStringList{"[Wort]", "Bitte eine ganze Zahl eingeben: 42", "2.5", "[ab]", "[ rest ]",
+                          "[ganze Zeile]", "0 true []", ""}));
 }
 
 QTEST_GUILESS_MAIN(TestJavaTemplates)
