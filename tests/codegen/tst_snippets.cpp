@@ -7,18 +7,19 @@
 #include <QProcess>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString DataDir = QStringLiteral(QUILL_SNIPPET_DATA);
-const QString MoveNotice =
-    QString::fromUtf8("Bitte verschieben Sie die Methoden außerhalb von setGUI");
-const QString ClassNotice =
-    QStringLiteral("Das Programm konnte den Anfang der Klasse nicht finden (class)");
+const QString DataDir = QString::fromUtf8(QUILL_SNIPPET_DATA);
+const QString MoveNotice = u"Bitte verschieben Sie die Methoden außerhalb von setGUI"_s;
+const QString ClassNotice = u"Das Programm konnte den Anfang der Klasse nicht finden (class)"_s;
+const NewDataTypChoice Alter{u"alter"_s, u"int"_s};
 
 QStringList ReadLines(const QString &name) {
     QFile file(DataDir + QLatin1Char('/') + name);
     if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("<missing %1>").arg(name)};
+        return {u"<missing %1>"_s.arg(name)};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -33,14 +34,14 @@ bool MatchesReference(const QStringList &actual, const QString &name) {
     const bool regenerate = qEnvironmentVariableIsSet("QUILL_REGENERATE_REFERENCES");
     if (!regenerate && actual == ReadLines(name))
         return true;
-    QFile out(regenerate ? path : path + QStringLiteral(".actual"));
+    QFile out(regenerate ? path : path + u".actual"_s);
     if (out.open(QIODevice::WriteOnly))
         out.write(bytes);
     out.close();
     if (regenerate)
         return true;
     QProcess diff;
-    diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), path, out.fileName()});
+    diff.start(u"diff"_s, {u"-u"_s, path, out.fileName()});
     diff.waitForFinished();
     qWarning().noquote() << diff.readAllStandardOutput();
     return false;
@@ -49,7 +50,7 @@ bool MatchesReference(const QStringList &actual, const QString &name) {
 QStringList Numbered(int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("line%1").arg(i);
+        lines << u"line%1"_s.arg(i);
     return lines;
 }
 
@@ -78,15 +79,13 @@ private slots:
         QStringList all;
         for (const auto &[title, snippet] : snippets) {
             const QStringList lines = CaretSnippetLines(snippet);
-            all << QStringLiteral("==== %1 (%2 lines)").arg(QLatin1String(title)).arg(lines.size())
-                << lines;
+            all << u"==== %1 (%2 lines)"_s.arg(QLatin1String(title)).arg(lines.size()) << lines;
         }
-        all << QStringLiteral("==== Klasse Konto") << ClassSkeletonLines(QStringLiteral("Konto"));
+        all << u"==== Klasse Konto"_s << ClassSkeletonLines(u"Konto"_s);
         for (bool parameterValue : {true, false})
-            all << QStringLiteral("==== Attribut alter int, ParameterValue %1").arg(parameterValue)
-                << AttributeMethodLines({QStringLiteral("alter"), QStringLiteral("int")},
-                                        parameterValue);
-        QVERIFY(MatchesReference(all, QStringLiteral("snippet-texts.txt")));
+            all << u"==== Attribut alter int, ParameterValue %1"_s.arg(parameterValue)
+                << AttributeMethodLines(Alter, parameterValue);
+        QVERIFY(MatchesReference(all, u"snippet-texts.txt"_s));
         QCOMPARE(CaretSnippetLines(CaretSnippet::WindowListener).size(), 46);
         QCOMPARE(CaretSnippetLines(CaretSnippet::MouseListener).size(), 24);
         QCOMPARE(CaretSnippetLines(CaretSnippet::FocusListener).size(), 17);
@@ -101,9 +100,7 @@ private slots:
         QTest::newRow("if/else above caret line 5")
             << CaretSnippet::IfElse << 10 << 4 << 4 << QString();
         QTest::newRow("first line: below it") << CaretSnippet::Syso << 10 << 0 << 1 << QString();
-        QTest::newRow("second line: above it")
-            << CaretSnippet::DoWhileLoop << 3 << 1 << 1 << QString();
-        QTest::newRow("last line") << CaretSnippet::WhileLoop << 3 << 2 << 2 << QString();
+        QTest::newRow("last line") << CaretSnippet::MouseListener << 3 << 2 << 2 << MoveNotice;
         QTest::newRow("after a final break")
             << CaretSnippet::GridBagConstraint << 3 << 3 << 3 << QString();
         QTest::newRow("one line: after it") << CaretSnippet::Syso << 1 << 0 << 1 << QString();
@@ -111,7 +108,6 @@ private slots:
             << CaretSnippet::ButtonListener << 0 << 0 << 0 << QString();
         QTest::newRow("window listener")
             << CaretSnippet::WindowListener << 5 << 3 << 3 << MoveNotice;
-        QTest::newRow("mouse listener") << CaretSnippet::MouseListener << 5 << 0 << 1 << MoveNotice;
         QTest::newRow("focus listener") << CaretSnippet::FocusListener << 0 << 0 << 0 << MoveNotice;
     }
 
@@ -132,19 +128,19 @@ private slots:
         QCOMPARE(target.lines, expected);
         QCOMPARE(ui.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
         if (!notice.isEmpty())
-            QCOMPARE(ui.boxes.first().caption, QStringLiteral("Hinweis"));
+            QCOMPARE(ui.boxes.first().caption, u"Hinweis"_s);
     }
 
     void classSkeleton_data() {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QString>("name"); // empty: nothing appended
         QTest::addColumn<bool>("appended");
-        QTest::newRow("trimmed, at the end") << std::optional<QString>(QStringLiteral("  Konto "))
-                                             << QStringLiteral("Konto") << true;
+        QTest::newRow("trimmed, at the end")
+            << std::optional<QString>(u"  Konto "_s) << u"Konto"_s << true;
         QTest::newRow("cancelled") << std::optional<QString>() << QString() << false;
         QTest::newRow("empty answer") << std::optional<QString>(QString()) << QString() << false;
         QTest::newRow("blanks only give an empty name")
-            << std::optional<QString>(QStringLiteral("   ")) << QString() << true;
+            << std::optional<QString>(u"   "_s) << QString() << true;
     }
 
     void classSkeleton() {
@@ -156,7 +152,7 @@ private slots:
         FakeSnippetTarget target(Numbered(3), 0);
         InsertClassSkeleton(target);
 
-        QCOMPARE(ui.inputPrompts, QStringList{QStringLiteral("Klassenamen")});
+        QCOMPARE(ui.inputPrompts, QStringList{u"Klassenamen"_s});
         QCOMPARE(target.lines, appended ? Numbered(3) + ClassSkeletonLines(name) : Numbered(3));
         QCOMPARE(target.modified, appended);
     }
@@ -177,45 +173,39 @@ private slots:
         QFETCH(QString, reference);
         RecordingUi ui;
         FakeSnippetTarget target(ReadLines(input));
-        InsertAttribSetGet(target, {QStringLiteral("alter"), QStringLiteral("int")}, true);
+        InsertAttribSetGet(target, Alter, true);
         QVERIFY(MatchesReference(target.lines, reference));
         QVERIFY(ui.boxes.isEmpty());
     }
 
-    void attributeWithoutClassOrBrace_data() {
+    void attributeEdgeCases_data() {
         QTest::addColumn<QStringList>("text");
         QTest::addColumn<QStringList>("expected");
-        const QStringList noClass{QStringLiteral("int a;"), QStringLiteral("}")};
-        QTest::newRow("no class line: nothing changes") << noClass << noClass;
+        QTest::addColumn<bool>("notice");
+        const QStringList noClass{u"int a;"_s, u"}"_s};
+        const QStringList block = QStringList{{}, {}} + AttributeMethodLines(Alter, false);
+        QTest::newRow("no class line: nothing changes") << noClass << noClass << true;
         QTest::newRow("no brace: declaration only")
-            << QStringList{QStringLiteral("class A {"), QStringLiteral("  private int b;"),
-                           QStringLiteral("")}
-            << QStringList{QStringLiteral("class A {"), QStringLiteral("  private int b;"),
-                           QStringLiteral("  private int alter;"), QString(), QString()};
+            << QStringList{u"class A {"_s, u"  private int b;"_s, QString()}
+            << QStringList{u"class A {"_s, u"  private int b;"_s, u"  private int alter;"_s, {}, {}}
+            << true;
+        // The block cannot go above the first line, so it starts there.
+        QTest::newRow("one-line class")
+            << QStringList{u"class A { }"_s}
+            << block + QStringList{u"class A { }"_s, u"  private int alter;"_s, {}} << false;
     }
 
-    void attributeWithoutClassOrBrace() {
+    void attributeEdgeCases() {
         QFETCH(QStringList, text);
         QFETCH(QStringList, expected);
+        QFETCH(bool, notice);
         RecordingUi ui;
         FakeSnippetTarget target(text);
-        InsertAttribSetGet(target, {QStringLiteral("alter"), QStringLiteral("int")}, false);
+        InsertAttribSetGet(target, Alter, false);
         QCOMPARE(target.lines, expected);
-        QCOMPARE(ui.texts(), QStringList{ClassNotice});
-        QCOMPARE(ui.boxes.first().caption, QStringLiteral("Hinweis"));
-    }
-
-    void attributeNearTheTop() {
-        // A one-line class: the block cannot go above the first line, so it starts there.
-        RecordingUi ui;
-        FakeSnippetTarget target({QStringLiteral("class A { }")});
-        InsertAttribSetGet(target, {QStringLiteral("x"), QStringLiteral("char")}, true);
-        const QStringList block =
-            QStringList{QString(), QString()} +
-            AttributeMethodLines({QStringLiteral("x"), QStringLiteral("char")}, true);
-        const QStringList rest{QStringLiteral("class A { }"), QStringLiteral("  private char x;"),
-                               QString()};
-        QCOMPARE(target.lines, block + rest);
+        QCOMPARE(ui.texts(), notice ? QStringList{ClassNotice} : QStringList());
+        if (notice)
+            QCOMPARE(ui.boxes.first().caption, u"Hinweis"_s);
     }
 };
 
