@@ -81,8 +81,8 @@ TFJavaHelp *TFJavaHelp::Open(QWidget *parent) {
     auto *window = new TFJavaHelp(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const QScreen *screen = parent ? parent->screen() : window->screen();
-    const int screenWidth = screen ? screen->geometry().width() : 1024;
-    window->move(screenWidth - window->width() - 30, 10);
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    window->move(area.x() + area.width() - window->width() - 30, area.y() + 10);
     window->show();
     return window;
 }
