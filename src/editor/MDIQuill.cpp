@@ -1,5 +1,6 @@
 #include "MDIQuill.h"
 
+#include "codegen/JavaSource.h"
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
 #include "common/CommandGuard.h"
@@ -86,6 +87,7 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_memoCascadeTile = new TMemo(this);
     m_memoCascadeTile->setObjectName(QStringLiteral("MemoCascade_Tile"));
     m_memoCascadeTile->hide();
+    m_memoCascadeTile->setPlainText(CascadeTileLines().join(u'\n'));
 
     m_timerUndo = new QTimer(this);
     m_timerUndo->setObjectName(QStringLiteral("TimerUndo"));
@@ -292,7 +294,8 @@ void TFMDIQuill::FormKeyDown(QKeyEvent *event) {
         return;
     const QByteArray signature = command.toLatin1() + "()";
     if (metaObject()->indexOfSlot(signature.constData()) >= 0)
-        QMetaObject::invokeMethod(this, command.toLatin1().constData());
+        RunCommand(
+            [this, &command] { QMetaObject::invokeMethod(this, command.toLatin1().constData()); });
 }
 
 QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
