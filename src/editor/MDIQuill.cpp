@@ -319,6 +319,19 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
 bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
     if (watched != m_memoColor && watched != m_memoSW)
         return QMdiSubWindow::eventFilter(watched, event);
+    const auto isCloseKey = [](const QKeyEvent *key) {
+        return key->key() == Qt::Key_F4 &&
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    };
+    if (event->type() == QEvent::ShortcutOverride && isCloseKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && isCloseKey(static_cast<QKeyEvent *>(event))) {
+        // Ctrl+F4 closes the window, with its close question, as in MDI programs.
+        close();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // The window's menu keys win over the text control's own bindings (Ctrl+E, Ctrl+K
         // and Ctrl+Z among them): claim the key so it arrives as a key press below.
