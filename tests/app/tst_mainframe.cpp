@@ -290,6 +290,20 @@ private slots:
             QCOMPARE(window->geometry().top(), 0);
     }
 
+    void everyRecentMenuShowsTheOneList() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        m_frame->OpenFileByName(b);
+        m_frame->OpenFileByName(a);
+        QVERIFY(m_frame->EditorWindows().at(0)->close()); // B.java: the list is [B]
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QVERIFY(window->MenuItem("MnAlteDatei1")->isVisible());
+        // Opening B takes it off the list while A's window stays active meanwhile.
+        m_frame->OpenFileByName(b);
+        QVERIFY(!window->MenuItem("MnAlteDatei1")->isVisible());
+        QVERIFY(!m_frame->MnAlteDateien().at(0)->isVisible());
+    }
+
     void horizontalTilingStacksTheWindows() {
         for (const char *name : {"A.java", "B.java"})
             m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
