@@ -65,8 +65,8 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     Settings::HelpFileName = ProgramDir() + QStringLiteral("EDIT32.HLP");
     Settings::EditorPfad = ProgramDir();
     Settings::IniFileName = WritableProgramDir() + QStringLiteral("Tintra.INI");
-    LoadSettings(m_labelErrorFont->font().family(),
-                 static_cast<qint16>(m_labelErrorFont->font().pointSize()));
+    showStoreNotice(LoadSettings(m_labelErrorFont->font().family(),
+                                 static_cast<qint16>(m_labelErrorFont->font().pointSize())));
     ApplyFontSetting(m_labelEditorFont, Settings::EditorSchriftName, Settings::EditorSchriftGroesse,
                      Settings::EditorSchriftBold, Settings::EditorSchriftFarbe);
     ApplyFontSetting(m_labelErrorFont, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,

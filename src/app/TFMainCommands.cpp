@@ -4,6 +4,7 @@
 
 #include "javarun/TerminalCommand.h"
 #include "colormemo/ColorMemo.h"
+#include "common/DialogResult.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
@@ -90,9 +91,8 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     const SplitName parts = fileName.isEmpty() ? SplitName() : SplitFileName(fileName);
     m_rememberedExt = parts.ext;
     Settings::EditorPfad = parts.dir;
-    WriteIniString(Settings::IniFileName, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
-                   parts.dir);
-    SaveSettings();
+    warnStoreProblemOnce(SaveEditorPfadToIni(parts.dir));
+    warnStoreProblemOnce(SaveSettings());
 
     auto *window = new TFMDIQuill(*this);
     m_mdiArea->addSubWindow(window);

@@ -4,6 +4,7 @@
 #include "MDIQuill.h"
 
 #include "javarun/BuildCommands.h"
+#include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/TextFile.h"

@@ -7,6 +7,7 @@
 
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "common/DialogResult.h"
 #include "editor/EditorMessage.h"
 #include "editor/MDIQuill.h"
 #include "settings/Settings.h"
