@@ -1,6 +1,7 @@
 #include "RecentFiles.h"
 
 #include "common/Helpers.h"
+#include "common/RegistryBatch.h"
 
 #include <QFileInfo>
 
@@ -15,10 +16,22 @@ void RecentFiles::Load(const QString &keyPath) {
     }
 }
 
-void RecentFiles::Save(const QString &keyPath) const {
-    WriteRegInteger(keyPath, QStringLiteral("AnzFiles"), Count());
-    for (int i = 1; i <= Count(); ++i)
-        WriteRegString(keyPath, QStringLiteral("File%1").arg(i), m_entries.at(i - 1));
+StoreProblem RecentFiles::Save(const QString &keyPath) const {
+    QList<RegistryStore::ValueWrite> writes;
+    RegistryStore::ValueWrite count;
+    count.keyPath = keyPath;
+    count.valueName = QStringLiteral("AnzFiles");
+    count.dword = quint32(Count());
+    writes << count;
+    for (int i = 1; i <= Count(); ++i) {
+        RegistryStore::ValueWrite entry;
+        entry.keyPath = keyPath;
+        entry.valueName = QStringLiteral("File%1").arg(i);
+        entry.isString = true;
+        entry.text = m_entries.at(i - 1);
+        writes << entry;
+    }
+    return WriteRegValues(writes);
 }
 
 void RecentFiles::Add(const QString &name) {

@@ -372,12 +372,7 @@ void TFMain::closeEvent(QCloseEvent *event) {
         }
     }
     deleteTemporaryFiles();
-    try {
-        m_recent.Save(Settings::RootKey);
-    } catch (const QuillError &error) {
-        // The list is not worth keeping the program open for; say so and close.
-        ShowErrorBox(QStringLiteral("Fehler"), error.message());
-    }
+    warnStoreProblemOnce(m_recent.Save(Settings::RootKey));
     m_closing = true;
     event->accept();
 }

@@ -22,6 +22,7 @@ QString helpAnchor(int context) {
 
 QUrl helpUrl(int context) {
     QUrl url = QUrl::fromLocalFile(helpFileName());
-    url.setFragment(helpAnchor(context));
+    if (context > HelpStart)
+        url.setFragment(helpAnchor(context));
     return url;
 }

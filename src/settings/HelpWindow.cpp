@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -33,8 +34,11 @@ bool HelpWindow::showContext(int context) {
     const QUrl url = helpUrl(context);
     QUrl current = m_browser->source();
     current.setFragment(QString());
-    if (current == QUrl::fromLocalFile(file)) {
+    if (current == QUrl::fromLocalFile(file) && url.hasFragment()) {
         m_browser->scrollToAnchor(url.fragment());
+    } else if (current == QUrl::fromLocalFile(file)) {
+        m_browser->setSource(url);
+        m_browser->verticalScrollBar()->setValue(0);
     } else {
         m_browser->setSource(url);
     }

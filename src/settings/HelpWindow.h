@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpContext.h"
+
 #include <QWidget>
 
 class QTextBrowser;
@@ -23,6 +25,6 @@ private:
 };
 
 // Opens the help at the section of the context (10500 "Allgemein", 10600 "Schriften",
-// 10700 "Compiler / Run"; other numbers show the start of the help). One help window per
-// owner window is reused; with an owner the help stays usable while the owner is modal.
+// 10700 "Compiler / Run"; HelpStart shows the start of the help, for the "&Hilfe" menu). One help
+// window per owner window is reused; with an owner the help stays usable while the owner is modal.
 void ShowHelp(int context, QWidget *owner = nullptr);
