@@ -49,6 +49,7 @@ TFEinst::TFEinst(QWidget *parent) : QDialog(parent) {
     makeFixedDialog(this, QStringLiteral("Einstellungen"));
     m_main = new QTabWidget(this);
     m_main->setObjectName(QStringLiteral("Main"));
+    m_main->setUsesScrollButtons(false); // all seven tabs in view
     createAllgemein();
     createSchriften();
     createCompilerRun();
