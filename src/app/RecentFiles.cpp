@@ -17,20 +17,11 @@ void RecentFiles::Load(const QString &keyPath) {
 }
 
 StoreProblem RecentFiles::Save(const QString &keyPath) const {
-    QList<RegistryStore::ValueWrite> writes;
-    RegistryStore::ValueWrite count;
-    count.keyPath = keyPath;
-    count.valueName = QStringLiteral("AnzFiles");
-    count.dword = quint32(Count());
-    writes << count;
-    for (int i = 1; i <= Count(); ++i) {
-        RegistryStore::ValueWrite entry;
-        entry.keyPath = keyPath;
-        entry.valueName = QStringLiteral("File%1").arg(i);
-        entry.isString = true;
-        entry.text = m_entries.at(i - 1);
-        writes << entry;
-    }
+    QList<RegistryStore::ValueWrite> writes = {
+        RegistryStore::ValueWrite::ofDword(keyPath, QStringLiteral("AnzFiles"), quint32(Count()))};
+    for (int i = 1; i <= Count(); ++i)
+        writes << RegistryStore::ValueWrite::ofString(keyPath, QStringLiteral("File%1").arg(i),
+                                                      m_entries.at(i - 1));
     return WriteRegValues(writes);
 }
 

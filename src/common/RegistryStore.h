@@ -47,6 +47,14 @@ public:
         bool isString = false;
         quint32 dword = 0;
         QString text;
+
+        static ValueWrite ofDword(const QString &keyPath, const QString &valueName, quint32 value) {
+            return {keyPath, valueName, false, value, QString()};
+        }
+        static ValueWrite ofString(const QString &keyPath, const QString &valueName,
+                                   const QString &text) {
+            return {keyPath, valueName, true, 0, text};
+        }
     };
 
     // The outcome of a batch write. On a failure, `failedValue` is the value at which the
@@ -80,8 +88,6 @@ public:
     // batch. When the file itself cannot be written, the batch stops at the first value
     // that differs from what the file holds, and the file stays as it was.
     BatchResult writeBatch(const QList<ValueWrite> &values);
-    // Why the last failed write failed, in German; empty after a successful one.
-    QString lastFailureReason() const { return m_lastFailure; }
 
     // A notice for the user that reading the store produced (a damaged file was moved
     // aside), taken once: the caller shows it. Empty when there is none.
@@ -129,5 +135,5 @@ private:
     QJsonObject m_cachedRoot;
     bool m_cacheValid = false;
     QString m_notice;
-    QString m_lastFailure;
+    QString m_lastFailure; // why the last write failed, in German
 };

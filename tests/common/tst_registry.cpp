@@ -295,16 +295,9 @@ private slots:
         WriteRegInteger(Key, QStringLiteral("Same"), 1);
         int saves = 0;
         RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
-        const auto dword = [](const QString &key, const QString &name, quint32 value) {
-            RegistryStore::ValueWrite write;
-            write.keyPath = key;
-            write.valueName = name;
-            write.dword = value;
-            return write;
-        };
-        RegistryStore::ValueWrite text = dword(OtherKey, QStringLiteral("T"), 0);
-        text.isString = true;
-        text.text = QStringLiteral("x");
+        const auto dword = &RegistryStore::ValueWrite::ofDword;
+        const RegistryStore::ValueWrite text =
+            RegistryStore::ValueWrite::ofString(OtherKey, QStringLiteral("T"), QStringLiteral("x"));
         const QString tooLongKey = QStringLiteral("\\") + QString(256, QLatin1Char('k'));
         const QString tooLongName(16384, QLatin1Char('n'));
         QVERIFY(WriteRegValues({dword(Key, QStringLiteral("Same"), 1),
