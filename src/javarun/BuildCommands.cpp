@@ -1,5 +1,6 @@
 #include "BuildCommands.h"
 
+#include "javarun/CompileCaptured.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/ProcessRunner.h"
 #include "javarun/RunPlan.h"
@@ -89,9 +90,9 @@ void CompileFile(BuildTarget &window, const BuildFrame &frame) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
     };
-    RunCaptured(fileName, Settings::Compiler,
-                CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
-                window.FileBase() + window.FileExt(), panel, options);
+    CompileCaptured(frame.warmCompiler, fileName, Settings::Compiler,
+                    CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
+                    window.FileBase() + window.FileExt(), panel, options);
     if (!QFileInfo::exists(classFile))
         FocusPanelStart(panel);
 }

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
+class WarmCompiler;
 
 // What the build commands read of the main frame.
 struct BuildFrame {
@@ -20,6 +21,7 @@ struct BuildFrame {
     QComboBox *cbMainFile2 = nullptr;    // full names at the same positions
     // The editor windows in the order they were opened, asked afresh when needed.
     std::function<QList<std::shared_ptr<BuildTarget>>()> windows;
+    WarmCompiler *warmCompiler = nullptr; // the resident compiler; none: always the process
 };
 
 // The build commands of an editor window and of the frame. All run on the GUI thread and

@@ -1,0 +1,80 @@
+#include "CompileCaptured.h"
+
+#include "RunPlan.h"
+#include "WarmCompiler.h"
+
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+constexpr int PauseMs = 300;
+
+// The panel text of a captured run: line ends made uniform, and a line end at the very end
+// ends the last line instead of starting an empty one.
+QString PanelText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, [&loop] { loop.quit(); });
+    loop.exec();
+}
+
+// The resident compiler's part: the same panel text as the captured run of the process.
+// False when the process has to compile instead.
+bool WarmCompile(WarmCompiler &warm, const QString &fileName, const QString &compiler,
+                 const QString &parameters, const QString &target,
+                 const QPointer<QPlainTextEdit> &panel, const CapturedRunOptions &options) {
+    const Command command = CapturedCommand(compiler, parameters, target);
+    if (panel) {
+        panel->clear();
+        panel->repaint();
+        panel->appendPlainText(QStringLiteral("Datei \"%1\"").arg(fileName));
+        panel->appendPlainText(QString());
+    }
+    const QString header =
+        panel ? panel->toPlainText() + u'\n' : QStringLiteral("Datei \"%1\"\n\n").arg(fileName);
+    if (options.status)
+        options.status(QStringLiteral("Kompiliere %1 ...").arg(target));
+    const std::optional<WarmAnswer> answer =
+        warm.Compile(compiler, WorkingDirectoryOf(fileName), command.arguments);
+    if (options.status)
+        options.status(QString());
+    if (!answer)
+        return false;
+
+    OutputCollector collector(options.outputLimit);
+    collector.Append(answer->output);
+    if (panel) {
+        // The compiler never reads its input, so the process shows the line end written
+        // there in front of its output.
+        panel->setPlainText(PanelText(header + QStringLiteral("\r\n") + collector.Text()));
+        if (collector.Truncated())
+            panel->appendPlainText(collector.TruncationLine());
+        panel->appendPlainText(QStringLiteral("-- Fertig --"));
+    }
+    Pause(PauseMs);
+    return true;
+}
+
+} // namespace
+
+void CompileCaptured(WarmCompiler *warm, const QString &fileName, const QString &compiler,
+                     const QString &parameters, const QString &target, QPlainTextEdit *panel,
+                     const CapturedRunOptions &options) {
+    const QPointer<WarmCompiler> resident(warm);
+    if (!resident ||
+        !WarmCompile(*resident, fileName, compiler, parameters, target, panel, options)) {
+        RunCaptured(fileName, compiler, parameters, target, panel, options);
+    }
+    if (resident)
+        resident->Prepare(compiler, WorkingDirectoryOf(fileName));
+}
