@@ -2,6 +2,7 @@
 
 #include "RunPlan.h"
 #include "WarmCompiler.h"
+#include "WarmCompileRules.h"
 
 #include <QEventLoop>
 #include <QPlainTextEdit>
@@ -75,6 +76,8 @@ void CompileCaptured(WarmCompiler *warm, const QString &fileName, const QString 
         !WarmCompile(*resident, fileName, compiler, parameters, target, panel, options)) {
         RunCaptured(fileName, compiler, parameters, target, panel, options);
     }
-    if (resident)
+    // Ready for the next compile here, unless it could never go the warm way.
+    const QStringList arguments = CapturedCommand(compiler, parameters, target).arguments;
+    if (resident && WarmArgumentsAllowed(arguments, true))
         resident->Prepare(compiler, WorkingDirectoryOf(fileName));
 }

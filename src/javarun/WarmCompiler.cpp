@@ -70,17 +70,32 @@ void LetGo(QProcess *process) {
 
 WarmCompiler::WarmCompiler(const QString &serverDir, QObject *parent)
     : QObject(parent),
-      m_serverDir(serverDir.isEmpty() ? QCoreApplication::applicationDirPath() : serverDir) {}
+      m_serverDir(serverDir.isEmpty() ? QCoreApplication::applicationDirPath() : serverDir) {
+    // A compile that was waiting when the application was told to quit may have asked
+    // for a new one; none is started from then on.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+            m_quitting = true;
+            EndNow();
+        });
+}
 
 WarmCompiler::~WarmCompiler() {
+    EndNow();
+}
+
+void WarmCompiler::EndNow() {
     if (!m_process)
         return;
-    m_process->disconnect();
+    m_process->disconnect(this);
     m_process->closeWriteChannel();
     if (!m_process->waitForFinished(EndGraceMs)) {
         m_process->kill();
         m_process->waitForFinished(EndGraceMs);
     }
+    delete m_process;
+    m_process = nullptr;
+    m_state = State::Off;
 }
 
 std::optional<WarmCompiler::Key> WarmCompiler::KeyFor(const QString &compiler,
@@ -96,6 +111,8 @@ std::optional<WarmCompiler::Key> WarmCompiler::KeyFor(const QString &compiler,
 }
 
 void WarmCompiler::Prepare(const QString &compiler, const QString &folder) {
+    if (m_quitting)
+        return;
     const std::optional<Key> key = KeyFor(compiler, folder);
     if (!key)
         return;

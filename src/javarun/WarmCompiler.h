@@ -74,6 +74,8 @@ private:
     void Start(const Key &key);
     void OnOutput();
     void OnEnded();
+    // Ends the resident compiler and waits for it (briefly; then it is killed).
+    void EndNow();
     bool WaitUntilReady();
     std::optional<WarmAnswer> TakeAnswer();
 
@@ -85,4 +87,5 @@ private:
     QElapsedTimer m_started;
     int m_answerTimeoutMs = 20000;
     int m_warmCompiles = 0;
+    bool m_quitting = false;
 };

@@ -71,6 +71,7 @@ private slots:
     void sameResultAsTheProcess_data();
     void sameResultAsTheProcess();
     void killedBetweenTwoCompiles();
+    void hangingCompilerIsReplaced();
     void endsWhenItsInputCloses();
 
 private:
@@ -246,6 +247,24 @@ void TestWarmCompile::killedBetweenTwoCompiles() {
     QVERIFY(warm.ProcessId() != killed);
     QCOMPARE(Compile(hallo, &warm), first);
     QCOMPARE(warm.WarmCompiles(), 2);
+}
+
+void TestWarmCompile::hangingCompilerIsReplaced() {
+    const QString hallo = m_java.Write("steht/Hallo.java", "public class Hallo { }\n");
+    const QString dir = QFileInfo(hallo).absolutePath();
+    WarmCompiler warm;
+    warm.SetAnswerTimeout(500);
+    QSignalSpy ready(&warm, &WarmCompiler::Ready);
+    warm.Prepare(Settings::Compiler, dir);
+    QVERIFY(ready.wait(30000));
+    const qint64 stopped = warm.ProcessId();
+    QVERIFY(::kill(pid_t(stopped), SIGSTOP) == 0);
+    const QString panel = Compile(hallo, &warm);
+    QCOMPARE(warm.WarmCompiles(), 0);
+    QVERIFY(panel.endsWith(QStringLiteral("-- Fertig --")));
+    QVERIFY(QFileInfo::exists(m_java.Path("steht/Hallo.class")));
+    QVERIFY(warm.ProcessId() != stopped);
+    QTRY_VERIFY_WITH_TIMEOUT(!Alive(stopped), 30000);
 }
 
 void TestWarmCompile::endsWhenItsInputCloses() {
