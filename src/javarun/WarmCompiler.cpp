@@ -18,6 +18,7 @@ namespace {
 // The words of the protocol (see the resident compiler's source).
 constexpr quint32 ReadyWord = 0x51434C31;
 constexpr qint32 Refused = std::numeric_limits<qint32>::min();
+constexpr qint32 Elsewhere = Refused + 1;
 // Exit codes from 3 on mean the compiler itself failed (out of memory, a crash); the
 // process, with its own memory and a fresh start, is asked instead.
 constexpr int FirstSystemError = 3;
@@ -48,22 +49,13 @@ qint32 WordAt(const QByteArray &bytes, qsizetype at) {
 }
 
 // Lets a resident compiler go without waiting for it: its input is closed, which ends it;
-// should it not end, it is killed. The process object goes once it has ended.
+// should it not end, it is killed. The process object goes once it has ended (or with its
+// parent at the latest).
 void LetGo(QProcess *process) {
     process->disconnect();
-    process->setParent(nullptr);
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
     process->closeWriteChannel();
     QTimer::singleShot(EndGraceMs, process, [process] { process->kill(); });
-    // Ended and reaped with the application at the latest.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
-                     [process] {
-                         if (!process->waitForFinished(EndGraceMs)) {
-                             process->kill();
-                             process->waitForFinished(EndGraceMs);
-                         }
-                         delete process;
-                     });
 }
 
 } // namespace
@@ -249,7 +241,7 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
         m_state = State::Ready;
         return std::nullopt;
     }
-    if (!answer || answer->exitCode >= FirstSystemError) {
+    if (!answer || answer->exitCode == Elsewhere || answer->exitCode >= FirstSystemError) {
         // Dead, hanging, refusing or failed: the process compiles this time, and the next
         // compile gets a new resident compiler.
         Stop();

@@ -72,6 +72,7 @@ private slots:
     void sameResultAsTheProcess();
     void killedBetweenTwoCompiles();
     void hangingCompilerIsReplaced();
+    void folderReplacedMeanwhile();
     void endsWhenItsInputCloses();
 
 private:
@@ -265,6 +266,23 @@ void TestWarmCompile::hangingCompilerIsReplaced() {
     QVERIFY(QFileInfo::exists(m_java.Path("steht/Hallo.class")));
     QVERIFY(warm.ProcessId() != stopped);
     QTRY_VERIFY_WITH_TIMEOUT(!Alive(stopped), 30000);
+}
+
+void TestWarmCompile::folderReplacedMeanwhile() {
+    // The resident compiler works in the folder it was started in, which is no longer the
+    // one of that name: the process compiles in the new one.
+    const QString hallo = m_java.Write("alt/Hallo.java", "public class Hallo { }\n");
+    const QString dir = QFileInfo(hallo).absolutePath();
+    WarmCompiler warm;
+    QSignalSpy ready(&warm, &WarmCompiler::Ready);
+    warm.Prepare(Settings::Compiler, dir);
+    QVERIFY(ready.wait(30000));
+    QVERIFY(QDir().rename(dir, m_java.Path("umbenannt")));
+    m_java.Write("alt/Hallo.java", "public class Hallo { }\n");
+    QVERIFY(Compile(hallo, &warm).endsWith(QStringLiteral("-- Fertig --")));
+    QCOMPARE(warm.WarmCompiles(), 0);
+    QVERIFY(QFileInfo::exists(m_java.Path("alt/Hallo.class")));
+    QVERIFY(!QFileInfo::exists(m_java.Path("umbenannt/Hallo.class")));
 }
 
 void TestWarmCompile::endsWhenItsInputCloses() {

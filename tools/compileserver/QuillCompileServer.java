@@ -25,13 +25,14 @@ import javax.tools.ToolProvider;
  * <p>Protocol on standard input and output, all numbers 32-bit big-endian, texts UTF-8 with
  * their byte count in front. Once ready it writes the number READY. A request is the number
  * of arguments, the folder, then each argument. The answer is the compiler's exit code (or
- * REFUSED when this process cannot compile in that folder), then the compiler's output
- * bytes. It ends when its input closes. A refused compile (another folder, texts the
- * locale cannot carry, a failure of the compiler itself) is left to the compiler process.
+ * REFUSED when it cannot compile this request as a process would, ELSEWHERE when it is not
+ * working in that folder), then the compiler's output bytes. It ends when its input
+ * closes. A refused compile is left to the compiler process.
  */
 public final class QuillCompileServer {
     static final int READY = 0x51434C31;
     static final int REFUSED = Integer.MIN_VALUE;
+    static final int ELSEWHERE = Integer.MIN_VALUE + 1;
     static final int MAX_ARGS = 4096;
     static final int MAX_TEXT = 1 << 20;
 
@@ -55,7 +56,6 @@ public final class QuillCompileServer {
         final JavaCompiler compiler = ToolProvider.getSystemJavaCompiler();
         if (compiler == null)
             System.exit(3);
-        final Path here = canonical(Paths.get("").toAbsolutePath());
         try {
             warmUp(compiler);
             out.writeInt(READY);
@@ -73,9 +73,12 @@ public final class QuillCompileServer {
                 final String[] arguments = new String[count];
                 for (int i = 0; i < count; ++i)
                     arguments[i] = readText(in);
-                if (here == null || !plainOrUtf8(folder, arguments)
-                        || !here.equals(canonical(Paths.get(folder)))) {
+                if (!plainOrUtf8(folder, arguments)) {
                     answer(out, REFUSED, new byte[0]);
+                    continue;
+                }
+                if (!isHere(folder)) {
+                    answer(out, ELSEWHERE, new byte[0]);
                     continue;
                 }
                 final ByteArrayOutputStream output = new ByteArrayOutputStream();
@@ -137,11 +140,15 @@ public final class QuillCompileServer {
         return true;
     }
 
-    static Path canonical(Path path) {
+    /**
+     * True when folder is this process's working directory itself, not merely a folder of
+     * the same name (the working directory may have been renamed or removed meanwhile).
+     */
+    static boolean isHere(String folder) {
         try {
-            return path.toRealPath();
+            return Files.isSameFile(Paths.get(folder), Paths.get("."));
         } catch (IOException | RuntimeException missing) {
-            return null;
+            return false;
         }
     }
 
