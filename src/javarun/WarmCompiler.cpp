@@ -18,9 +18,9 @@ namespace {
 // The words of the protocol (see the resident compiler's source).
 constexpr quint32 ReadyWord = 0x51434C31;
 constexpr qint32 Refused = std::numeric_limits<qint32>::min();
-constexpr qint32 Elsewhere = Refused + 1;
-// Exit codes from 3 on mean the compiler itself failed (out of memory, a crash); the
-// process, with its own memory and a fresh start, is asked instead.
+// Any other negative answer means it no longer works in that folder; exit codes from 3 on
+// mean the compiler itself failed (out of memory, a crash). Either way the process, with
+// its own memory and a fresh start, compiles, and a new resident compiler is started.
 constexpr int FirstSystemError = 3;
 constexpr qint64 MaxAnswerBytes = 64 * 1024 * 1024;
 
@@ -108,7 +108,7 @@ void WarmCompiler::Prepare(const QString &compiler, const QString &folder) {
     const std::optional<Key> key = KeyFor(compiler, folder);
     if (!key)
         return;
-    if (m_state != State::Off && m_key == *key)
+    if ((m_state != State::Off && m_key == *key) || m_brokenKey == *key)
         return;
     Start(*key);
 }
@@ -165,6 +165,9 @@ void WarmCompiler::OnOutput() {
 void WarmCompiler::OnEnded() {
     if (!m_process)
         return;
+    // One that cannot even start (a JVM that refuses our options) is not tried again.
+    if (m_state == State::Starting)
+        m_brokenKey = m_key;
     m_process->disconnect(this);
     m_process->deleteLater();
     m_process = nullptr;
@@ -241,7 +244,7 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
         m_state = State::Ready;
         return std::nullopt;
     }
-    if (!answer || answer->exitCode == Elsewhere || answer->exitCode >= FirstSystemError) {
+    if (!answer || answer->exitCode < 0 || answer->exitCode >= FirstSystemError) {
         // Dead, hanging, refusing or failed: the process compiles this time, and the next
         // compile gets a new resident compiler.
         Stop();

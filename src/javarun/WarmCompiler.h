@@ -82,6 +82,7 @@ private:
     QString m_serverDir;
     QProcess *m_process = nullptr;
     Key m_key;
+    std::optional<Key> m_brokenKey;
     State m_state = State::Off;
     QByteArray m_buffer;
     QElapsedTimer m_started;
