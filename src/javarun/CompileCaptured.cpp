@@ -35,6 +35,8 @@ bool WarmCompile(WarmCompiler &warm, const QString &fileName, const QString &com
                  const QString &parameters, const QString &target,
                  const QPointer<QPlainTextEdit> &panel, const CapturedRunOptions &options) {
     const Command command = CapturedCommand(compiler, parameters, target);
+    if (!warm.CanCompile(compiler, WorkingDirectoryOf(fileName), command.arguments))
+        return false;
     if (panel) {
         panel->clear();
         panel->repaint();

@@ -198,14 +198,19 @@ std::optional<WarmAnswer> WarmCompiler::TakeAnswer() {
     return answer;
 }
 
+bool WarmCompiler::CanCompile(const QString &compiler, const QString &folder,
+                              const QStringList &arguments) const {
+    // A compile started while one waits (the event loop runs) goes to the process.
+    if (m_state == State::Busy || m_state == State::Off)
+        return false;
+    const std::optional<Key> key = KeyFor(compiler, folder);
+    return key && *key == m_key &&
+           WarmArgumentsAllowed(arguments, LocaleIsUtf8(QProcessEnvironment::systemEnvironment()));
+}
+
 std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const QString &folder,
                                                 const QStringList &arguments) {
-    // A compile started while one waits here (the event loop runs) goes to the process.
-    if (m_state == State::Busy || m_state == State::Off)
-        return std::nullopt;
-    const std::optional<Key> key = KeyFor(compiler, folder);
-    if (!key || !(*key == m_key) ||
-        !WarmArgumentsAllowed(arguments, LocaleIsUtf8(QProcessEnvironment::systemEnvironment())))
+    if (!CanCompile(compiler, folder, arguments))
         return std::nullopt;
     const QPointer<WarmCompiler> self(this);
     if (m_state == State::Starting && !WaitUntilReady())

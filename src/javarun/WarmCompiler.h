@@ -44,6 +44,11 @@ public:
     std::optional<WarmAnswer> Compile(const QString &compiler, const QString &folder,
                                       const QStringList &arguments);
 
+    // True when Compile would try the resident compiler (it may still fail there); answers
+    // at once.
+    bool CanCompile(const QString &compiler, const QString &folder,
+                    const QStringList &arguments) const;
+
     // Ends the resident compiler, if any.
     void Stop();
 
