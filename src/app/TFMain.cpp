@@ -8,6 +8,7 @@
 #include "common/QuillError.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
+#include "javarun/WarmCompiler.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
 
@@ -60,6 +61,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     createControls();
     createMenus();
+    m_warmCompiler = new WarmCompiler(QString(), this);
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();

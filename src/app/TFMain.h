@@ -61,6 +61,7 @@ public:
     QString ChosenMainFile() const override;
     void ChooseMainFile(const QString &fileName) override;
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override;
+    WarmCompiler *ResidentCompiler() override { return m_warmCompiler; }
 
     // The error panel, the "Mit Umleitung" check box and the main-file list: one entry per
     // window in the window list's order, the short name shown, the full name as item data.
@@ -144,6 +145,10 @@ private:
     void startProgram(const QStringList &candidates, const QString &errorText);
 
     FrameCommands *m_commands = nullptr;
+    // Keeps the compiler resident for the folder the learner works in.
+    WarmCompiler *m_warmCompiler = nullptr;
+    // Starts the resident compiler for the active window's folder (or the last used one).
+    void prepareResidentCompiler();
     RecentFiles m_recent;
     QStringList m_commandLine;
     QList<TFMDIQuill *> m_windows;

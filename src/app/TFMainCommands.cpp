@@ -11,6 +11,7 @@
 #include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
 #include "javarun/TerminalCommand.h"
+#include "javarun/WarmCompiler.h"
 #include "OpenDialogRequest.h"
 #include "settings/HelpWindow.h"
 #include "settings/Settings.h"
@@ -57,6 +58,7 @@ void TFMain::Timer1Timer() {
         Settings::Run.clear();
     if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_commands)
         m_commands->FindJavaTools();
+    prepareResidentCompiler();
 }
 
 void TFMain::MnOeffnenClick() {
@@ -203,8 +205,18 @@ QList<std::shared_ptr<BuildTarget>> TFMain::BuildTargets() {
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
-    // The menu bar follows the active child; nothing else depends on it.
     rebuildMenuBar();
+    prepareResidentCompiler();
+}
+
+void TFMain::prepareResidentCompiler() {
+    if (Settings::Compiler.isEmpty())
+        return;
+    const TFMDIQuill *active = ActiveEditorWindow();
+    const QString folder =
+        active && active->Document().hasFile() ? active->FileDir() : Settings::EditorPfad;
+    if (!folder.isEmpty())
+        m_warmCompiler->Prepare(Settings::Compiler, folder);
 }
 
 void TFMain::SaveAllWindows() {

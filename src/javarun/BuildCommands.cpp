@@ -1,5 +1,6 @@
 #include "BuildCommands.h"
 
+#include "javarun/CompileCaptured.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/ProcessRunner.h"
 #include "javarun/RunPlan.h"
@@ -93,9 +94,9 @@ void CompileFile(BuildTarget &window, BuildHost &frame) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
     };
-    RunCaptured(fileName, Settings::Compiler,
-                CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
-                window.FileBase() + window.FileExt(), &frame.Output(), options);
+    CompileCaptured(frame.ResidentCompiler(), fileName, Settings::Compiler,
+                    CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
+                    window.FileBase() + window.FileExt(), &frame.Output(), options);
     if (!QFileInfo::exists(classFile))
         frame.Output().FocusStart();
 }

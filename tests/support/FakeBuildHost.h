@@ -26,6 +26,7 @@ public:
                 return;
             }
     }
+    WarmCompiler *ResidentCompiler() override { return warm; }
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override {
         return targets ? targets() : QList<std::shared_ptr<BuildTarget>>();
     }
@@ -34,5 +35,6 @@ public:
     bool umleitung = true;
     QStringList mainFiles;
     int chosen = -1;
+    WarmCompiler *warm = nullptr;
     std::function<QList<std::shared_ptr<BuildTarget>>()> targets;
 };
