@@ -122,6 +122,9 @@ void TFMain::createControls() {
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
     m_output = PanelOutput(m_memo1);
+    m_memo1->setToolTip(QStringLiteral("Doppelklick auf eine Fehlermeldung springt zur Zeile"));
+    m_memo1->installEventFilter(this);
+    m_memo1->viewport()->installEventFilter(this);
 
     m_splitter1 = new QSplitter(Qt::Vertical, central);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));

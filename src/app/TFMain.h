@@ -3,6 +3,7 @@
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
 #include "javarun/BuildHost.h"
+#include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
 
@@ -127,8 +128,16 @@ public:
     const QList<QAction *> &MnAlteDateien() const { return m_recentItems; }
     QToolButton *ToolButton(const QString &objectName) const;
 
+    // Brings the window of the file to the front (opening the file when no window holds
+    // it) and puts the caret on the place: the whole line selected, or at the column.
+    void ShowSourcePlace(const SourcePlace &place);
+    // The place the error panel's line `index` names, if any, shown as ShowSourcePlace does.
+    // False for a line that names no place.
+    bool JumpFromPanelLine(int index);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();

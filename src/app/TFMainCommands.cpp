@@ -6,6 +6,7 @@
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
 #include "common/Helpers.h"
+#include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
 #include "editor/WindowBuildTarget.h"
@@ -23,12 +24,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #ifdef Q_OS_WIN
@@ -519,4 +524,71 @@ void TFMain::refreshRecentMenus() {
     BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows))
         window->setzeAlteDateien();
+}
+
+bool TFMain::JumpFromPanelLine(int index) {
+    const QStringList lines = m_memo1->toPlainText().split(u'\n');
+    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index);
+    if (!place)
+        return false;
+    ShowSourcePlace(*place);
+    return true;
+}
+
+void TFMain::ShowSourcePlace(const SourcePlace &place) {
+    const auto holder = [this, &place]() -> TFMDIQuill * {
+        for (TFMDIQuill *window : std::as_const(m_windows))
+            if (window->Document().holdsFile(place.fileName))
+                return window;
+        return nullptr;
+    };
+    TFMDIQuill *window = holder();
+    if (!window) {
+        OpenFileByName(place.fileName); // says so when the file is gone
+        window = holder();
+        if (!window)
+            return;
+    }
+    if (window->isMinimized())
+        window->showNormal();
+    m_mdiArea->setActiveSubWindow(window);
+    TMemo *memo = window->ActiveMemo();
+    const QTextBlock block = memo->document()->findBlockByNumber(place.line - 1);
+    QTextCursor cursor(memo->document());
+    if (block.isValid()) {
+        if (place.column >= 0) {
+            cursor.setPosition(block.position() + std::min(place.column, block.length() - 1));
+        } else {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        }
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    memo->setTextCursor(cursor);
+    memo->ensureCursorVisible();
+    memo->setFocus();
+}
+
+bool TFMain::eventFilter(QObject *watched, QEvent *event) {
+    const bool panel = watched == m_memo1 || watched == m_memo1->viewport();
+    if (panel && event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int line = m_memo1->cursorForPosition(mouse->position().toPoint()).blockNumber();
+        bool jumped = false;
+        RunCommand([&] { jumped = JumpFromPanelLine(line); });
+        if (jumped)
+            return true;
+    } else if (watched == m_memo1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            const int line = m_memo1->textCursor().blockNumber();
+            bool jumped = false;
+            RunCommand([&] { jumped = JumpFromPanelLine(line); });
+            if (jumped)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStandardPaths>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -319,6 +321,58 @@ private slots:
         m_frame->OpenFileByName(b);
         QVERIFY(!window->MenuItem("MnAlteDatei1")->isVisible());
         QVERIFY(!m_frame->MnAlteDateien().at(0)->isVisible());
+    }
+
+    void aDoubleClickOnACompilerMessageShowsItsLine() {
+        const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
+        QVERIFY2(!javac.isEmpty(), "the test needs the JDK");
+        Settings::Compiler = javac;
+        Settings::CompilerParameter = QStringLiteral("-sourcepath lib");
+        const QString a = m_env->writeFile("p/A.java", "class A {\n  B b;\n  int x = \"s\";\n}\n");
+        const QString b = m_env->writeFile("p/lib/B.java", "class B {\n  int y = \"t\";\n}\n");
+        m_frame->OpenFileByName(a);
+        TFMDIQuill *windowA = m_frame->EditorWindows().first();
+        windowA->MnCompilerClick();
+        const QStringList panel = m_frame->Memo1()->toPlainText().split(u'\n');
+        const auto lineOf = [&panel](const QString &start) {
+            for (int i = 0; i < panel.size(); ++i)
+                if (panel.at(i).startsWith(start))
+                    return i;
+            return -1;
+        };
+        const auto doubleClick = [this](int line) {
+            QTextCursor cursor(m_frame->Memo1()->document()->findBlockByNumber(line));
+            const QPoint at = m_frame->Memo1()->cursorRect(cursor).center() + QPoint(2, 0);
+            QTest::mouseDClick(m_frame->Memo1()->viewport(), Qt::LeftButton, {}, at);
+        };
+        const int messageB = lineOf(QStringLiteral("lib/B.java:2: error"));
+        QVERIFY2(messageB > 0, qPrintable(panel.join(u'\n')));
+        // B.java has no window yet: it opens at its line.
+        doubleClick(messageB);
+        QCOMPARE(m_frame->EditorWindows().size(), 2);
+        TFMDIQuill *windowB = m_frame->ActiveEditorWindow();
+        QVERIFY(windowB->Document().holdsFile(b));
+        QCOMPARE(windowB->ActiveMemo()->textCursor().selectedText(),
+                 QStringLiteral("  int y = \"t\";"));
+        // The marker under A's message puts the caret at its column.
+        doubleClick(lineOf(QStringLiteral("A.java:3: error")) + 2);
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowA);
+        const QTextCursor caret = windowA->ActiveMemo()->textCursor();
+        QCOMPARE(caret.blockNumber(), 2);
+        QCOMPARE(caret.positionInBlock(), 10);
+        QVERIFY(!caret.hasSelection());
+        // A line that names no place changes nothing.
+        windowB->ActiveMemo()->setFocus();
+        m_frame->MdiArea()->setActiveSubWindow(windowB);
+        doubleClick(lineOf(QStringLiteral("2 errors")));
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowB);
+        // A message about a file that is gone gets the open command's notice.
+        QVERIFY(windowB->close());
+        QVERIFY(QFile::remove(b));
+        doubleClick(messageB);
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QVERIFY(m_ui->boxes.first().text.contains(QStringLiteral("existiert nicht")));
+        Settings::CompilerParameter.clear();
     }
 
     void horizontalTilingStacksTheWindows() {
