@@ -126,7 +126,9 @@ void TestEditorSearch::findAndFindAgain() {
     // Ctrl+F proposes the word at the caret; the find skips the match at the caret.
     Trigger("MnSuchen");
     FindDialog *dialog = m_window->FindDialog1();
-    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->isVisible() && !dialog->isModal());
+    QVERIFY(!dialog->WholeWordBox()->isHidden() && !dialog->WholeWordBox()->isEnabled());
+    QVERIFY(dialog->DownButton()->isChecked());
     QCOMPARE(dialog->FindText(), QStringLiteral("Hallo"));
     dialog->FindButton()->click();
     QVERIFY(!dialog->isVisible());
@@ -158,7 +160,8 @@ void TestEditorSearch::replaceAndReplaceAll() {
     QVERIFY(Window(QStringLiteral("x abab ab")));
     Trigger("MnSuchenErsetzen");
     ReplaceDialog *dialog = m_window->ReplaceDialog1();
-    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->isVisible() && !dialog->isModal());
+    QCOMPARE(dialog->findChildren<QCheckBox *>().size(), 1); // match case; no whole word
     dialog->SetFindText(QStringLiteral("AB"));
     dialog->SetReplaceText(QStringLiteral("Q"));
     // Find selects without replacing; the dialog stays.
@@ -314,6 +317,14 @@ void TestEditorSearch::printing() {
     QCOMPARE(read[1], QStringLiteral("1 ") + lines[0]);
     QVERIFY(read.contains(QStringLiteral("Seite 1")));
     QVERIFY(!read.contains(QStringLiteral("71"))); // the final line break starts no line
+
+    // A file that cannot be written: the error box, nothing else.
+    m_ui->printAnswers.enqueue([&](QPrinter &printer) {
+        printer.setOutputFileName(m_env->path(QStringLiteral("fehlt/druck.pdf")));
+        return true;
+    });
+    Trigger("MnDrucken");
+    QCOMPARE(m_ui->texts(), QStringList{"Das Dokument konnte nicht gedruckt werden."});
 }
 
 QTEST_MAIN(TestEditorSearch)
