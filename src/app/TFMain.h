@@ -137,6 +137,8 @@ private:
     // Takes the window out of the window list and the main-file lists.
     void dropWindow(TFMDIQuill *window);
     void deleteTemporaryFiles() const;
+    // Rebuilds the recent-file items of the frame and of every editor window.
+    void refreshRecentMenus();
     void startProgram(const QStringList &candidates, const QString &errorText);
 
     FrameCommands *m_commands = nullptr;

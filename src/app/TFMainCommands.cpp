@@ -76,7 +76,7 @@ void TFMain::OpenFileByName(const QString &fileName) {
     m_recent.Remove(fileName);
     // The entries shown must match the list, or a click would open a different file than
     // the one it names.
-    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    refreshRecentMenus();
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         if (window->Document().holdsFile(fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
@@ -290,7 +290,16 @@ void TFMain::MnNaechstesFensterClick() {
 }
 
 void TFMain::MnFensterTeilenClick() {
-    m_mdiArea->tileSubWindows();
+    QList<bool> minimized;
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        minimized << window->isMinimized();
+    const QList<QRect> rects = StackedTileRects(m_mdiArea->viewport()->size(), minimized);
+    for (qsizetype i = 0; i < m_windows.size(); ++i) {
+        if (rects.at(i).isNull())
+            continue;
+        m_windows.at(i)->showNormal();
+        m_windows.at(i)->setGeometry(rects.at(i));
+    }
 }
 
 void TFMain::MnFensterKaskadeClick() {
@@ -449,7 +458,7 @@ void TFMain::MnProduktInfoClick() {
 }
 
 void TFMain::ShowRecentFiles() {
-    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    refreshRecentMenus();
     Settings::EditorPfad = ProgramDir();
     if (m_recent.Count() >= 1)
         Settings::EditorPfad = SplitFileName(m_recent.Entry(1)).dir;
@@ -484,7 +493,13 @@ void TFMain::MnAlteDateiClick(int k) {
 void TFMain::MnDateilisteloeschenClick() {
     DeleteFileForced(WritableProgramDir() + QStringLiteral("Datei.alt"));
     m_recent.Clear();
-    m_recentSeparator->setVisible(false);
-    for (QAction *item : std::as_const(m_recentItems))
-        item->setVisible(false);
+    refreshRecentMenus();
+}
+
+void TFMain::refreshRecentMenus() {
+    // Every menu shows the one list: an entry k that still showed an older list would open
+    // another file than it names.
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        window->setzeAlteDateien();
 }

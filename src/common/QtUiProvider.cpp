@@ -63,12 +63,15 @@ QStringList filterTexts(const QList<FileFilter> &filters) {
 void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
     dialog.setWindowTitle(request.title);
     dialog.setDirectory(request.directory);
+    // The descriptions name their patterns already.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = filterTexts(request.filters);
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
         dialog.selectNameFilter(filters.at(request.selectedFilter));
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty() && !request.fileName.contains(QLatin1Char('*')))
+    // A mask ("*.java") stands in the name field as well, where typing over it is easy.
+    if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
 }
 
