@@ -6,6 +6,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define QUILL_SEARCH_AVX2 1
+#endif
 
 SearchPattern::SearchPattern(const QString &text, bool matchCase)
     : m_folding(matchCase), m_folded(m_folding.Fold(text)) {
@@ -83,6 +87,49 @@ bool UsesVectors(const SearchPattern &pattern) {
 #endif
 }
 
+#if defined(QUILL_SEARCH_AVX2)
+// The candidate scan of ScanForward sixteen units at a time, for processors with AVX2. Moves
+// i on to where it stopped; a match, or -1 when the rest is left to the narrower scans.
+__attribute__((target("avx2"))) qsizetype
+ScanForwardAvx2(const char16_t *data, qsizetype &i, qsizetype last, const SearchPattern &pattern) {
+    const qsizetype length = pattern.Length();
+    const char16_t *pat = reinterpret_cast<const char16_t *>(pattern.Folded().utf16());
+    const size_t firstCount = pattern.FirstUnits().size();
+    const size_t lastCount = pattern.LastUnits().size();
+    __m256i first[MaxVectorUnits];
+    __m256i lastUnits[MaxVectorUnits];
+    for (size_t k = 0; k < firstCount; ++k)
+        first[k] = _mm256_set1_epi16(short(pattern.FirstUnits()[k]));
+    for (size_t k = 0; k < lastCount; ++k)
+        lastUnits[k] = _mm256_set1_epi16(short(pattern.LastUnits()[k]));
+    for (; i + 15 <= last; i += 16) {
+        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + i));
+        const __m256i b =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + i + length - 1));
+        __m256i f = _mm256_cmpeq_epi16(a, first[0]);
+        for (size_t k = 1; k < firstCount; ++k)
+            f = _mm256_or_si256(f, _mm256_cmpeq_epi16(a, first[k]));
+        __m256i l = _mm256_cmpeq_epi16(b, lastUnits[0]);
+        for (size_t k = 1; k < lastCount; ++k)
+            l = _mm256_or_si256(l, _mm256_cmpeq_epi16(b, lastUnits[k]));
+        unsigned mask = unsigned(_mm256_movemask_epi8(_mm256_and_si256(f, l)));
+        while (mask) {
+            const int bit = std::countr_zero(mask);
+            const qsizetype at = i + bit / 2;
+            if (InnerMatches(data + at, pat, length, pattern.Folding()))
+                return at;
+            mask &= ~(3u << bit);
+        }
+    }
+    return -1;
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
 // First match in text that starts at or after from and ends inside the text.
 qsizetype ScanForward(QStringView text, qsizetype from, const SearchPattern &pattern) {
     const qsizetype length = pattern.Length();
@@ -91,6 +138,13 @@ qsizetype ScanForward(QStringView text, qsizetype from, const SearchPattern &pat
     const char16_t *pat = reinterpret_cast<const char16_t *>(pattern.Folded().utf16());
     const SearchFolding &folding = pattern.Folding();
     qsizetype i = std::max<qsizetype>(from, 0);
+#if defined(QUILL_SEARCH_AVX2)
+    if (UsesVectors(pattern) && last - i >= 64 && HasAvx2()) {
+        const qsizetype found = ScanForwardAvx2(data, i, last, pattern);
+        if (found >= 0)
+            return found;
+    }
+#endif
 #if defined(__SSE2__)
     if (UsesVectors(pattern)) {
         const CandidateMask candidates(pattern);
