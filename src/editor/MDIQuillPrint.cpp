@@ -79,6 +79,6 @@ void TFMDIQuill::MnDruckenClick() {
         document.TextColor = m_memoColor->palette().color(QPalette::Text);
         document.NumberColor = document.TextColor;
     }
-    if (!PrintPages(document, printer))
+    if (!PrintPages(document, printer, printer.fromPage(), printer.toPage()))
         ShowError(QStringLiteral("Das Dokument konnte nicht gedruckt werden."));
 }

@@ -251,7 +251,8 @@ void PrintRenderer::PaintLine(QPainter &painter, int line, int y,
     painter.restore();
 }
 
-bool PrintPages(const PrintDocument &document, QPagedPaintDevice &device) {
+bool PrintPages(const PrintDocument &document, QPagedPaintDevice &device, int fromPage,
+                int toPage) {
     // The painter starts at the corner of the printable area; the margins count from the
     // edge of the paper.
     const int resolution = device.logicalDpiY();
@@ -262,8 +263,11 @@ bool PrintPages(const PrintDocument &document, QPagedPaintDevice &device) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (int page = 0; page < renderer.Layout().PageCount; ++page) {
-        if (page > 0)
+    const int count = renderer.Layout().PageCount;
+    const int first = std::clamp(fromPage > 0 ? fromPage - 1 : 0, 0, count - 1);
+    const int last = std::clamp(toPage > 0 ? toPage - 1 : count - 1, first, count - 1);
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
             device.newPage();
         renderer.PaintPage(painter, page);
     }

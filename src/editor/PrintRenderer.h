@@ -65,6 +65,8 @@ private:
     std::unique_ptr<class TColorEngine> m_engine;
 };
 
-// Prints every page of the document onto the device (its page layout and resolution);
-// false when painting on it cannot start.
-bool PrintPages(const PrintDocument &document, QPagedPaintDevice &device);
+// Prints the pages fromPage to toPage (counted from 1; 0 for either means from the first or
+// to the last) of the document onto the device, with its page layout and resolution; false
+// when painting on it cannot start.
+bool PrintPages(const PrintDocument &document, QPagedPaintDevice &device, int fromPage = 0,
+                int toPage = 0);
