@@ -66,8 +66,8 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     Settings::HelpFileName = ProgramDir() + QStringLiteral("EDIT32.HLP");
     Settings::EditorPfad = ProgramDir();
     Settings::IniFileName = WritableProgramDir() + QStringLiteral("Tintra.INI");
-    LoadSettings(m_labelErrorFont->font().family(),
-                 static_cast<qint16>(m_labelErrorFont->font().pointSize()));
+    showStoreNotice(LoadSettings(m_labelErrorFont->font().family(),
+                                 static_cast<qint16>(m_labelErrorFont->font().pointSize())));
     ApplyFontSetting(m_labelEditorFont, Settings::EditorSchriftName, Settings::EditorSchriftGroesse,
                      Settings::EditorSchriftBold, Settings::EditorSchriftFarbe);
     ApplyFontSetting(m_labelErrorFont, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
@@ -295,6 +295,7 @@ void TFMain::createMenus() {
          &TFMain::MnAlleSymboleanordnenClick);
 
     m_menuHilfe = new QMenu(QStringLiteral("&Hilfe"), this);
+    item(m_menuHilfe, QStringLiteral("&Hilfe"), &TFMain::MnHilfeClick, QKeySequence(Qt::Key_F1));
     item(m_menuHilfe, QStringLiteral("Produkt &Info..."), &TFMain::MnProduktInfoClick);
 
     rebuildMenuBar();
@@ -361,12 +362,7 @@ void TFMain::closeEvent(QCloseEvent *event) {
         }
     }
     deleteTemporaryFiles();
-    try {
-        m_recent.Save(Settings::RootKey);
-    } catch (const QuillError &error) {
-        // The list is not worth keeping the program open for; say so and close.
-        ShowErrorBox(QStringLiteral("Fehler"), error.message());
-    }
+    warnStoreProblemOnce(m_recent.Save(Settings::RootKey));
     m_closing = true;
     event->accept();
 }

@@ -90,6 +90,8 @@ public:
     // The settings dialog; when confirmed, fonts, shortcuts and colours go to every window.
     void MnEinstellungenClick();
     void MnProduktInfoClick();
+    // Opens the help at its start.
+    void MnHilfeClick();
     // Recent-file entry k (1..9) of either window.
     void MnAlteDateiClick(int k);
 

@@ -4,6 +4,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
+#include "common/DialogResult.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
@@ -11,6 +12,7 @@
 #include "ExternalPrograms.h"
 #include "javarun/TerminalCommand.h"
 #include "OpenDialogRequest.h"
+#include "settings/HelpWindow.h"
 #include "settings/Settings.h"
 #include "TFAbout.h"
 #include "VerticalTiling.h"
@@ -91,9 +93,8 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     const SplitName parts = fileName.isEmpty() ? SplitName() : SplitFileName(fileName);
     m_rememberedExt = parts.ext;
     Settings::EditorPfad = parts.dir;
-    WriteIniString(Settings::IniFileName, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
-                   parts.dir);
-    SaveSettings();
+    warnStoreProblemOnce(SaveEditorPfadToIni(parts.dir));
+    warnStoreProblemOnce(SaveSettings());
 
     auto *window = new TFMDIQuill(*this);
     m_mdiArea->addSubWindow(window);
@@ -488,6 +489,10 @@ void TFMain::MnAlteDateiClick(int k) {
     const QString name = m_recent.Entry(k);
     if (!name.isEmpty())
         OpenFileByName(name);
+}
+
+void TFMain::MnHilfeClick() {
+    ShowHelp(HelpStart, this);
 }
 
 void TFMain::MnDateilisteloeschenClick() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoreProblem.h"
+
 #include <QString>
 
 // Free helper functions used by every part of the program. None keeps state between calls.
@@ -63,10 +65,11 @@ QString ExecuteFileErrorText(int code, const QString &file);
 // The COMSPEC environment variable on Windows, $SHELL elsewhere; empty when not set.
 QString GetComSpec();
 
-// Sets one key=value entry of an INI file, keeping every other byte of the file.
-// Throws QuillError "In %s kann nicht geschrieben werden" when it cannot be written.
-void WriteIniString(const QString &file, const QString &section, const QString &key,
-                    const QString &value);
+// Sets one key=value entry of an INI file, keeping every other byte of the file. When it
+// cannot be written, returns the problem "In %s kann nicht geschrieben werden" with its
+// reason and leaves the file as it was.
+StoreProblem WriteIniString(const QString &file, const QString &section, const QString &key,
+                            const QString &value);
 
 // Typed access to the per-user settings store (keys are paths below the user's root,
 // e.g. "\SOFTWARE\QUENDAL\QUILL\Editor"). Reads never fail: failures give the default.

@@ -156,6 +156,9 @@ std::optional<FontChoice> QtUiProvider::chooseFont(const QString &caption,
                                                    const FontChoice &initial) {
     QFont font(initial.name, initial.size);
     font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    font.setUnderline(initial.underline);
+    font.setStrikeOut(initial.strikeOut);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, owner(), caption);
     if (!ok)
@@ -164,6 +167,9 @@ std::optional<FontChoice> QtUiProvider::chooseFont(const QString &caption,
     result.name = chosen.family();
     result.size = chosen.pointSize() > 0 ? chosen.pointSize() : initial.size;
     result.bold = chosen.bold();
+    result.italic = chosen.italic();
+    result.underline = chosen.underline();
+    result.strikeOut = chosen.strikeOut();
     result.color = initial.color;
     return result;
 }

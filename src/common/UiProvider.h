@@ -28,11 +28,14 @@ struct FileDialogRequest {
     bool multiple = false;     // open dialog: several files may be chosen
 };
 
-// A font as the font dialogs return it: name, size in points, bold, colour 0x00BBGGRR.
+// A font as the font dialogs return it: name, size in points, style, colour 0x00BBGGRR.
 struct FontChoice {
     QString name;
     int size = 10;
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
     quint32 color = 0;
     bool operator==(const FontChoice &) const = default;
 };

@@ -2,11 +2,13 @@
 
 #include "MDIQuill.h"
 
+#include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
 #include "javarun/BuildCommands.h"
+#include "settings/SettingsCommands.h"
 #include "WindowBuildTarget.h"
 
 namespace {
@@ -79,8 +81,7 @@ void TFMDIQuill::MnBuildAllerDateienClick() {
 }
 
 void TFMDIQuill::MnProgrammEinstellungenClick() {
-    // The compiler and run settings dialog comes with the settings dialogs.
-    DialogResultText().clear();
+    ShowEinstProgDialog(this);
 }
 
 bool TFMDIQuill::WriteForBuild() {

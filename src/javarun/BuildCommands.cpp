@@ -173,7 +173,7 @@ void FindJavaTools(const std::function<void()> &openSettings) {
         .SearchEverywhere(ProgramDir(), qEnvironmentVariable("JAVA_HOME"),
                           qEnvironmentVariable("PATH"));
     if (!Settings::Compiler.isEmpty() && !Settings::Run.isEmpty()) {
-        SaveSettings();
+        warnStoreProblemOnce(SaveSettings());
         ShowWarningBox(NoticeCaption,
                        QStringLiteral("Die Pfade der Java-Programme wurden gesetzt\r\n\r\n"
                                       "Kompiler: %1\r\nProgramm: %2")

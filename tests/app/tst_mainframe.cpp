@@ -1,10 +1,13 @@
 #include "app/TFAbout.h"
 #include "app/TFMain.h"
 
+#include "common/CommandGuard.h"
+#include "common/DialogResult.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
+#include "common/StoreWarning.h"
 #include "editor/MDIQuill.h"
 #include "RecordingDesktop.h"
 #include "RecordingUi.h"
@@ -175,31 +178,45 @@ private slots:
         QVERIFY(!m_ui->boxes.isEmpty());
     }
 
-    void anUnwritableIniFileStopsTheOpenBeforeAWindowExists() {
+    // Neither the settings store nor the INI file can be written: files still open, and the
+    // learner is told once in this run.
+    void anUnwritableStoreNeverBlocksOpeningFiles() {
+        resetStoreWarningForTesting();
         const QString a = m_env->writeFile("A.java", "a");
-        Settings::IniFileName = m_env->path("blocked");
-        QVERIFY(QDir().mkpath(Settings::IniFileName)); // a folder cannot take the entry
-        QVERIFY_THROWS_EXCEPTION(QuillError, m_frame->OpenFileByName(a));
-        QVERIFY(m_frame->EditorWindows().isEmpty());
-        QCOMPARE(m_frame->cbMainFile()->count(), 0);
-        QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString blocker = m_env->writeFile("blocker", "x");
+        qputenv("QUILL_STORE_FILE", QFile::encodeName(blocker + QStringLiteral("/quill.json")));
+        Settings::IniFileName = blocker + QStringLiteral("/Tintra.INI");
+        const QString userIni = UserDataDir() + QStringLiteral("Tintra.INI");
+        QFile::remove(userIni);
+        QVERIFY(QDir().mkpath(userIni)); // the per-user folder cannot take it either
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        QVERIFY(QDir(userIni).removeRecursively());
+        QCOMPARE(fileNames(*m_frame), (QStringList{a, b}));
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Warning);
+        QVERIFY2(m_ui->boxes.first().text.startsWith(
+                     QStringLiteral("Die Einstellungen können nicht gespeichert werden: ")),
+                 qPrintable(m_ui->boxes.first().text));
+        QVERIFY(m_frame->close()); // the recent-file list cannot be stored either: no new box
+        QCOMPARE(m_ui->boxes.size(), 1);
     }
 
     void aFailingMenuCommandEndsWithTheErrorReport() {
-        const QString a = m_env->writeFile("A.java", "a");
-        Settings::IniFileName = m_env->path("blocked");
-        QVERIFY(QDir().mkpath(Settings::IniFileName));
-        m_ui->openAnswers << QStringList{a};
-        QAction *open = nullptr;
-        for (QAction *action : m_frame->findChildren<QAction *>())
-            if (action->text() == QStringLiteral("&Öffnen..."))
-                open = action;
-        QVERIFY(open);
-        open->trigger(); // must not throw through the signal
-        QVERIFY(m_frame->EditorWindows().isEmpty());
+        // A command connected as the frame connects its items: its error must not pass
+        // through the signal but end in the general error report.
+        QAction item(QStringLiteral("Kaputt"), m_frame.get());
+        int after = 0;
+        QObject::connect(&item, &QAction::triggered, m_frame.get(), Guarded([] {
+            throw QuillError(QStringLiteral("In X kann nicht geschrieben werden"));
+        }));
+        QObject::connect(&item, &QAction::triggered, m_frame.get(), [&after] { ++after; });
+        item.trigger();
+        QCOMPARE(after, 1); // the signal went on to the next receiver
         QCOMPARE(m_ui->boxes.size(), 1);
         QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Fehler"));
-        QVERIFY(m_ui->boxes.first().text.startsWith(QStringLiteral("In ")));
+        QCOMPARE(m_ui->boxes.first().text, QStringLiteral("In X kann nicht geschrieben werden"));
     }
 
     void openDialogFollowsTheLastOpenedFile() {
