@@ -11,6 +11,9 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -176,4 +179,16 @@ std::optional<quint32> QtUiProvider::chooseColor(const QString &caption, quint32
     if (!chosen.isValid())
         return std::nullopt;
     return toBgr(chosen);
+}
+
+bool QtUiProvider::printDialog(QPrinter &printer) {
+    QPrintDialog dialog(&printer, owner());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUiProvider::pageSetupDialog(QPrinter &printer) {
+    QPageSetupDialog dialog(&printer, owner());
+    dialog.setWindowTitle(QStringLiteral("Drucker-Setup"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPointer>
+#include <QPrinter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -208,9 +209,8 @@ void TFMDIQuill::MnExitClick() {
     m_host.MnExitClick();
 }
 
-// --- Commands whose full behaviour comes with printing, undo and the build ---
+// --- Commands whose full behaviour comes with undo and the build ---
 
-void TFMDIQuill::MnDruckenClick() {}
 void TFMDIQuill::MnRueckgaengigClick() {
     m_activeMemo->undo();
 }
@@ -339,6 +339,9 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
             event->accept();
             return true;
         }
+    } else if (event->type() == QEvent::KeyRelease) {
+        if (m_incrementalPrompt.KeyReleased(static_cast<QKeyEvent *>(event)->key()))
+            SetStatusPanel(2, QString());
     } else if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         FormKeyDown(key);
