@@ -8,6 +8,7 @@
 #include "common/QuillError.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/WarmCompiler.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
@@ -62,6 +63,9 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     createControls();
     createMenus();
     m_warmCompiler = new WarmCompiler(QString(), this);
+    m_programs = new RunningPrograms(this);
+    connect(m_programs, &RunningPrograms::RunningChanged, this,
+            [this](bool running) { showProgramRunning(running); });
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();
@@ -204,6 +208,13 @@ void TFMain::createToolBar() {
               &TFMain::BnCompileClick);
     addButton("BnRun", ToolPicture::Run, QStringLiteral("Start des Programms (F9)"),
               &TFMain::BnRunClick);
+    addButton("BnStop", ToolPicture::Run, QStringLiteral("Programm beenden (Strg+F2)"),
+              &TFMain::BnStopClick);
+    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop"))) {
+        stop->setIcon(QIcon::fromTheme(QStringLiteral("process-stop"),
+                                       style()->standardIcon(QStyle::SP_BrowserStop)));
+        stop->setEnabled(false);
+    }
     addGap();
     addButton("BnJavaHelp", ToolPicture::JavaHelp,
               QStringLiteral("zeigt ein Toolfenster mit den Java-Methoden"),

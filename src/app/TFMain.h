@@ -63,6 +63,7 @@ public:
     void ChooseMainFile(const QString &fileName) override;
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override;
     WarmCompiler *ResidentCompiler() override { return m_warmCompiler; }
+    RunningPrograms *Programs() override { return m_programs; }
 
     // The error panel, the "Mit Umleitung" check box and the main-file list: one entry per
     // window in the window list's order, the short name shown, the full name as item data.
@@ -106,6 +107,8 @@ public:
     void BnPasteClick();
     void BnCompileClick();
     void BnRunClick();
+    // "Programm beenden": ends what F9 started and still runs.
+    void BnStopClick();
     void BnJavaHelpClick();
 
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
@@ -156,6 +159,9 @@ private:
     FrameCommands *m_commands = nullptr;
     // Keeps the compiler resident for the folder the learner works in.
     WarmCompiler *m_warmCompiler = nullptr;
+    RunningPrograms *m_programs = nullptr;
+    // Enables "Programm beenden" in the tool bar and in every editor window.
+    void showProgramRunning(bool running);
     // Starts the resident compiler for the active window's folder (or the last used one).
     void prepareResidentCompiler();
     RecentFiles m_recent;

@@ -11,6 +11,8 @@
 #include "editor/MDIQuill.h"
 #include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
+#include "javarun/BuildCommands.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
 #include "javarun/WarmCompiler.h"
 #include "OpenDialogRequest.h"
@@ -35,6 +37,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolButton>
 
 #ifdef Q_OS_WIN
 #define NOMINMAX
@@ -107,6 +110,8 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     m_mdiArea->addSubWindow(window);
     applyEditorFont(window);
     m_windows << window;
+    if (QAction *stop = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
+        stop->setEnabled(m_programs->AnyRunning());
     {
         // Adding to a list without a current entry makes the new one current; the choice is
         // the user's alone.
@@ -292,6 +297,18 @@ void TFMain::BnCompileClick() {
 void TFMain::BnRunClick() {
     if (TFMDIQuill *window = ActiveEditorWindow())
         window->MnRunClick();
+}
+
+void TFMain::BnStopClick() {
+    StopProgram(*this);
+}
+
+void TFMain::showProgramRunning(bool running) {
+    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
+        stop->setEnabled(running);
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        if (QAction *item = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
+            item->setEnabled(running);
 }
 
 void TFMain::BnJavaHelpClick() {

@@ -115,6 +115,7 @@ void TFMDIQuill::FormCreate() {
     ApplyRuleColors();
     SetActiveMemo(m_memoColor);
     ApplyBuildShortcuts();
+    MenuItem(QStringLiteral("MnProgrammBeenden"))->setEnabled(false);
     for (const char *name : {"MainVersionen", "MnInsertKlasse", "MnSetMainJava", "MnRun_leer2",
                              "MnBuildAllerDateien", "MnRun_leer3"})
         MenuItem(QLatin1String(name))->setVisible(false);

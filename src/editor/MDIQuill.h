@@ -177,6 +177,7 @@ public slots:
     // "&Compiler / Run"
     void MnCompilerClick();
     void MnRunClick();
+    void MnProgrammBeendenClick();
     void MnSetMainJavaClick();
     void MnBuildAllerDateienClick();
     void MnProgrammEinstellungenClick();

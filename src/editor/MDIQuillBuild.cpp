@@ -71,6 +71,10 @@ void TFMDIQuill::MnRunClick() {
     ::MnRunClick(target, m_host.Builds());
 }
 
+void TFMDIQuill::MnProgrammBeendenClick() {
+    StopProgram(m_host.Builds());
+}
+
 void TFMDIQuill::MnSetMainJavaClick() {
     WindowBuildTarget target(*this);
     ::MnSetMainJava(target, m_host.Builds());

@@ -3,6 +3,7 @@
 #include "javarun/CompileCaptured.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/ProcessRunner.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/RunPlan.h"
 #include "javarun/RunWithShell.h"
 
@@ -123,14 +124,20 @@ void RunFile(BuildTarget &window, BuildHost &frame) {
     const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
     const QString classPath = ClassPathFor(Settings::RunParameter);
+    RunningPrograms *programs = frame.Programs();
     if (plan.shell) {
-        RunWithShell(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                     classPath);
+        const qint64 processId = RunWithShell(window.FileName(), runtime, Settings::RunParameter,
+                                              window.FileBase(), classPath);
+        if (programs)
+            programs->AdoptDetached(processId);
     } else {
         CapturedRunOptions options;
         options.classPath = classPath;
-        RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                    &frame.Output(), options);
+        const CapturedRunReport report =
+            RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
+                        &frame.Output(), options);
+        if (programs && report.leftRunning)
+            programs->Adopt(report.leftRunning);
     }
 }
 
@@ -167,6 +174,12 @@ void BuildAll(BuildHost &frame) {
 void MnSetMainJava(BuildTarget &window, BuildHost &frame) {
     if (window.HasFile())
         frame.ChooseMainFile(window.FileName());
+}
+
+void StopProgram(BuildHost &frame) {
+    RunningPrograms *programs = frame.Programs();
+    if (programs && programs->StopAll())
+        frame.Output().AppendLine(QStringLiteral("-- Programm beendet --"));
 }
 
 void FindJavaTools(const std::function<void()> &openSettings) {

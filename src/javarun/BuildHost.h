@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class RunningPrograms;
 class WarmCompiler;
 
 // What the build commands need of the main frame: the error panel, the "Mit Umleitung"
@@ -29,6 +30,8 @@ public:
     // The resident compiler that makes compiles quick, or nullptr: then every compile
     // starts the compiler process.
     virtual WarmCompiler *ResidentCompiler() { return nullptr; }
+    // Where programs still running after F9 are kept for "Programm beenden", or nullptr.
+    virtual RunningPrograms *Programs() { return nullptr; }
 
     // Whether a compile or run is in progress: its waiting keeps the window responsive, so
     // another build command could otherwise start inside it.

@@ -678,6 +678,14 @@ private slots:
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Java-Umgebung"));
     }
 
+    void stopCommandIsOffWhileNothingRuns() {
+        QVERIFY(!m_frame->ToolButton("BnStop")->isEnabled());
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        QAction *stop = m_frame->EditorWindows().first()->MenuItem("MnProgrammBeenden");
+        QVERIFY(!stop->isEnabled());
+        QCOMPARE(stop->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    }
+
     void toolButtonsWithoutAWindowDoNothing() {
         for (const char *name : {"BnSaveFile", "BnSaveAll", "BnDrucken", "BnUndo", "BnCut",
                                  "BnPaste", "BnCompile", "BnRun", "BnPrev", "BnNext", "BnJavaHelp"})

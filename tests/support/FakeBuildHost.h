@@ -27,6 +27,7 @@ public:
             }
     }
     WarmCompiler *ResidentCompiler() override { return warm; }
+    RunningPrograms *Programs() override { return programs; }
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override {
         return targets ? targets() : QList<std::shared_ptr<BuildTarget>>();
     }
@@ -36,5 +37,6 @@ public:
     QStringList mainFiles;
     int chosen = -1;
     WarmCompiler *warm = nullptr;
+    RunningPrograms *programs = nullptr;
     std::function<QList<std::shared_ptr<BuildTarget>>()> targets;
 };
