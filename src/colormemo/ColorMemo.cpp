@@ -4,6 +4,7 @@
 #include "common/QuillError.h"
 #include "GutterArea.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -25,6 +26,9 @@ TColorMemo::TColorMemo(QWidget *parent)
     });
     connect(this, &QPlainTextEdit::updateRequest, this,
             [this](const QRect &, int) { m_gutterArea->update(); });
+    // A new layout may move lines without changing the text.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { m_view.Invalidate(); });
     m_caretTimer.setParent(this);
     connect(&m_caretTimer, &QTimer::timeout, this, [this] {
         m_caretOn = !m_caretOn;
@@ -265,12 +269,14 @@ void TColorMemo::SelectionMayHaveChanged() {
 
 void TColorMemo::resizeEvent(QResizeEvent *event) {
     TMemo::resizeEvent(event);
+    m_view.Invalidate();
     UpdateTextRect();
 }
 
 void TColorMemo::changeEvent(QEvent *event) {
     TMemo::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        m_view.Invalidate();
         ApplyTabStops();
         UpdateTextRect();
     } else if (event->type() == QEvent::PaletteChange) {

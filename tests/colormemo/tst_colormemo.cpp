@@ -83,6 +83,7 @@ private slots:
     void gutterOptions();
     void drawKeyHookPaintsKeywords();
     void typingAndNewLinesRecolour();
+    void fontChangeKeepsColoursAndNumbersOnTheirLines();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -465,6 +466,42 @@ void TestColorMemo::typingAndNewLinesRecolour() {
     QTest::keyClick(memo.get(), Qt::Key_Return);
     QTRY_VERIFY(!passStarts.isEmpty());
     QCOMPARE(passStarts.first(), 0);
+}
+
+void TestColorMemo::fontChangeKeepsColoursAndNumbersOnTheirLines() {
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += QStringLiteral("MMMM // MMMMMMMM\n");
+    auto memo = MakeMemo(text);
+    Grab(*memo);
+    Grab(*memo); // the view now knows where the lines of the small font stand
+    QFont big = memo->font();
+    big.setPixelSize(big.pixelSize() * 2);
+    memo->setFont(big);
+    // Where the text control itself puts the lines now.
+    const QTextDocument *doc = memo->document();
+    QStringList expectedNumbers;
+    for (QTextBlock block = doc->findBlockByNumber(memo->View().FirstVisibleLine());
+         block.isValid(); block = block.next()) {
+        const QRect line = memo->cursorRect(QTextCursor(block));
+        if (line.top() >= memo->viewport()->height())
+            break;
+        expectedNumbers << QString::number(block.blockNumber() + 1);
+        if (block.blockNumber() < 3)
+            QCOMPARE(memo->View().PosFromChar(block.position())->y(), line.top());
+    }
+    QCOMPARE(memo->GutterNumbers(), expectedNumbers);
+    // The comment of the third line is painted where that line now stands.
+    const QImage image = Grab(*memo);
+    const QColor comment = ToQColor(kComment, memo->palette());
+    const QColor plain = memo->palette().color(QPalette::Text);
+    const QColor base = memo->palette().color(QPalette::Base);
+    QTextCursor third(doc->findBlockByNumber(2));
+    third.setPosition(third.position() + 5);
+    const QRect commentStart = memo->cursorRect(third);
+    const QRect commentRect(commentStart.left(), commentStart.top(), 200, commentStart.height());
+    QVERIFY(CountInk(image, commentRect, comment, plain, base) > 10);
+    QCOMPARE(CountInk(image, commentRect, plain, comment, base), 0);
 }
 
 QTEST_MAIN(TestColorMemo)
