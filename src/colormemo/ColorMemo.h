@@ -24,7 +24,7 @@ class QMimeData;
 // The syntax-colouring text control: a plain text control that paints the visible lines a
 // second time in the colours of its rules, with a gutter of line numbers, hot spots that
 // react to the mouse, and dragging of selected text.
-class TColorMemo : public TMemo, public IColorRuleOwner {
+class TColorMemo : public TMemo, public IColorRuleOwner, public IGutterOwner {
     Q_OBJECT
 public:
     explicit TColorMemo(QWidget *parent = nullptr);
@@ -127,6 +127,9 @@ public:
 
     // IColorRuleOwner
     void ColorRulesChanged() override;
+    // IGutterOwner
+    void GutterSizeChanged() override { UpdateTextRect(); }
+    void GutterChanged() override { RepaintGutter(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

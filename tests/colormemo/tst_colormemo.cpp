@@ -423,6 +423,21 @@ void TestColorMemo::gutterOptions() {
     QVERIFY(gutter.Is3D());
     QCOMPARE(gutter.Color(), clWhite);
     QVERIFY_THROWS_EXCEPTION(QuillError, gutter.Assign(memo.PrintOptions()));
+
+    // The owner hears of a new width (once per change) apart from everything else.
+    struct Owner : IGutterOwner {
+        int sizes = 0;
+        int repaints = 0;
+        void GutterSizeChanged() override { ++sizes; }
+        void GutterChanged() override { ++repaints; }
+    } owner;
+    TCMGutterOptions told(&owner);
+    told.SetSize(10);
+    told.SetSize(10);
+    told.SetNumColor(clRed);
+    told.Assign(other);
+    QCOMPARE(owner.sizes, 1);
+    QCOMPARE(owner.repaints, 2);
 }
 
 void TestColorMemo::drawKeyHookPaintsKeywords() {
