@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaretPainter.h"
 #include "ColorEngine.h"
 #include "ColorMemoOptions.h"
 #include "ColorRuleOwner.h"
@@ -10,10 +11,10 @@
 #include "MemoView.h"
 #include "PrintOptions.h"
 #include "RunPainter.h"
+#include "TextDrag.h"
 
 #include <QCursor>
 #include <QPoint>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -157,15 +158,13 @@ private:
     void SelectionMayHaveChanged();
     void ApplyTabStops();
     void ApplySelectionPalette();
-    void PaintCaret(QPainter &painter) const;
-    QRect CaretRect() const;
     void RestartCaretBlink();
     void RequestPass(bool onlyFromCaretLine = false);
+    bool CaretLinePassSuffices(QPainter &painter, const QRect &exposed);
     void StartTextDrag();
-    void EndTextDrag(bool dropped);
-    void PaintInsertionMark(QPoint viewportPoint);
-    void HideInsertionMark();
+    void EndTextDrag();
     TColorEngine::Look CurrentLook() const;
+    TCMRunPainter MakeRunPainter() const;
     bool IsOwnDrag(const QMimeData *data) const;
 
     TDrawRules m_rules;
@@ -188,15 +187,8 @@ private:
     int m_trackedSelStart = 0;
     int m_trackedSelLength = 0;
     // own caret: the base draws none, so coloured runs never hide it
-    QTimer m_caretTimer;
-    bool m_caretOn = true;
-    QRect m_shownCaret; // where the caret was last painted
-    // dragging
-    bool m_dragPending = false;
-    QPoint m_pressPoint;
-    int m_dragSelStart = 0;
-    int m_dragSelLength = 0;
-    QRect m_insertionMark; // viewport rectangle of the shown insertion mark, empty when none
+    TCMCaretPainter m_caret;
+    TCMTextDrag m_drag;
     // hot spots
     QString m_hoverText;
     QCursor m_normalCursor = Qt::IBeamCursor; // restored when the mouse leaves a hot spot
