@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -86,6 +87,7 @@ private slots:
     void fontChangeKeepsColoursAndNumbersOnTheirLines();
     void scrollEventsComeBeforeTheScroll();
     void hotSpotTextIsUnderlined();
+    void typingKeepsTheLineAboveColoured();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -598,6 +600,42 @@ void TestColorMemo::hotSpotTextIsUnderlined() {
     memo->HotSpot().Active = false;
     QCOMPARE(underlineInk(belowHot, hot), 0);
     QCOMPARE(underlineInk(belowHot, plain), 0);
+}
+
+void TestColorMemo::typingKeepsTheLineAboveColoured() {
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QStringLiteral("int gjpq; // gjpqy gjpqy\n");
+    auto memo = MakeMemo(text);
+    // A background of its own fills keyword runs to the bottom of their line box.
+    memo->ColorRules().Items(2)->SetKeyBrushColor(0x0000FFFF);
+    QVERIFY(QTest::qWaitForWindowExposed(memo.get()));
+    Grab(*memo);
+    memo->setFocus();
+    QTextCursor cursor(memo->document()->findBlockByNumber(5));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    memo->setTextCursor(cursor);
+    QList<int> passStarts;
+    memo->OnDrawEx = [&](TColorMemo *, QStringView, int bufferStart, int fromOffset) {
+        passStarts << bufferStart + fromOffset;
+    };
+    // What the screen shows (the window's backing store, painted piece by piece).
+    auto screen = [&] {
+        QCoreApplication::processEvents();
+        return memo->screen()->grabWindow(memo->winId()).toImage();
+    };
+    QTRY_VERIFY(!passStarts.isEmpty());
+    const QImage before = screen();
+    const QPoint lineTop = memo->viewport()->mapTo(
+        memo.get(), *memo->View().PosFromChar(memo->document()->findBlockByNumber(4).position()));
+    const QRect lineAbove(lineTop.x(), lineTop.y(), memo->viewport()->width(),
+                          memo->View().LineHeight());
+    passStarts.clear();
+    QTest::keyClick(memo.get(), Qt::Key_X);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    const QImage after = screen();
+    QVERIFY(passStarts.contains(memo->document()->findBlockByNumber(5).position()));
+    QCOMPARE(after.copy(lineAbove), before.copy(lineAbove));
 }
 
 QTEST_MAIN(TestColorMemo)
