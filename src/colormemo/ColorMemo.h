@@ -123,7 +123,8 @@ public:
     QMimeData *CreateDragData() const;
     // Carries out a drop of this control's dragged text at a viewport point: inside the old
     // selection only the caret moves; otherwise the text moves there, or is copied with
-    // `copy`. Returns whether anything was done.
+    // `copy` (when it fits under MaxLength), and the caret stands after it. Returns whether
+    // anything was done.
     bool DropTextAt(QPoint point, bool copy);
 
     // IColorRuleOwner
@@ -188,6 +189,7 @@ private:
     int m_trackedSelLength = 0;
     // own caret: the base draws none, so coloured runs never hide it
     TCMCaretPainter m_caret;
+    // dragging selected text
     TCMTextDrag m_drag;
     // hot spots
     QString m_hoverText;

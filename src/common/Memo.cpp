@@ -18,7 +18,9 @@ QString TypedText(const QKeyEvent *event, bool tabChangesFocus) {
         return modifiers == Qt::NoModifier ? QStringLiteral("\n") : QString();
     if (key == Qt::Key_Tab)
         return modifiers == Qt::NoModifier && !tabChangesFocus ? QStringLiteral("\t") : QString();
-    if (modifiers & (Qt::ControlModifier | Qt::MetaModifier))
+    // Ctrl with Alt is AltGr on some keyboards, which types characters.
+    const bool altGr = (modifiers & Qt::ControlModifier) && (modifiers & Qt::AltModifier);
+    if ((modifiers & Qt::MetaModifier) || ((modifiers & Qt::ControlModifier) && !altGr))
         return QString();
     const QString text = event->text();
     for (const QChar c : text) {
@@ -76,8 +78,11 @@ void TMemo::keyPressEvent(QKeyEvent *event) {
     if (!typed.isEmpty()) {
         const QString fitting = LimitInsertion(typed, SelectionLength());
         if (fitting.size() < typed.size()) {
-            if (!fitting.isEmpty())
-                textCursor().insertText(fitting);
+            if (!fitting.isEmpty()) {
+                QTextCursor cursor = textCursor();
+                cursor.insertText(fitting);
+                setTextCursor(cursor);
+            }
             event->accept();
             return;
         }
