@@ -39,8 +39,15 @@ QString AddBackslash(const QString &text);
 
 // Removes characters up to and including the blank (code 32 and below) at both ends.
 QString TrimBlanksAndControls(const QString &text);
-// Upper-cases character by character with the simple mapping, so the length never changes
-// ("ß" stays "ß"); for comparing and searching.
+// Upper-cases one character with the simple mapping, so a text's length never changes ("ß"
+// stays "ß"). Scanners call it for every character, so ASCII takes a short path.
+inline QChar upperChar(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 128)
+        return u >= u'a' && u <= u'z' ? QChar(char16_t(u - 32)) : c;
+    return c.toUpper();
+}
+// Upper-cases character by character with upperChar; for comparing and searching.
 QString UpperCaseChars(const QString &text);
 // Reads a 32-bit integer from a trimmed text. An empty text fails and leaves value alone;
 // a text that is no decimal number fails and sets 0; a number in (-2147483648, 2147483647]
