@@ -2,7 +2,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
-#include "common/DesktopHooks.h"
+#include "RecordingDesktop.h"
 #include "common/Memo.h"
 
 #include <QApplication>
@@ -30,22 +30,20 @@ private:
     void Select(TMemo &memo, int from, int to);
 
     std::unique_ptr<TestEnv> m_env;
-    int m_beeps = 0;
+    std::unique_ptr<RecordingDesktop> m_desktop;
 };
 
 void TestTextLimit::initTestCase() {
     m_env = std::make_unique<TestEnv>();
-    DesktopHooks hooks;
-    hooks.beep = [this] { ++m_beeps; };
-    setDesktopHooks(hooks);
+    m_desktop = std::make_unique<RecordingDesktop>();
 }
 
 void TestTextLimit::init() {
-    m_beeps = 0;
+    m_desktop->beeps = 0;
 }
 
 void TestTextLimit::cleanupTestCase() {
-    setDesktopHooks({});
+    m_desktop.reset();
 }
 
 std::unique_ptr<TMemo> TestTextLimit::MakeControl(bool colour, const QString &text, int maxLength) {
@@ -89,9 +87,9 @@ void TestTextLimit::typingStopsAtTheLimit() {
     QTest::keyClick(memo.get(), Qt::Key_Return);
     QTest::keyClick(memo.get(), Qt::Key_Tab);
     QCOMPARE(memo->toPlainText(), QStringLiteral("0123456789"));
-    QCOMPARE(m_beeps, 4);
+    QCOMPARE(m_desktop->beeps, 4);
     // Deleting still works, and typing again once there is room.
-    m_beeps = 0;
+    m_desktop->beeps = 0;
     memo->setPlainText(QStringLiteral("abcd"));
     QTextCursor end = memo->textCursor();
     end.movePosition(QTextCursor::End);
@@ -99,17 +97,17 @@ void TestTextLimit::typingStopsAtTheLimit() {
     QTest::keyClick(memo.get(), Qt::Key_Return);
     QTest::keyClicks(memo.get(), QStringLiteral("xyz"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("abcd\nx"));
-    QCOMPARE(m_beeps, 2);
+    QCOMPARE(m_desktop->beeps, 2);
     QTest::keyClick(memo.get(), Qt::Key_Backspace);
     QTest::keyClick(memo.get(), Qt::Key_Backspace);
     QTest::keyClicks(memo.get(), QStringLiteral("ef"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("abcdef"));
-    QCOMPARE(m_beeps, 2);
+    QCOMPARE(m_desktop->beeps, 2);
     // A typed character replacing a selection keeps the length.
     Select(*memo, 1, 2);
     QTest::keyClicks(memo.get(), QStringLiteral("B"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("aBcdef"));
-    QCOMPARE(m_beeps, 2);
+    QCOMPARE(m_desktop->beeps, 2);
     // Without a limit anything goes.
     memo->SetMaxLength(0);
     QTest::keyClicks(memo.get(), QStringLiteral("gh"));
@@ -126,13 +124,13 @@ void TestTextLimit::pastingInsertsWhatFits() {
     QApplication::clipboard()->setText(QStringLiteral("12\n456"));
     memo->PasteFromClipboard();
     QCOMPARE(memo->toPlainText(), QStringLiteral("ab12\n4"));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
     // Replacing a selection makes room for it.
     Select(*memo, 0, 3);
     QApplication::clipboard()->setText(QStringLiteral("xyz"));
     QTest::keySequence(memo.get(), QKeySequence::Paste);
     QCOMPARE(memo->toPlainText(), QStringLiteral("xyz2\n4"));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
 }
 
 void TestTextLimit::droppedTextMustFitWhole() {
@@ -150,10 +148,10 @@ void TestTextLimit::droppedTextMustFitWhole() {
     };
     QVERIFY(!drop(QStringLiteral("1234")));
     QCOMPARE(memo->toPlainText(), QStringLiteral("abc"));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
     drop(QStringLiteral("123"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("abc123"));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
 }
 
 void TestTextLimit::draggedCopyMustFitWhole() {
@@ -168,13 +166,13 @@ void TestTextLimit::draggedCopyMustFitWhole() {
     press(0, 4); // "one " does not fit as a copy
     QVERIFY(!memo.DropTextAt(end, true));
     QCOMPARE(memo.toPlainText(), QStringLiteral("one two"));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
     QVERIFY(memo.DropTextAt(end, false)); // a move keeps the length
     QCOMPARE(memo.toPlainText(), QStringLiteral("twoone "));
     press(3, 6); // "one" fits
     QVERIFY(memo.DropTextAt(*memo.View().PosFromChar(0) + QPoint(1, 2), true));
     QCOMPARE(memo.toPlainText(), QStringLiteral("onetwoone "));
-    QCOMPARE(m_beeps, 1);
+    QCOMPARE(m_desktop->beeps, 1);
 }
 
 QTEST_MAIN(TestTextLimit)
