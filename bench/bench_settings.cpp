@@ -1,7 +1,7 @@
 // How long the settings store takes for what the program does with it: LoadSettings at
 // start (about 27 reads), SaveSettings on every opened file, one read after another
 // process changed the file.
-#include "common/Helpers.h"
+#include "common/Registry.h"
 #include "settings/Settings.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 #include "RecentFiles.h"
 
 #include "common/Helpers.h"
+#include "common/Registry.h"
 #include "common/RegistryBatch.h"
 
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "TFAbout.h"
 
 #include "common/Desktop.h"
+#include "common/ExecuteFile.h"
 #include "common/Helpers.h"
 
 #include <QDialogButtonBox>

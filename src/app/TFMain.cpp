@@ -2,7 +2,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
-#include "common/Helpers.h"
+#include "common/FileHelpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"

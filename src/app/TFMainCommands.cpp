@@ -5,6 +5,8 @@
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
+#include "common/ExecuteFile.h"
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"

@@ -1,5 +1,6 @@
 #include "codegen/NewJavaFileForm.h"
 
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 
 namespace {

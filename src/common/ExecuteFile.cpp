@@ -1,3 +1,6 @@
+#include "ExecuteFile.h"
+
+#include "FileHelpers.h"
 #include "Helpers.h"
 
 #include "Desktop.h"

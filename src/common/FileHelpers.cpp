@@ -1,4 +1,4 @@
-#include "Helpers.h"
+#include "FileHelpers.h"
 
 #include <QDir>
 #include <QDirIterator>

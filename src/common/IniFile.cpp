@@ -1,4 +1,6 @@
-#include "Helpers.h"
+#include "IniFile.h"
+
+#include "FileHelpers.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Helpers.h"
+#include "Registry.h"
 
 #include "QuillError.h"
 #include "RegistryBatch.h"

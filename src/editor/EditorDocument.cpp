@@ -1,5 +1,6 @@
 #include "EditorDocument.h"
 
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 
 #include <QCryptographicHash>

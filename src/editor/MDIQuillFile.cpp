@@ -4,6 +4,7 @@
 
 #include "CodePages.h"
 #include "colormemo/ColorMemo.h"
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 #include "EditorHost.h"
 #include "settings/Settings.h"

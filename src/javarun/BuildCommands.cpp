@@ -7,6 +7,7 @@
 #include "javarun/RunPlan.h"
 #include "javarun/RunWithShell.h"
 
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "settings/Settings.h"

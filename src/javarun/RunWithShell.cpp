@@ -3,6 +3,7 @@
 #include "RunPlan.h"
 #include "TerminalCommand.h"
 
+#include "common/ExecuteFile.h"
 #include "common/Helpers.h"
 
 #include <QFileInfo>

@@ -1,7 +1,8 @@
 #include "Settings.h"
 
-#include "common/Helpers.h"
+#include "common/IniFile.h"
 #include "common/ProgramDir.h"
+#include "common/Registry.h"
 #include "common/RegistryBatch.h"
 
 #include <QDir>

@@ -3,10 +3,10 @@
 
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
-#include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
+#include "common/Registry.h"
 #include "common/StoreWarning.h"
 #include "editor/MDIQuill.h"
 #include "RecordingDesktop.h"

@@ -1,6 +1,6 @@
 #include "app/RecentFiles.h"
 
-#include "common/Helpers.h"
+#include "common/Registry.h"
 #include "settings/Settings.h"
 #include "TestEnv.h"
 

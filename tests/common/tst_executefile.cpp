@@ -3,7 +3,7 @@
 
 #include "RecordingDesktop.h"
 
-#include "common/Helpers.h"
+#include "common/ExecuteFile.h"
 #include <memory>
 
 #include <QDir>

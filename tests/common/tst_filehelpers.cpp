@@ -1,5 +1,6 @@
 #include "TestEnv.h"
 
+#include "common/FileHelpers.h"
 #include "common/Helpers.h"
 
 #include <QDir>

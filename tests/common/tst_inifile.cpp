@@ -1,6 +1,6 @@
 #include "TestEnv.h"
 
-#include "common/Helpers.h"
+#include "common/IniFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
-#include "common/Helpers.h"
 #include "common/QuillError.h"
+#include "common/Registry.h"
 #include "common/RegistryBatch.h"
 #include "common/RegistryStore.h"
 

@@ -2,7 +2,7 @@
 #include "TestEnv.h"
 
 #include "common/DialogResult.h"
-#include "common/Helpers.h"
+#include "common/Registry.h"
 #include "common/RegistryStore.h"
 #include "common/StoreWarning.h"
 #include "settings/EinstModel.h"

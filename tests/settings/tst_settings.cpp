@@ -1,8 +1,8 @@
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
-#include "common/Helpers.h"
 #include "common/ProgramDir.h"
+#include "common/Registry.h"
 #include "common/RegistryStore.h"
 #include "settings/Settings.h"
 

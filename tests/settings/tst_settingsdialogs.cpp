@@ -2,8 +2,8 @@
 #include "TestEnv.h"
 
 #include "common/DialogResult.h"
-#include "common/Helpers.h"
 #include "common/ProgramDir.h"
+#include "common/Registry.h"
 #include "common/RegistryStore.h"
 #include "common/StoreWarning.h"
 #include "settings/HelpContext.h"
