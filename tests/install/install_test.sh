@@ -25,5 +25,6 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for d in libqt6widgets6 qt6-translations-l10n default-jdk xterm fonts-liberation; do
     case "$depends" in *"$d"*) ;; *) echo "package does not depend on $d: $depends"; exit 1 ;; esac
 done
-dpkg-deb -c "$deb" | grep -q './usr/share/applications/quill.desktop'
+dpkg-deb -c "$deb" > "$scratch/contents"
+grep -q './usr/share/applications/quill.desktop' "$scratch/contents"
 echo "install and package: ok"
