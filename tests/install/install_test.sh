@@ -2,7 +2,7 @@
 # Installs the build into a scratch folder and builds the Debian package: the files are where
 # a desktop expects them, the desktop entry is valid and the package names its dependencies.
 set -euo pipefail
-build="$1"
+build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
