@@ -1,5 +1,8 @@
 #include "TFJavaHelp.h"
 
+#include "editor/DocumentTextSource.h"
+#include "editor/SearchLogic.h"
+
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
@@ -196,14 +199,10 @@ void TFJavaHelp::setMemoFontSize(int points) {
 }
 
 void TFJavaHelp::findInMemo1(bool ask) {
+    // The editor's search: the same folding of letters, the same boxes.
+    const DocumentTextSource text(*m_memo1->document());
     if (ask || m_searchText.isEmpty()) {
-        // Proposes the word at the caret: up to a tab, a line break or a character 32..47.
-        const QString text = m_memo1->toPlainText();
-        qsizetype end = m_memo1->textCursor().position();
-        const qsizetype start = end;
-        while (end < text.size() && text.at(end).unicode() > 47)
-            ++end;
-        const QString word = text.mid(start, end - start);
+        const QString word = WordAtCaret(text, m_memo1->textCursor().selectionStart());
         const std::optional<QString> answer =
             ui().inputText(QStringLiteral("Suchen"), QStringLiteral("Suchen nach:"),
                            word.isEmpty() ? m_searchText : word);
@@ -211,12 +210,14 @@ void TFJavaHelp::findInMemo1(bool ask) {
             return;
         m_searchText = *answer;
     }
-    QTextCursor found = m_memo1->document()->find(m_searchText, m_memo1->textCursor());
-    if (found.isNull()) {
-        ShowWarningBox(QStringLiteral("Suchen"),
-                       QStringLiteral("Der Suchstring\r\n") + UpperCaseChars(m_searchText) +
-                           QStringLiteral("\r\nkonnte nicht gefunden werden"));
+    const SearchOutcome outcome = SearchFromCaret(text, m_memo1->textCursor().selectionStart(),
+                                                  SearchRequest{m_searchText, false, true});
+    for (const SearchMessage &message : outcome.Messages)
+        ShowWarningBox(message.Caption, message.Text);
+    if (!outcome.Found)
         return;
-    }
+    QTextCursor found(m_memo1->document());
+    found.setPosition(outcome.Position);
+    found.setPosition(outcome.Position + outcome.Length, QTextCursor::KeepAnchor);
     m_memo1->setTextCursor(found);
 }
