@@ -804,6 +804,25 @@ private slots:
         TFMDIQuill *window = m_frame->EditorWindows().first();
         QCOMPARE(window->MemoSW()->font().pointSize(), 15);
         QVERIFY(window->ActiveMemo()->font().bold());
+
+        // A compile key chosen in the dialog works in the open window at once.
+        m_commands.settings = [] {
+            Settings::TastencodeCompiler = QStringLiteral("F5");
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        Settings::TastencodeCompiler = QStringLiteral("F8");
+        QCOMPARE(window->MenuItem("MnCompiler")->shortcut(), QKeySequence(Qt::Key_F5));
+        // F5 no longer arranges the windows while an editor window has the key.
+        int compiles = 0;
+        QObject::connect(window->MenuItem("MnCompiler"), &QAction::triggered, window,
+                         [&compiles] { ++compiles; });
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        m_frame->MdiArea()->setActiveSubWindow(window);
+        window->ActiveMemo()->setFocus();
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_F5);
+        QCOMPARE(compiles, 1);
     }
 
     void javaHelpButtonOpensTheReference() {

@@ -8,6 +8,7 @@
 #include "javarun/TerminalCommand.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ private slots:
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
+    void searchTakesTheFirstListedFolder();
     void searchIgnoresDirectoriesNamedLikeTheCompiler();
     void searchSurvivesDirectoryLinkLoop();
     void searchFallsBackToJavaHomeThenPath();
@@ -228,6 +230,21 @@ void TestBuildLogic::searchFindsNestedCompiler() {
     JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog") + '/');
     QCOMPARE(compiler, dir.filePath("prog/tools/jdk 17/bin/") + javac);
     QCOMPARE(run, dir.filePath("prog/tools/jdk 17/bin/") + JavaToolSearch::RuntimeName());
+}
+
+void TestBuildLogic::searchTakesTheFirstListedFolder() {
+    QTemporaryDir dir;
+    const QString javac = JavaToolSearch::CompilerName();
+    const QStringList names{"eins", "zwei", "drei", "vier"};
+    for (const QString &name : names)
+        MakeFile(dir.filePath("prog/" + name + "/bin/") + javac);
+    // The file system's own order, whatever it is, decides: the first folder it lists wins.
+    QDirIterator listing(dir.filePath("prog"), QDir::Dirs | QDir::NoDotAndDotDot);
+    QVERIFY(listing.hasNext());
+    const QString first = listing.next();
+    QString compiler, run;
+    JavaToolSearch(compiler, run).SearchJavaTools(dir.filePath("prog"));
+    QCOMPARE(compiler, first + "/bin/" + javac);
 }
 
 void TestBuildLogic::searchIgnoresDirectoriesNamedLikeTheCompiler() {
