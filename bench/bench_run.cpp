@@ -6,12 +6,8 @@
 #include "javarun/BuildCommands.h"
 #include "settings/Settings.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,18 +25,36 @@ const QByteArray HalloSource = "public class Hallo {\n"
 class Window : public BuildTarget {
 public:
     explicit Window(const QString &fileName) : m_fileName(fileName) {}
+    bool HasFile() const override { return true; }
     QString FileName() const override { return m_fileName; }
     QString FileBase() const override { return QStringLiteral("Hallo"); }
     QString FileExt() const override { return QStringLiteral(".java"); }
     QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
-    QPlainTextEdit *ActiveMemo() const override { return &m_memo; }
+    QString SourceText() const override { return QString::fromUtf8(HalloSource); }
+    bool Modified() const override { return false; }
     bool WriteForBuild() override { return true; }
     void ShowBuildStatus(const QString &) override {}
     QObject *LifetimeObject() override { return nullptr; }
 
 private:
     QString m_fileName;
-    mutable QPlainTextEdit m_memo{QString::fromUtf8(HalloSource)};
+};
+
+// The frame with its panel as plain text.
+class Frame : public BuildHost, public RunOutput {
+public:
+    RunOutput &Output() override { return *this; }
+    bool MitUmleitung() const override { return true; }
+    QString ChosenMainFile() const override { return QString(); }
+    void ChooseMainFile(const QString &) override {}
+    QList<std::shared_ptr<BuildTarget>> BuildTargets() override { return {}; }
+    void Clear() override { text.clear(); }
+    void AppendLine(const QString &line) override {
+        text = text.isEmpty() ? line : text + u'\n' + line;
+    }
+    void SetText(const QString &replacement) override { text = replacement; }
+    void FocusStart() override {}
+    QString text;
 };
 
 struct Fixture {
@@ -80,14 +94,10 @@ void BM_F9(benchmark::State &state) {
     Settings::Compiler = QStandardPaths::findExecutable(QStringLiteral("javac"));
     Settings::Run = QStandardPaths::findExecutable(QStringLiteral("java"));
     Window window(fixture.source);
-    QPlainTextEdit panel;
-    QCheckBox umleitung;
-    umleitung.setChecked(true);
-    QComboBox mainFile, mainFile2;
-    const BuildFrame frame{&panel, &umleitung, &mainFile, &mainFile2, {}};
+    Frame frame;
     for (auto _ : state) {
         MnRunClick(window, frame);
-        if (!panel.toPlainText().endsWith(QStringLiteral("Hallo Welt\n-- Fertig --")))
+        if (!frame.text.endsWith(QStringLiteral("Hallo Welt\n-- Fertig --")))
             state.SkipWithError("no output");
     }
 }

@@ -1,6 +1,6 @@
 #include "TFAbout.h"
 
-#include "common/DesktopHooks.h"
+#include "common/Desktop.h"
 #include "common/Helpers.h"
 
 #include <QDialogButtonBox>
@@ -73,8 +73,8 @@ void TFAbout::OpenAddress(const QString &link) {
     // A web or mail address is no file: the desktop's browser or mail program takes it,
     // with the same report as a file without an associated program.
     if (url.scheme().size() > 1 && !url.isLocalFile()) {
-        const DesktopHooks &hooks = desktopHooks();
-        if (!hooks.openUrl || !hooks.openUrl(url))
+        Desktop *platform = desktop();
+        if (!platform || !platform->OpenUrl(url))
             ShowErrorBox(QStringLiteral("Fehler"), ExecuteFileErrorText(31, link));
         return;
     }

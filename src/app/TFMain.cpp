@@ -1,6 +1,7 @@
 #include "TFMain.h"
 
 #include "colormemo/ColorMemo.h"
+#include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
@@ -82,7 +83,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(100);
-    connect(m_timer1, &QTimer::timeout, this, &TFMain::Timer1Timer);
+    connect(m_timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
     m_timer1->start();
 }
 
@@ -118,6 +119,7 @@ void TFMain::createControls() {
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
+    m_output = PanelOutput(m_memo1);
 
     m_splitter1 = new QSplitter(Qt::Vertical, central);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -166,7 +168,8 @@ void TFMain::createToolBar() {
         button->setFocusPolicy(Qt::NoFocus);
         if (!hint.isEmpty())
             button->setToolTip(hint);
-        connect(button, &QToolButton::clicked, this, handler);
+        connect(button, &QToolButton::clicked, this,
+                Guarded([this, handler] { (this->*handler)(); }));
         row->addWidget(button);
     };
     auto addGap = [&] { row->addSpacing(8); };
@@ -221,12 +224,6 @@ void TFMain::createToolBar() {
     m_cbMainFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbMainFile->setFocusPolicy(Qt::NoFocus);
     row->addWidget(m_cbMainFile);
-    m_cbMainFile2 = new QComboBox(m_panelButton);
-    m_cbMainFile2->setObjectName(QStringLiteral("cbMainFile2"));
-    m_cbMainFile2->hide();
-    // Both lists always point at the same window.
-    connect(m_cbMainFile, &QComboBox::currentIndexChanged, m_cbMainFile2,
-            &QComboBox::setCurrentIndex);
     row->addStretch(1);
 }
 
@@ -238,7 +235,8 @@ void TFMain::createMenus() {
             action->setShortcut(key);
         if (!hint.isEmpty())
             action->setToolTip(hint);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                Guarded([this, handler] { (this->*handler)(); }));
         return action;
     };
 
@@ -265,7 +263,7 @@ void TFMain::createMenus() {
         if (k <= 4)
             entry->setToolTip(
                 QStringLiteral("Zeigt eine Liste der zuletzt geschlossenen Dateien an"));
-        connect(entry, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
+        connect(entry, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
         m_recentItems << entry;
     }
 
@@ -344,17 +342,8 @@ QToolButton *TFMain::ToolButton(const QString &objectName) const {
 QPlainTextEdit *TFMain::MainMemo() {
     return m_mainMemo;
 }
-QPlainTextEdit *TFMain::Memo1() {
+QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;
-}
-QCheckBox *TFMain::cbMitUmleitung() {
-    return m_cbMitUmleitung;
-}
-QComboBox *TFMain::cbMainFile() {
-    return m_cbMainFile;
-}
-QComboBox *TFMain::cbMainFile2() {
-    return m_cbMainFile2;
 }
 QList<TFMDIQuill *> TFMain::EditorWindows() const {
     return m_windows;

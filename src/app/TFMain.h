@@ -1,7 +1,9 @@
 #pragma once
 
 #include "editor/EditorHost.h"
-#include "FrameHooks.h"
+#include "FrameCommands.h"
+#include "javarun/BuildHost.h"
+#include "PanelOutput.h"
 #include "RecentFiles.h"
 
 #include <QList>
@@ -9,6 +11,8 @@
 #include <QPointer>
 #include <QStringList>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -21,7 +25,7 @@ class TMemo;
 // The main frame "Java-Umgebung": an MDI area with one editor window per file, the tool
 // bar with the main-file chooser, the error panel, and the commands that concern more
 // than one window. It owns the window list and the recent-file list.
-class TFMain : public QMainWindow, public EditorHost {
+class TFMain : public QMainWindow, public EditorHost, public BuildHost {
     Q_OBJECT
 public:
     // Loads every setting and the recent-file list; the start timer opens the existing
@@ -29,12 +33,14 @@ public:
     explicit TFMain(const QStringList &commandLine = {}, QWidget *parent = nullptr);
     ~TFMain() override;
 
-    // Commands built elsewhere (wizard, settings dialog, class reference, tool discovery).
-    FrameHooks &Hooks() { return m_hooks; }
+    // Commands built elsewhere (wizard, settings dialog, class reference, tool discovery);
+    // not owned, nullptr for none.
+    void SetCommands(FrameCommands *commands) { m_commands = commands; }
 
     // EditorHost
     void EditorActivated(TFMDIQuill *window) override;
     void ForgetEditorWindow(TFMDIQuill *window) override;
+    void EditorRenamed(TFMDIQuill *window, const QString &previous) override;
     void SaveAllWindows() override;
     void CloseAllWindows() override;
     void MnNeuClick() override;
@@ -46,11 +52,21 @@ public:
     void MnExitClick() override;
     void BuildRecentFileItems(QAction *separator, const QList<QAction *> &items) override;
     QPlainTextEdit *MainMemo() override;
-    QPlainTextEdit *Memo1() override;
-    QCheckBox *cbMitUmleitung() override;
-    QComboBox *cbMainFile() override;
-    QComboBox *cbMainFile2() override;
+    BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override;
+
+    // BuildHost
+    RunOutput &Output() override { return m_output; }
+    bool MitUmleitung() const override;
+    QString ChosenMainFile() const override;
+    void ChooseMainFile(const QString &fileName) override;
+    QList<std::shared_ptr<BuildTarget>> BuildTargets() override;
+
+    // The error panel, the "Mit Umleitung" check box and the main-file list: one entry per
+    // window in the window list's order, the short name shown, the full name as item data.
+    QPlainTextEdit *Memo1() const;
+    QCheckBox *cbMitUmleitung() const { return m_cbMitUmleitung; }
+    QComboBox *cbMainFile() const { return m_cbMainFile; }
 
     // Opens one file in a new editor window; refuses missing and already open files with
     // a box. The file leaves the recent-file list.
@@ -123,7 +139,7 @@ private:
     void deleteTemporaryFiles() const;
     void startProgram(const QStringList &candidates, const QString &errorText);
 
-    FrameHooks m_hooks;
+    FrameCommands *m_commands = nullptr;
     RecentFiles m_recent;
     QStringList m_commandLine;
     QList<TFMDIQuill *> m_windows;
@@ -136,9 +152,9 @@ private:
     QCheckBox *m_cbMitUmleitung = nullptr;
     QLabel *m_lMainJava = nullptr;
     QComboBox *m_cbMainFile = nullptr;
-    QComboBox *m_cbMainFile2 = nullptr;
     QWidget *m_panelError = nullptr;
     TMemo *m_memo1 = nullptr;
+    PanelOutput m_output{nullptr};
     QSplitter *m_splitter1 = nullptr;
     TMemo *m_mainMemo = nullptr;
     QLabel *m_labelEditorFont = nullptr;

@@ -2,18 +2,21 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
-#include "javarun/TerminalCommand.h"
 #include "colormemo/ColorMemo.h"
+#include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
+#include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
+#include "javarun/TerminalCommand.h"
 #include "OpenDialogRequest.h"
 #include "settings/Settings.h"
 #include "TFAbout.h"
 #include "VerticalTiling.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -50,8 +53,8 @@ void TFMain::Timer1Timer() {
         Settings::Compiler.clear();
     if (!QFileInfo(Settings::Run).isFile())
         Settings::Run.clear();
-    if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_hooks.findJavaTools)
-        m_hooks.findJavaTools();
+    if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_commands)
+        m_commands->FindJavaTools();
 }
 
 void TFMain::MnOeffnenClick() {
@@ -75,9 +78,7 @@ void TFMain::OpenFileByName(const QString &fileName) {
     // the one it names.
     BuildRecentFileItems(m_recentSeparator, m_recentItems);
     for (TFMDIQuill *window : std::as_const(m_windows)) {
-        // An unnamed window holds no file, not even one called "noname".
-        if (window->FileName() != QLatin1String("noname") &&
-            SameFileName(window->FileName(), fileName)) {
+        if (window->Document().holdsFile(fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
                            QStringLiteral("Datei ist schon geladen\r\n") + fileName);
             return;
@@ -98,8 +99,14 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     m_mdiArea->addSubWindow(window);
     applyEditorFont(window);
     m_windows << window;
-    m_cbMainFile->addItem(parts.base + parts.ext);
-    m_cbMainFile2->addItem(fileName);
+    {
+        // Adding to a list without a current entry makes the new one current; the choice is
+        // the user's alone.
+        const int chosen = m_cbMainFile->currentIndex();
+        const QSignalBlocker block(m_cbMainFile);
+        m_cbMainFile->addItem(parts.base + parts.ext, fileName);
+        m_cbMainFile->setCurrentIndex(chosen);
+    }
     if (m_cbMainFile->count() == 2) {
         m_cbMainFile->setCurrentIndex(-1);
         m_cbMainFile->show();
@@ -117,9 +124,9 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
 }
 
 void TFMain::MnNeuClick() {
-    if (!m_hooks.newFileWizard)
+    if (!m_commands)
         return;
-    const TNewFile description = m_hooks.newFileWizard();
+    const TNewFile description = m_commands->NewFileWizard();
     if (description.Kind > 0)
         CreateEditorWindow(QString(), description);
 }
@@ -127,10 +134,9 @@ void TFMain::MnNeuClick() {
 void TFMain::ForgetEditorWindow(TFMDIQuill *window) {
     if (!m_windows.contains(window))
         return;
-    const QString fileName = window->FileName();
     // A document that was never saved has no file to offer again.
-    if (fileName != QLatin1String("noname"))
-        m_recent.Add(fileName);
+    if (window->Document().hasFile())
+        m_recent.Add(window->FileName());
     ShowRecentFiles();
     dropWindow(window);
 }
@@ -139,12 +145,10 @@ void TFMain::dropWindow(TFMDIQuill *window) {
     const qsizetype i = m_windows.indexOf(window);
     if (i < 0)
         return;
-    const int selected = m_cbMainFile->currentIndex();
-    const QString selectedName = selected >= 0 ? m_cbMainFile2->itemText(selected) : QString();
+    const QString selectedName = ChosenMainFile();
     m_windows.removeAt(i);
     const QSignalBlocker block(m_cbMainFile);
     m_cbMainFile->removeItem(static_cast<int>(i));
-    m_cbMainFile2->removeItem(static_cast<int>(i));
 
     if (m_windows.isEmpty()) {
         m_cbMainFile->hide();
@@ -156,11 +160,45 @@ void TFMain::dropWindow(TFMDIQuill *window) {
     int keep = -1;
     if (!selectedName.isEmpty())
         for (int k = 0; k < m_windows.size(); ++k)
-            if (SameFileName(m_windows.at(k)->FileName(), selectedName))
+            if (m_windows.at(k)->Document().holdsFile(selectedName))
                 keep = k;
     m_cbMainFile->setCurrentIndex(keep);
-    m_cbMainFile2->setCurrentIndex(keep);
     rebuildMenuBar();
+}
+
+void TFMain::EditorRenamed(TFMDIQuill *window, const QString &) {
+    // The window's entry follows its new name, so a main file chosen by it stays runnable.
+    const qsizetype i = m_windows.indexOf(window);
+    if (i < 0 || i >= m_cbMainFile->count())
+        return;
+    const QString fileName = window->FileName();
+    m_cbMainFile->setItemText(int(i), QFileInfo(fileName).fileName());
+    m_cbMainFile->setItemData(int(i), fileName);
+}
+
+bool TFMain::MitUmleitung() const {
+    return m_cbMitUmleitung->isChecked();
+}
+
+QString TFMain::ChosenMainFile() const {
+    const int index = m_cbMainFile->currentIndex();
+    return index >= 0 ? m_cbMainFile->itemData(index).toString() : QString();
+}
+
+void TFMain::ChooseMainFile(const QString &fileName) {
+    for (int i = 0; i < m_windows.size() && i < m_cbMainFile->count(); ++i) {
+        if (m_windows.at(i)->Document().holdsFile(fileName)) {
+            m_cbMainFile->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+QList<std::shared_ptr<BuildTarget>> TFMain::BuildTargets() {
+    QList<std::shared_ptr<BuildTarget>> targets;
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        targets << std::make_shared<WindowBuildTarget>(*window);
+    return targets;
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
@@ -239,8 +277,8 @@ void TFMain::BnRunClick() {
 }
 
 void TFMain::BnJavaHelpClick() {
-    if (m_hooks.javaHelp)
-        m_hooks.javaHelp();
+    if (m_commands)
+        m_commands->JavaHelp();
 }
 
 void TFMain::MnVorherigesFensterClick() {
@@ -391,8 +429,8 @@ void TFMain::MnExitClick() {
 
 void TFMain::MnEinstellungenClick() {
     DialogResultText().clear();
-    if (m_hooks.settingsDialog)
-        m_hooks.settingsDialog();
+    if (m_commands)
+        m_commands->SettingsDialog();
     if (DialogResultText().isEmpty())
         return;
     applyErrorFont();
@@ -432,7 +470,7 @@ void TFMain::BuildRecentFileItems(QAction *separator, const QList<QAction *> &it
         // The frame connected its own entries at creation; a window's entries lead here too.
         if (!m_recentItems.contains(item)) {
             disconnect(item, &QAction::triggered, this, nullptr);
-            connect(item, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
+            connect(item, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
         }
     }
 }

@@ -1,8 +1,8 @@
+#include "ProgramCommands.h"
 #include "QuillApplication.h"
 #include "TFMain.h"
 #include "ToolIcons.h"
 
-#include "javarun/BuildCommands.h"
 #include "common/QtUiProvider.h"
 
 #include <QIcon>
@@ -30,9 +30,8 @@ int main(int argc, char *argv[]) {
     int result = 0;
     {
         TFMain frame(QCoreApplication::arguments().mid(1));
-        frame.Hooks().findJavaTools = [&frame] {
-            FindJavaTools([&frame] { frame.MnEinstellungenClick(); });
-        };
+        ProgramCommands commands(frame);
+        frame.SetCommands(&commands);
         // Without a window manager nobody maximises the frame: give it the whole screen.
         if (const QScreen *screen = frame.screen())
             frame.setGeometry(screen->availableGeometry());

@@ -1,6 +1,6 @@
 #include "Helpers.h"
 
-#include "DesktopHooks.h"
+#include "Desktop.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,8 +46,8 @@ int startProgram(const QString &program, const QString &arguments, const QString
 }
 
 int openWithDesktop(const QString &path) {
-    const DesktopHooks &hooks = desktopHooks();
-    if (hooks.openUrl && hooks.openUrl(QUrl::fromLocalFile(path)))
+    Desktop *platform = desktop();
+    if (platform && platform->OpenUrl(QUrl::fromLocalFile(path)))
         return Started;
     return NoAssociation;
 }

@@ -1,13 +1,18 @@
 #include "Helpers.h"
 
-#include "DesktopHooks.h"
+#include "Desktop.h"
 #include "UiProvider.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 void ShowWarningBox(const QString &caption, const QString &text) {
     ui().messageBox(MsgIcon::Warning, caption, text, {MsgButton::Ok});
@@ -56,11 +61,9 @@ bool TryStrToInt32(const QString &text, int &value) {
 }
 
 void BeepTimes(int count) {
-    const DesktopHooks &hooks = desktopHooks();
-    for (int i = 0; i < count; ++i) {
-        if (hooks.beep)
-            hooks.beep();
-    }
+    Desktop *platform = desktop();
+    for (int i = 0; platform && i < count; ++i)
+        platform->Beep();
 }
 
 QString GetComSpec() {
@@ -75,8 +78,23 @@ bool SameFileName(const QString &a, const QString &b) {
     const QString left = QDir::cleanPath(QFileInfo(a).absoluteFilePath());
     const QString right = QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 #ifdef Q_OS_WIN
-    return left.compare(right, Qt::CaseInsensitive) == 0;
+    if (left.compare(right, Qt::CaseInsensitive) == 0)
+        return true;
 #else
-    return left == right;
+    if (left == right)
+        return true;
+#endif
+        // Two names of one existing file: a symbolic link, a hard link, a linked folder.
+#ifdef Q_OS_UNIX
+    struct stat leftStat {};
+    struct stat rightStat {};
+    if (::stat(QFile::encodeName(left).constData(), &leftStat) == 0 &&
+        ::stat(QFile::encodeName(right).constData(), &rightStat) == 0)
+        return leftStat.st_dev == rightStat.st_dev && leftStat.st_ino == rightStat.st_ino;
+    return false;
+#else
+    const QString leftTarget = QFileInfo(left).canonicalFilePath();
+    return !leftTarget.isEmpty() &&
+           leftTarget.compare(QFileInfo(right).canonicalFilePath(), Qt::CaseInsensitive) == 0;
 #endif
 }

@@ -80,6 +80,8 @@ void WriteRegInteger(const QString &keyPath, const QString &valueName, int value
 void WriteRegBool(const QString &keyPath, const QString &valueName, bool value);
 void WriteRegString(const QString &keyPath, const QString &valueName, const QString &value);
 
-// File names compared as the platform's file system compares them, both made absolute and
-// clean first: exactly on Linux, without regard to case on Windows.
+// Whether two names name the same file: the names compared as the platform's file system
+// compares them, both made absolute and clean first (exactly on Linux, without regard to
+// case on Windows), or, for an existing file, the file itself, so a link or another path
+// to it counts as the same file.
 bool SameFileName(const QString &a, const QString &b);

@@ -1,6 +1,6 @@
 #include "QtUiProvider.h"
 
-#include "DesktopHooks.h"
+#include "Desktop.h"
 
 #include <QApplication>
 #include <QColor>
@@ -22,20 +22,28 @@ QWidget *owner() {
 
 QMessageBox::StandardButton toQt(MsgButton b) {
     switch (b) {
-    case MsgButton::Ok: return QMessageBox::Ok;
-    case MsgButton::Yes: return QMessageBox::Yes;
-    case MsgButton::No: return QMessageBox::No;
-    case MsgButton::Cancel: return QMessageBox::Cancel;
+    case MsgButton::Ok:
+        return QMessageBox::Ok;
+    case MsgButton::Yes:
+        return QMessageBox::Yes;
+    case MsgButton::No:
+        return QMessageBox::No;
+    case MsgButton::Cancel:
+        return QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon toQt(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Error:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -61,7 +69,9 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
         dialog.selectFile(request.fileName);
 }
 
-QColor fromBgr(quint32 c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor fromBgr(quint32 c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 quint32 toBgr(const QColor &c) {
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
@@ -70,13 +80,21 @@ quint32 toBgr(const QColor &c) {
 } // namespace
 
 QtUiProvider::QtUiProvider() {
-    DesktopHooks hooks;
-    hooks.beep = [] { QApplication::beep(); };
-    hooks.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    setDesktopHooks(hooks);
+    setDesktop(this);
 }
 
-QtUiProvider::~QtUiProvider() { setDesktopHooks({}); }
+QtUiProvider::~QtUiProvider() {
+    if (desktop() == this)
+        setDesktop(nullptr);
+}
+
+void QtUiProvider::Beep() {
+    QApplication::beep();
+}
+
+bool QtUiProvider::OpenUrl(const QUrl &url) {
+    return QDesktopServices::openUrl(url);
+}
 
 MsgButton QtUiProvider::messageBox(MsgIcon icon, const QString &caption, const QString &text,
                                    const QList<MsgButton> &buttons) {

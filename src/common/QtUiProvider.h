@@ -1,13 +1,17 @@
 #pragma once
 
+#include "Desktop.h"
 #include "UiProvider.h"
 
 // The program's provider: Qt's own dialogs, owned by the active window. While it exists it
-// also lends the helpers the desktop's beep and file opening (DesktopHooks).
-class QtUiProvider : public UiProvider {
+// also lends the helpers the desktop's beep and file opening (Desktop).
+class QtUiProvider : public UiProvider, public Desktop {
 public:
     QtUiProvider();
     ~QtUiProvider() override;
+
+    void Beep() override;
+    bool OpenUrl(const QUrl &url) override;
 
     MsgButton messageBox(MsgIcon icon, const QString &caption, const QString &text,
                          const QList<MsgButton> &buttons) override;

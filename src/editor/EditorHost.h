@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
+class BuildHost;
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QPlainTextEdit;
 class TFMDIQuill;
 
@@ -18,6 +18,8 @@ public:
     virtual void EditorActivated(TFMDIQuill *window) = 0;
     // The window's close has been agreed: drop it from the lists, record it as recent.
     virtual void ForgetEditorWindow(TFMDIQuill *window) = 0;
+    // The window's document took another file name (save as); `previous` is the old one.
+    virtual void EditorRenamed(TFMDIQuill *window, const QString &previous) = 0;
     virtual void SaveAllWindows() = 0;
     virtual void CloseAllWindows() = 0;
 
@@ -37,11 +39,8 @@ public:
 
     // The frame's hidden scratch buffer for moving text through the clipboard.
     virtual QPlainTextEdit *MainMemo() = 0;
-    // The error panel, the "Mit Umleitung" check box and the main-file lists (build commands).
-    virtual QPlainTextEdit *Memo1() = 0;
-    virtual QCheckBox *cbMitUmleitung() = 0;
-    virtual QComboBox *cbMainFile() = 0;
-    virtual QComboBox *cbMainFile2() = 0;
+    // The frame as the build commands see it: error panel, main file, windows.
+    virtual BuildHost &Builds() = 0;
     // The editor windows in creation order.
     virtual QList<TFMDIQuill *> EditorWindows() const = 0;
 };

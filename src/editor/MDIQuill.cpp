@@ -2,6 +2,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
+#include "common/CommandGuard.h"
 #include "common/ShortcutText.h"
 #include "EditorHost.h"
 #include "EditorMessage.h"
@@ -50,7 +51,6 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     resize(707, 460);
-    m_format = TextFile::DefaultFormat();
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
@@ -232,10 +232,10 @@ void TFMDIQuill::MnBlockEinfuegenClick() {
 bool TFMDIQuill::FormCloseQuery() {
     if (!Modified())
         return true;
-    const bool unnamed = m_fileName == QLatin1String("noname");
+    const bool unnamed = !m_doc.hasFile();
     const QString text = unnamed
                              ? QStringLiteral("Möchten Sie die Änderungen speichern?")
-                             : QStringLiteral("Änderungen nach '%1' speichern?").arg(m_fileName);
+                             : QStringLiteral("Änderungen nach '%1' speichern?").arg(FileName());
     const MsgButton answer = ui().messageBox(MsgIcon::Question, QStringLiteral("Bestätigen"), text,
                                              {MsgButton::Yes, MsgButton::No, MsgButton::Cancel});
     if (answer == MsgButton::Cancel)
@@ -388,7 +388,8 @@ bool TFMDIQuill::event(QEvent *event) {
         // A compile or run keeps the event loop going, so the window may be closed and
         // deleted before the handler returns.
         const QPointer<TFMDIQuill> alive(this);
-        HandleMessage(static_cast<EditorMessageEvent *>(event)->message());
+        const int message = static_cast<EditorMessageEvent *>(event)->message();
+        RunCommand([this, message] { HandleMessage(message); });
         if (alive)
             QMdiSubWindow::event(event);
         return true;

@@ -2,6 +2,7 @@
 
 #include "codegen/NewFile.h"
 #include "common/UiProvider.h"
+#include "editor/EditorDocument.h"
 #include "editor/TextFile.h"
 
 #include <QList>
@@ -37,17 +38,19 @@ public:
     explicit TFMDIQuill(EditorHost &host, QWidget *parent = nullptr);
     ~TFMDIQuill() override;
 
-    // Full path of the document's file, or exactly "noname" while it has none.
-    QString FileName() const { return m_fileName; }
+    // Full path of the document's file, or EditorDocument::NoName() while it has none.
+    QString FileName() const { return m_doc.fileName(); }
     // Directory (with its trailing separator), base name and extension (with its dot) of the
-    // last requested or chosen name; kept while the document is "noname".
-    QString FileDir() const { return m_fileDir; }
-    QString FileBase() const { return m_fileBase; }
-    QString FileExt() const { return m_fileExt; }
+    // last requested or chosen name; kept while the document has no file.
+    QString FileDir() const { return m_doc.fileDir(); }
+    QString FileBase() const { return m_doc.fileBase(); }
+    QString FileExt() const { return m_doc.fileExt(); }
+    // The file behind the window.
+    const EditorDocument &Document() const { return m_doc; }
     // Filter entries of the save dialog.
     const QList<FileFilter> &SaveFilter() const { return m_saveFilter; }
     // Encoding and line-break style the document is written with.
-    TextFileFormat FileFormat() const { return m_format; }
+    TextFileFormat FileFormat() const { return m_doc.format(); }
 
     // The two views of the document and the one every command works on.
     TColorMemo *MemoColor() const { return m_memoColor; }
@@ -76,7 +79,7 @@ public:
     QAction *MenuItem(const QString &name) const;
 
     // Fills the new window: runs the template generator with the description, then loads the
-    // file `name` when it exists, or stays "noname" keeping the requested base name and
+    // file `name` when it exists, or stays without a file keeping the requested base name and
     // extension. False when the file exists but cannot be read: the error has been shown and
     // the caller should discard the window.
     bool InitDocument(const QString &name, const TNewFile &description);
@@ -155,7 +158,6 @@ private:
     void AddSeparator(QMenu *menu, const QString &name = {});
     QMenu *AddMenu(const QString &name, const QString &title, const QString &hint = {});
 
-    void SetFileNameFrom(const QString &name);
     bool LoadInto(TMemo *memo, const QString &name);
     SaveResult Save();
     SaveResult SaveAs();
@@ -172,17 +174,8 @@ private:
     void ShowError(const QString &text);
 
     EditorHost &m_host;
-    QString m_fileName = QStringLiteral("noname");
-    QString m_fileDir;
-    QString m_fileBase;
-    QString m_fileExt;
+    EditorDocument m_doc;
     QList<FileFilter> m_saveFilter;
-    TextFileFormat m_format;
-    // The file's bytes as last read or written, and a digest of the text they hold: an
-    // unchanged text is written back as exactly these bytes, whatever mix of line breaks
-    // they had.
-    QByteArray m_fileBytes;
-    QByteArray m_fileTextDigest;
     bool m_closed = false;
     // The save dialog keeps what the last save as gave it, as block saving relies on.
     FileDialogRequest m_saveDialog;

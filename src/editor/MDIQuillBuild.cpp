@@ -1,77 +1,81 @@
-// The build commands of the editor window: the window and its frame as the build
-// commands see them.
+// The build commands of the editor window: the window as the build commands see it.
 
 #include "MDIQuill.h"
 
-#include "javarun/BuildCommands.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
+#include "javarun/BuildCommands.h"
+#include "WindowBuildTarget.h"
 
 namespace {
 
 // The status panel that shows the compile; it is free apart from after a file insert.
 constexpr int BuildStatusPanel = 1;
 
-class WindowBuildTarget : public BuildTarget {
-public:
-    explicit WindowBuildTarget(TFMDIQuill &window) : m_window(window) {}
-
-    QString FileName() const override { return m_window.FileName(); }
-    QString FileBase() const override { return m_window.FileBase(); }
-    QString FileExt() const override { return m_window.FileExt(); }
-    QString SourceEncoding() const override {
-        // The byte order mark is left to the compiler.
-        return m_window.FileFormat().encoding == TextEncoding::Windows1252
-                   ? QStringLiteral("windows-1252")
-                   : QStringLiteral("UTF-8");
-    }
-    QPlainTextEdit *ActiveMemo() const override { return m_window.ActiveMemo(); }
-    bool WriteForBuild() override { return m_window.WriteForBuild(); }
-    void ShowBuildStatus(const QString &text) override {
-        if (!text.isEmpty())
-            m_previousStatus = m_window.StatusPanel(BuildStatusPanel);
-        m_window.SetStatusPanel(BuildStatusPanel, text.isEmpty() ? m_previousStatus : text);
-    }
-    QObject *LifetimeObject() override { return &m_window; }
-
-private:
-    TFMDIQuill &m_window;
-    QString m_previousStatus;
-};
-
-BuildFrame FrameOf(EditorHost &host) {
-    BuildFrame frame{
-        host.Memo1(), host.cbMitUmleitung(), host.cbMainFile(), host.cbMainFile2(), {}};
-    frame.windows = [&host] {
-        QList<std::shared_ptr<BuildTarget>> targets;
-        for (TFMDIQuill *window : host.EditorWindows())
-            targets << std::make_shared<WindowBuildTarget>(*window);
-        return targets;
-    };
-    return frame;
+// The text of a control with '\n' between lines, exactly as held.
+QString RawText(const QPlainTextEdit *memo) {
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 } // namespace
 
+bool WindowBuildTarget::HasFile() const {
+    return m_window.Document().hasFile();
+}
+QString WindowBuildTarget::FileName() const {
+    return m_window.FileName();
+}
+QString WindowBuildTarget::FileBase() const {
+    return m_window.FileBase();
+}
+QString WindowBuildTarget::FileExt() const {
+    return m_window.FileExt();
+}
+QString WindowBuildTarget::SourceEncoding() const {
+    // The byte order mark is left to the compiler.
+    return m_window.FileFormat().encoding == TextEncoding::Windows1252
+               ? QStringLiteral("windows-1252")
+               : QStringLiteral("UTF-8");
+}
+QString WindowBuildTarget::SourceText() const {
+    return m_window.ActiveMemo()->toPlainText();
+}
+bool WindowBuildTarget::Modified() const {
+    return m_window.Modified();
+}
+bool WindowBuildTarget::WriteForBuild() {
+    return m_window.WriteForBuild();
+}
+void WindowBuildTarget::ShowBuildStatus(const QString &text) {
+    if (!text.isEmpty())
+        m_previousStatus = m_window.StatusPanel(BuildStatusPanel);
+    m_window.SetStatusPanel(BuildStatusPanel, text.isEmpty() ? m_previousStatus : text);
+}
+QObject *WindowBuildTarget::LifetimeObject() {
+    return &m_window;
+}
+
 void TFMDIQuill::MnCompilerClick() {
     WindowBuildTarget target(*this);
-    ::MnCompilerClick(target, FrameOf(m_host));
+    ::MnCompilerClick(target, m_host.Builds());
 }
 
 void TFMDIQuill::MnRunClick() {
     WindowBuildTarget target(*this);
-    ::MnRunClick(target, FrameOf(m_host));
+    ::MnRunClick(target, m_host.Builds());
 }
 
 void TFMDIQuill::MnSetMainJavaClick() {
     WindowBuildTarget target(*this);
-    ::MnSetMainJava(target, FrameOf(m_host));
+    ::MnSetMainJava(target, m_host.Builds());
 }
 
 void TFMDIQuill::MnBuildAllerDateienClick() {
-    BuildAll(FrameOf(m_host));
+    BuildAll(m_host.Builds());
 }
 
 void TFMDIQuill::MnProgrammEinstellungenClick() {
@@ -80,15 +84,11 @@ void TFMDIQuill::MnProgrammEinstellungenClick() {
 }
 
 bool TFMDIQuill::WriteForBuild() {
-    TextFileFormat format = m_format;
-    QString text = m_activeMemo->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
     QString error;
-    if (!TextFile::Write(m_fileName, TextFile::Encode(text, format), error)) {
+    if (!m_doc.writeForBuild(RawText(m_activeMemo), error)) {
         ShowError(error);
         return false;
     }
-    m_format = format;
     m_activeMemo->SetModified(false);
     return true;
 }

@@ -8,7 +8,6 @@
 #include "EditorHost.h"
 #include "settings/Settings.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -16,8 +15,6 @@
 #include <QTextDocument>
 
 namespace {
-
-const QString kNoName = QStringLiteral("noname");
 
 // The text of a control with '\n' between lines, exactly as held: unlike toPlainText it keeps
 // non-breaking spaces, so an unedited file is written back unchanged.
@@ -34,12 +31,6 @@ qint64 FileSize(const QString &name) {
     return info.isFile() ? info.size() : -1;
 }
 
-QByteArray TextDigest(const QString &text) {
-    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char *>(text.constData()),
-                                                   text.size() * qsizetype(sizeof(QChar))),
-                                    QCryptographicHash::Sha256);
-}
-
 void MoveCaretToStart(QPlainTextEdit *memo) {
     QTextCursor cursor = memo->textCursor();
     cursor.movePosition(QTextCursor::Start);
@@ -52,31 +43,20 @@ void TFMDIQuill::ShowError(const QString &text) {
     ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"), text, {MsgButton::Ok});
 }
 
-void TFMDIQuill::SetFileNameFrom(const QString &name) {
-    m_fileName = name;
-    const SplitName parts = SplitFileName(name);
-    m_fileDir = parts.dir;
-    m_fileBase = parts.base;
-    m_fileExt = parts.ext;
-}
-
 bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) {
     // Call point of the template generator, which fills the active control from the
     // description (kind 0 generates nothing); it arrives with the code generation.
 
     setWindowTitle(name);
-    SetFileNameFrom(name);
+    m_doc.setRequestedName(name);
     bool loaded = true;
     if (!name.isEmpty() && QFileInfo::exists(name)) {
         loaded = Open(name);
     } else {
-        m_fileName = kNoName;
         // A wizard document has no requested name: its class name gives the proposal.
-        if (m_fileBase.isEmpty() && m_fileExt.isEmpty() && !description.ClassName.isEmpty()) {
-            m_fileBase = description.ClassName;
-            m_fileExt = QStringLiteral(".java");
-        }
-        setWindowTitle(m_fileBase + m_fileExt);
+        if (FileBase().isEmpty() && FileExt().isEmpty() && !description.ClassName.isEmpty())
+            m_doc.proposeName(description.ClassName, QStringLiteral(".java"));
+        setWindowTitle(FileBase() + FileExt());
     }
     if (!loaded)
         return false;
@@ -87,18 +67,16 @@ bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) 
 }
 
 bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
-    DecodedText content;
+    QString text;
     QString error;
-    if (!TextFile::Read(name, content, error)) {
+    if (!m_doc.read(name, text, error)) {
         ShowError(error);
         return false;
     }
-    memo->setPlainText(content.text);
+    memo->setPlainText(text);
+    m_doc.setLoadedText(DocumentText(memo));
     MoveCaretToStart(memo);
     memo->SetModified(false);
-    m_format = content.format;
-    m_fileBytes = content.original;
-    m_fileTextDigest = TextDigest(DocumentText(memo));
     return true;
 }
 
@@ -115,7 +93,7 @@ bool TFMDIQuill::Open(const QString &name) {
         m_activeMemo->SetMaxLength(previousMax);
         return false;
     }
-    setWindowTitle(QFileInfo(m_fileName).fileName());
+    setWindowTitle(QFileInfo(FileName()).fileName());
     SetStatusPanel(1, QString());
     return true;
 }
@@ -123,17 +101,18 @@ bool TFMDIQuill::Open(const QString &name) {
 void TFMDIQuill::MnUpdateClick() {
     // An unnamed document has no file to reload; a file that happens to be called "noname"
     // in the working directory is not it.
-    if (m_fileName == kNoName) {
-        ShowError(QStringLiteral("Die Datei kann nicht gelesen werden:\r\nnoname\r\n"
-                                 "Das Dokument wurde noch nicht gespeichert."));
+    if (!m_doc.hasFile()) {
+        ShowError(QStringLiteral("Die Datei kann nicht gelesen werden:\r\n%1\r\n"
+                                 "Das Dokument wurde noch nicht gespeichert.")
+                      .arg(EditorDocument::NoName()));
         return;
     }
-    if (LoadInto(m_activeMemo, m_fileName))
+    if (LoadInto(m_activeMemo, FileName()))
         SetStatusPanel(1, QString());
 }
 
 TFMDIQuill::SaveResult TFMDIQuill::Save() {
-    if (m_fileName.isEmpty() || m_fileName == kNoName || IsReadOnlyTarget(m_fileName)) {
+    if (!m_doc.hasFile() || IsReadOnlyTarget(FileName())) {
         BringToFront();
         return SaveAs();
     }
@@ -143,7 +122,7 @@ TFMDIQuill::SaveResult TFMDIQuill::Save() {
 TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
     for (;;) {
         m_saveDialog.title = QStringLiteral("Datei speichern unter");
-        m_saveDialog.fileName = m_fileBase + m_fileExt;
+        m_saveDialog.fileName = FileBase() + FileExt();
         m_saveDialog.defaultSuffix = QStringLiteral("java");
         m_saveDialog.filters = m_saveFilter;
         m_saveDialog.selectedFilter = 0;
@@ -158,48 +137,24 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
                            QStringLiteral("Datei ist schon geladen\r\n") + target);
             continue;
         }
-        SetFileNameFrom(target);
-        setWindowTitle(QFileInfo(m_fileName).fileName());
+        const QString previous = FileName();
+        m_doc.setFile(target);
+        setWindowTitle(QFileInfo(FileName()).fileName());
+        if (previous != FileName())
+            m_host.EditorRenamed(this, previous);
         // A read-only choice cannot be written: ask again.
-        if (IsReadOnlyTarget(m_fileName))
+        if (IsReadOnlyTarget(FileName()))
             continue;
         return WriteDocument() ? SaveResult::Saved : SaveResult::Failed;
     }
 }
 
 bool TFMDIQuill::WriteDocument() {
-    TextFileFormat format = m_format;
-    const QString text = DocumentText(m_activeMemo);
-    const QByteArray digest = TextDigest(text);
-    const QByteArray bytes =
-        digest == m_fileTextDigest ? m_fileBytes : TextFile::Encode(text, format);
-    QString backup;
-    const auto makeBackup = [&] {
-        if (!Settings::AutoSave || !QFileInfo::exists(m_fileName))
-            return;
-        if (QFileInfo(m_fileName).isSymLink()) {
-            // The new text goes to the link's target: moving the link away would leave no
-            // backup and no file of that name. Keep the link and copy what it points to.
-            const QString copy = BackupFileName(m_fileName);
-            if (QFileInfo(copy).exists() || QFileInfo(copy).isSymLink())
-                DeleteFileForced(copy);
-            QFile::copy(m_fileName, copy);
-            return;
-        }
-        backup = BackupFileName(m_fileName);
-        MakeBackupFile(m_fileName);
-    };
     QString error;
-    if (!TextFile::Write(m_fileName, bytes, error, makeBackup)) {
-        // The old content went to the backup just before the rename failed: put it back.
-        if (!backup.isEmpty() && !QFileInfo::exists(m_fileName) && QFileInfo::exists(backup))
-            QFile::rename(backup, m_fileName);
+    if (!m_doc.write(DocumentText(m_activeMemo), Settings::AutoSave, error)) {
         ShowError(error);
         return false;
     }
-    m_format = format;
-    m_fileBytes = bytes;
-    m_fileTextDigest = digest;
     m_activeMemo->SetModified(false);
     SetStatusPanel(1, QString());
     emit documentSaved();
@@ -209,8 +164,7 @@ bool TFMDIQuill::WriteDocument() {
 bool TFMDIQuill::IsOpenInOtherWindow(const QString &fileName) const {
     const QList<TFMDIQuill *> windows = m_host.EditorWindows();
     for (const TFMDIQuill *window : windows)
-        if (window != this && window->FileName() != kNoName &&
-            SameFileName(window->FileName(), fileName))
+        if (window != this && window->Document().holdsFile(fileName))
             return true;
     return false;
 }
@@ -251,7 +205,7 @@ void TFMDIQuill::MnInsertFileClick() {
     buffer->setPlainText(content.text);
     buffer->selectAll();
     buffer->copy();
-    m_activeMemo->SetMaxLength(int(FileSize(name) + FileSize(m_fileName) + 40000));
+    m_activeMemo->SetMaxLength(int(FileSize(name) + m_doc.fileSize() + 40000));
     QTextCursor cursor = m_activeMemo->textCursor();
     cursor.insertText(content.text);
     m_activeMemo->setTextCursor(cursor);
@@ -267,8 +221,7 @@ void TFMDIQuill::MnBlockalsDateiSichernClick() {
         return;
     // The block would silently replace the file of an open document, this one included.
     const QString target = QFileInfo(chosen).absoluteFilePath();
-    if ((m_fileName != kNoName && SameFileName(m_fileName, target)) ||
-        IsOpenInOtherWindow(target)) {
+    if (m_doc.holdsFile(target) || IsOpenInOtherWindow(target)) {
         ShowWarningBox(QStringLiteral("Hinweis"),
                        QStringLiteral("Datei ist schon geladen\r\n") + target);
         return;

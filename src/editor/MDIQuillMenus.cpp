@@ -1,6 +1,8 @@
 // The window's menus: every item with its caption, key and hint, named after its component.
 #include "MDIQuill.h"
 
+#include "common/CommandGuard.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMetaMethod>
@@ -144,7 +146,6 @@ void TFMDIQuill::CreateMenus() {
 }
 
 void TFMDIQuill::ConnectMenuHandlers() {
-    const QMetaMethod triggered = QMetaMethod::fromSignal(&QAction::triggered);
     const QMetaObject *meta = metaObject();
     for (QMenu *menu : std::as_const(m_menus)) {
         for (QAction *action : menu->actions()) {
@@ -153,7 +154,9 @@ void TFMDIQuill::ConnectMenuHandlers() {
             const QByteArray slot = action->objectName().toLatin1() + "Click()";
             const int index = meta->indexOfSlot(slot.constData());
             if (index >= 0)
-                connect(action, triggered, this, meta->method(index));
+                connect(action, &QAction::triggered, this, Guarded([this, meta, index] {
+                            meta->method(index).invoke(this, Qt::DirectConnection);
+                        }));
         }
     }
 }

@@ -3,20 +3,17 @@
 #include "javarun/JavaToolSearch.h"
 #include "javarun/ProcessRunner.h"
 #include "javarun/RunPlan.h"
+#include "javarun/RunWithShell.h"
 
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
 #include "settings/Settings.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QPointer>
 
 namespace {
 
-const QString NoName = QStringLiteral("noname");
 const QString NoticeCaption = QStringLiteral("Hinweis");
 
 // Tells whether a window still exists after the event loop has run.
@@ -33,8 +30,8 @@ private:
 
 // Runs the command on each window of the frame that is still open when its turn comes: a
 // run pumps events, so an earlier one may close windows further down the list.
-template <typename Command> void ForEachOpenWindow(const BuildFrame &frame, Command command) {
-    const QList<std::shared_ptr<BuildTarget>> windows = frame.windows();
+template <typename Command> void ForEachOpenWindow(BuildHost &frame, Command command) {
+    const QList<std::shared_ptr<BuildTarget>> windows = frame.BuildTargets();
     QList<Liveness> liveness;
     for (const auto &window : windows)
         liveness << Liveness(*window);
@@ -48,31 +45,32 @@ bool ClassFileExists(const QString &fileName) {
     return QFileInfo::exists(ClassFileOf(fileName));
 }
 
-void FocusPanelStart(QPlainTextEdit *panel) {
-    if (!panel)
-        return;
-    panel->setFocus();
-    QTextCursor cursor = panel->textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    panel->setTextCursor(cursor);
+// False (with a beep) while another build command is in progress.
+bool MayStart(const BuildHost &frame) {
+    if (!frame.BuildBusy())
+        return true;
+    BeepTimes(1);
+    return false;
 }
 
 } // namespace
 
-void MnCompilerClick(BuildTarget &window, const BuildFrame &frame) {
-    if (window.FileName() == NoName) {
+void MnCompilerClick(BuildTarget &window, BuildHost &frame) {
+    if (!MayStart(frame))
+        return;
+    if (!window.HasFile()) {
         ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
         return;
     }
+    const BuildBusyGuard busy(frame);
     CompileFile(window, frame);
 }
 
-void CompileFile(BuildTarget &window, const BuildFrame &frame) {
-    const QString fileName = window.FileName();
-    if (fileName == NoName)
+void CompileFile(BuildTarget &window, BuildHost &frame) {
+    if (!window.HasFile())
         return;
-    QPlainTextEdit *memo = window.ActiveMemo();
-    if (memo && memo->document()->isModified() && !window.WriteForBuild())
+    const QString fileName = window.FileName();
+    if (window.Modified() && !window.WriteForBuild())
         return;
     const QString classFile = ClassFileOf(fileName);
     DeleteFileForced(classFile);
@@ -82,7 +80,6 @@ void CompileFile(BuildTarget &window, const BuildFrame &frame) {
         return;
     }
     const Liveness liveness(window);
-    const QPointer<QPlainTextEdit> panel(frame.memo1);
     CapturedRunOptions options;
     options.waitForEnd = true;
     options.status = [&window, &liveness](const QString &text) {
@@ -91,74 +88,72 @@ void CompileFile(BuildTarget &window, const BuildFrame &frame) {
     };
     RunCaptured(fileName, Settings::Compiler,
                 CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
-                window.FileBase() + window.FileExt(), panel, options);
+                window.FileBase() + window.FileExt(), &frame.Output(), options);
     if (!QFileInfo::exists(classFile))
-        FocusPanelStart(panel);
+        frame.Output().FocusStart();
 }
 
-void MnRunClick(BuildTarget &window, const BuildFrame &frame) {
-    if (window.FileName() == NoName) {
+void MnRunClick(BuildTarget &window, BuildHost &frame) {
+    if (!MayStart(frame))
+        return;
+    if (!window.HasFile()) {
         ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
         return;
     }
+    const BuildBusyGuard busy(frame);
     const Liveness liveness(window);
     CompileFile(window, frame);
     if (!liveness.Alive() || !ClassFileExists(window.FileName()))
         return;
-    if (frame.cbMainFile && !frame.cbMainFile->currentText().isEmpty())
+    if (!frame.ChosenMainFile().isEmpty())
         RunMainFile(frame);
     else
         RunFile(window, frame);
 }
 
-void RunFile(BuildTarget &window, const BuildFrame &frame) {
-    const QPlainTextEdit *memo = window.ActiveMemo();
-    const bool umleitung = !frame.cbMitUmleitung || frame.cbMitUmleitung->isChecked();
-    const RunPlan plan = DecideRun(umleitung, memo ? memo->toPlainText() : QString());
+void RunFile(BuildTarget &window, BuildHost &frame) {
+    const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
     if (plan.shell)
         RunWithShell(window.FileName(), runtime, Settings::RunParameter, window.FileBase());
     else
         RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                    frame.memo1);
+                    &frame.Output());
 }
 
-void RunMainFile(const BuildFrame &frame) {
-    if (!frame.cbMainFile || !frame.cbMainFile2 || !frame.windows)
-        return;
-    const int index = frame.cbMainFile->currentIndex();
-    if (index < 0 || index >= frame.cbMainFile2->count())
-        return;
-    const QString mainFile = frame.cbMainFile2->itemText(index);
+void RunMainFile(BuildHost &frame) {
+    const QString mainFile = frame.ChosenMainFile();
     if (mainFile.isEmpty())
         return;
     // Every window of that file, not just the first.
+    bool found = false;
     ForEachOpenWindow(frame, [&](BuildTarget &window) {
-        if (SameFileName(window.FileName(), mainFile))
+        if (window.HasFile() && SameFileName(window.FileName(), mainFile)) {
+            found = true;
             RunFile(window, frame);
+        }
     });
+    // Running nothing without a word would look like a program that printed nothing.
+    if (!found)
+        ShowWarningBox(
+            NoticeCaption,
+            QStringLiteral("Die Maindatei\r\n%1\r\nist in keinem Fenster geöffnet.").arg(mainFile));
 }
 
-void BuildAll(const BuildFrame &frame) {
-    if (!frame.cbMainFile || frame.cbMainFile->count() == 0 || !frame.windows)
+void BuildAll(BuildHost &frame) {
+    if (!MayStart(frame))
         return;
+    const BuildBusyGuard busy(frame);
     ForEachOpenWindow(frame, [&](BuildTarget &window) {
         // A document that was never saved has no file to compile and is never written.
-        if (window.FileName() != NoName)
+        if (window.HasFile())
             CompileFile(window, frame);
     });
 }
 
-void MnSetMainJava(BuildTarget &window, const BuildFrame &frame) {
-    if (!frame.cbMainFile || !frame.cbMainFile2)
-        return;
-    for (int i = 0; i < frame.cbMainFile2->count() && i < frame.cbMainFile->count(); ++i) {
-        if (SameFileName(frame.cbMainFile2->itemText(i), window.FileName())) {
-            frame.cbMainFile->setCurrentIndex(i);
-            frame.cbMainFile2->setCurrentIndex(i);
-            return;
-        }
-    }
+void MnSetMainJava(BuildTarget &window, BuildHost &frame) {
+    if (window.HasFile())
+        frame.ChooseMainFile(window.FileName());
 }
 
 void FindJavaTools(const std::function<void()> &openSettings) {

@@ -3,7 +3,6 @@
 #include <QString>
 
 class QObject;
-class QPlainTextEdit;
 
 // What the build commands need of an editor window. The editor window provides it through
 // a small adapter; tests use fakes.
@@ -11,7 +10,9 @@ class BuildTarget {
 public:
     virtual ~BuildTarget() = default;
 
-    // Full path of the document's file, or exactly "noname" while it has none.
+    // Whether the document has a file of its own; a never-saved one has none.
+    virtual bool HasFile() const = 0;
+    // Full path of the document's file (the no-name text while it has none).
     virtual QString FileName() const = 0;
     // Base name (the Java class name) and extension with its dot.
     virtual QString FileBase() const = 0;
@@ -19,8 +20,10 @@ public:
     // The Java name of the encoding the file is written in ("UTF-8", "windows-1252"), or
     // "" to leave it to the compiler.
     virtual QString SourceEncoding() const = 0;
-    // The active text control: its text decides how a run is carried out.
-    virtual QPlainTextEdit *ActiveMemo() const = 0;
+    // The text of the active text control: it decides how a run is carried out.
+    virtual QString SourceText() const = 0;
+    // Whether that text has changes not yet written to the file.
+    virtual bool Modified() const = 0;
     // Writes the active text to FileName in the document's own encoding and line breaks,
     // without a backup, and clears the modified flag. False when it could not be written
     // (the message has been shown; the file is unchanged).

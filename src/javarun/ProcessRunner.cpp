@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QProcess>
 #include <QTimer>
 
@@ -32,9 +30,9 @@ constexpr int ChildEnded = 0x5172;
 
 const QString FinishedLine = QStringLiteral("-- Fertig --");
 
-void AddLine(QPlainTextEdit *panel, const QString &line) {
-    if (panel)
-        panel->appendPlainText(line);
+void AddLine(RunOutput *output, const QString &line) {
+    if (output)
+        output->AppendLine(line);
 }
 
 // Waits without freezing the window; returns at once when the application is quitting.
@@ -199,21 +197,18 @@ void LetRunOn(QProcess *process, qint64 limit) {
 } // namespace
 
 CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
-                              const QString &parameters, const QString &target,
-                              QPlainTextEdit *panelWidget, const CapturedRunOptions &options) {
+                              const QString &parameters, const QString &target, RunOutput *panel,
+                              const CapturedRunOptions &options) {
     CapturedRunReport report;
     if (ApplicationQuitting())
         return report;
-    const QPointer<QPlainTextEdit> panel(panelWidget);
-    if (panel) {
-        panel->clear();
-        panel->repaint();
-    }
-    AddLine(panel, QStringLiteral("Datei \"%1\"").arg(fileName));
+    const QString fileLine = QStringLiteral("Datei \"%1\"").arg(fileName);
+    if (panel)
+        panel->Clear();
+    AddLine(panel, fileLine);
     AddLine(panel, QString());
     // Every line of the panel is ended, as the output that follows expects.
-    const QString header =
-        panel ? panel->toPlainText() + u'\n' : QStringLiteral("Datei \"%1\"\n\n").arg(fileName);
+    const QString header = fileLine + QStringLiteral("\n\n");
 
 #ifdef Q_OS_UNIX
     InputPipe input;
@@ -223,6 +218,9 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
         return report;
     }
     input.Write("\r\n", 2);
+    // The input ends after the line end: a program that reads more gets end-of-file and
+    // its error shows, instead of waiting for input nobody can type.
+    input.CloseWrite();
 #endif
 
     const Command command = CapturedCommand(program, parameters, target);
@@ -250,6 +248,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     }
 #ifndef Q_OS_UNIX
     process->write("\r\n", 2);
+    process->closeWriteChannel();
 #endif
     report.started = true;
     report.processId = process->processId();
@@ -265,8 +264,6 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     QByteArray unreadInput;
 #ifdef Q_OS_UNIX
     unreadInput = input.TakeUnread();
-#else
-    process->closeWriteChannel();
 #endif
     if (waitFailed) {
         AddLine(panel, QStringLiteral("Operation wurde abgebrochen!"));
@@ -280,10 +277,10 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
             QString text = header;
             text += QString::fromLocal8Bit(unreadInput);
             text += collector.Text();
-            panel->setPlainText(PanelText(text));
+            panel->SetText(PanelText(text));
             if (collector.Truncated())
-                panel->appendPlainText(collector.TruncationLine());
-            panel->appendPlainText(FinishedLine);
+                panel->AppendLine(collector.TruncationLine());
+            panel->AppendLine(FinishedLine);
         }
     }
 

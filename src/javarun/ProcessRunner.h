@@ -1,12 +1,11 @@
 #pragma once
 
 #include "OutputCollector.h"
+#include "RunOutput.h"
 
 #include <QString>
 
 #include <functional>
-
-class QPlainTextEdit;
 
 struct CapturedRunOptions {
     // False: a learner's program, waited for in at most 31 slices of 100 ms and left
@@ -31,16 +30,11 @@ struct CapturedRunReport {
 // fileName and shows what it writes (standard output and error, in order) in the panel:
 // a "Datei" line, an empty line, the output and "-- Fertig --", or a failure line. The
 // line end written to the child's input first shows up in front of the output unless the
-// child read it. Keeps the window responsive while it waits, stops waiting when the
-// application quits, never kills the child, and returns only after a 300 ms pause that
-// also keeps the window responsive. The panel may be destroyed meanwhile. Once the
-// application is quitting it starts nothing and leaves the panel alone.
+// child read it; the child's input then ends, so a program that reads gets end-of-file
+// instead of waiting unseen. Keeps the window responsive while it waits, stops waiting when
+// the application quits, never kills the child, and returns only after a 300 ms pause that
+// also keeps the window responsive. The output may be null. Once the application is
+// quitting it starts nothing and leaves the output alone.
 CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
-                              const QString &parameters, const QString &target,
-                              QPlainTextEdit *panel, const CapturedRunOptions &options = {});
-
-// Starts program with the target and then the parameters in a window of its own (a
-// terminal emulator) in the directory of fileName, without waiting. Failures are shown
-// in error boxes.
-void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                  const QString &target);
+                              const QString &parameters, const QString &target, RunOutput *output,
+                              const CapturedRunOptions &options = {});

@@ -1,12 +1,12 @@
 #include "app/TFAbout.h"
 #include "app/TFMain.h"
 
-#include "common/DesktopHooks.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
 #include "editor/MDIQuill.h"
+#include "RecordingDesktop.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
 #include "TestEnv.h"
@@ -40,6 +40,28 @@ QStringList menuTitles(QMenuBar *bar) {
     return titles;
 }
 
+// The commands built elsewhere, as each test sets them.
+class FakeFrameCommands : public FrameCommands {
+public:
+    TNewFile NewFileWizard() override { return wizard ? wizard() : TNewFile(); }
+    void SettingsDialog() override {
+        if (settings)
+            settings();
+    }
+    void JavaHelp() override {
+        if (javaHelp)
+            javaHelp();
+    }
+    void FindJavaTools() override {
+        if (findTools)
+            findTools();
+    }
+    std::function<TNewFile()> wizard;
+    std::function<void()> settings;
+    std::function<void()> javaHelp;
+    std::function<void()> findTools;
+};
+
 } // namespace
 
 class TestMainFrame : public QObject {
@@ -49,7 +71,9 @@ private slots:
     void init() {
         m_env = std::make_unique<TestEnv>();
         m_ui = std::make_unique<RecordingUi>();
+        m_commands = FakeFrameCommands();
         m_frame = std::make_unique<TFMain>();
+        m_frame->SetCommands(&m_commands);
         m_frame->resize(1100, 800);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -89,6 +113,33 @@ private slots:
         QCOMPARE(m_ui->boxes.size(), 1);
         QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Hinweis"));
         QCOMPARE(m_ui->boxes.first().text, QStringLiteral("Datei ist schon geladen\r\n") + a);
+    }
+
+    void theSameFileThroughAnotherNameIsRefused() {
+        const QString a = m_env->writeFile("A.java", "a");
+        QVERIFY(QDir().mkpath(m_env->path("ordner")));
+        QVERIFY(QFile::link(a, m_env->path("Verweis.java")));
+        QVERIFY(QFile::link(m_env->dir(), m_env->path("ordner/zurueck")));
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(m_env->path("Verweis.java"));
+        m_frame->OpenFileByName(m_env->path("ordner/zurueck/A.java"));
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+        QCOMPARE(m_ui->boxes.size(), 2);
+        for (const auto &box : std::as_const(m_ui->boxes))
+            QVERIFY(box.text.startsWith(QStringLiteral("Datei ist schon geladen")));
+    }
+
+    void saveAsTakesTheMainFileEntryAlong() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        m_frame->cbMainFile()->setCurrentIndex(0);
+        const QString c = m_env->path("C.java");
+        m_ui->saveAnswers << c;
+        m_frame->EditorWindows().at(0)->MnSpeichernUnterClick();
+        QCOMPARE(m_frame->cbMainFile()->itemText(0), QStringLiteral("C.java"));
+        QCOMPARE(m_frame->ChosenMainFile(), c);
     }
 
     void anUnnamedWindowDoesNotHoldAFileCalledNoname() {
@@ -134,6 +185,23 @@ private slots:
         QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
     }
 
+    void aFailingMenuCommandEndsWithTheErrorReport() {
+        const QString a = m_env->writeFile("A.java", "a");
+        Settings::IniFileName = m_env->path("blocked");
+        QVERIFY(QDir().mkpath(Settings::IniFileName));
+        m_ui->openAnswers << QStringList{a};
+        QAction *open = nullptr;
+        for (QAction *action : m_frame->findChildren<QAction *>())
+            if (action->text() == QStringLiteral("&Öffnen..."))
+                open = action;
+        QVERIFY(open);
+        open->trigger(); // must not throw through the signal
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Fehler"));
+        QVERIFY(m_ui->boxes.first().text.startsWith(QStringLiteral("In ")));
+    }
+
     void openDialogFollowsTheLastOpenedFile() {
         const QString a = m_env->writeFile("d/a/X.java", "x");
         m_frame->OpenFileByName(a);
@@ -161,6 +229,9 @@ private slots:
         m_frame->OpenFileByName(a);
         QVERIFY(chooser->isHidden());
         QVERIFY(m_frame->LMainJava()->isHidden());
+        // Nothing is chosen until the user chooses, even while the list is hidden.
+        QCOMPARE(chooser->currentIndex(), -1);
+        QCOMPARE(m_frame->ChosenMainFile(), QString());
         m_frame->OpenFileByName(b);
         QVERIFY(!chooser->isHidden());
         QVERIFY(!m_frame->LMainJava()->isHidden());
@@ -168,19 +239,19 @@ private slots:
         QCOMPARE(chooser->currentText(), QString());
         m_frame->OpenFileByName(z);
         QCOMPARE(chooser->count(), 3);
-        QCOMPARE(m_frame->cbMainFile2()->itemText(2), z);
+        QCOMPARE(chooser->itemData(2).toString(), z);
 
         chooser->setCurrentIndex(1);
         QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+        QCOMPARE(m_frame->ChosenMainFile(), b);
 
         QVERIFY(m_frame->EditorWindows().at(2)->close()); // Z.java
         QCOMPARE(chooser->currentText(), QStringLiteral("B.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), b);
+        QCOMPARE(m_frame->ChosenMainFile(), b);
 
         QVERIFY(m_frame->EditorWindows().at(1)->close()); // B.java
         QCOMPARE(chooser->currentIndex(), -1);
-        QCOMPARE(m_frame->cbMainFile2()->currentIndex(), -1);
+        QCOMPARE(m_frame->ChosenMainFile(), QString());
         QVERIFY(!chooser->isHidden()); // one window left: still shown
 
         QVERIFY(m_frame->EditorWindows().at(0)->close());
@@ -198,7 +269,7 @@ private slots:
         m_frame->cbMainFile()->setCurrentIndex(2); // C.java
         QVERIFY(m_frame->EditorWindows().at(0)->close());
         QCOMPARE(m_frame->cbMainFile()->currentText(), QStringLiteral("C.java"));
-        QCOMPARE(m_frame->cbMainFile2()->currentText(), c);
+        QCOMPARE(m_frame->ChosenMainFile(), c);
     }
 
     void verticalTilingOfThreeWindows() {
@@ -325,7 +396,7 @@ private slots:
     }
 
     void anUnsavedDocumentDoesNotEnterTheRecentList() {
-        m_frame->Hooks().newFileWizard = [] {
+        m_commands.wizard = [] {
             TNewFile description;
             description.Kind = 6;
             description.ClassName = QStringLiteral("Hallo");
@@ -342,8 +413,10 @@ private slots:
     }
 
     void aCancelledWizardCreatesNothing() {
+        m_frame->SetCommands(nullptr);
         m_frame->MnNeuClick(); // no wizard connected
-        m_frame->Hooks().newFileWizard = [] { return TNewFile(); };
+        m_frame->SetCommands(&m_commands);
+        m_commands.wizard = [] { return TNewFile(); };
         m_frame->MnNeuClick();
         QVERIFY(m_frame->EditorWindows().isEmpty());
     }
@@ -591,7 +664,7 @@ private slots:
     void confirmedSettingsReachEveryWindow() {
         m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
         bool shown = false;
-        m_frame->Hooks().settingsDialog = [&] {
+        m_commands.settings = [&] {
             shown = true;
             Settings::ErrorSchriftGroesse = 17;
             Settings::EditorSchriftGroesse = 15;
@@ -601,7 +674,7 @@ private slots:
         QVERIFY(shown);
         QVERIFY(m_frame->Memo1()->font().pointSize() != 17);
 
-        m_frame->Hooks().settingsDialog = [] {
+        m_commands.settings = [] {
             Settings::ErrorSchriftGroesse = 17;
             DialogResultText() = QStringLiteral("Okay");
         };
@@ -614,7 +687,7 @@ private slots:
 
     void javaHelpButtonOpensTheReference() {
         int opened = 0;
-        m_frame->Hooks().javaHelp = [&] { ++opened; };
+        m_commands.javaHelp = [&] { ++opened; };
         m_frame->ToolButton("BnJavaHelp")->click();
         m_frame->ToolButton("BnJavaHelp")->click();
         QCOMPARE(opened, 2);
@@ -625,7 +698,8 @@ private slots:
         TFMain frame; // loads the settings
         Settings::Compiler = m_env->path("nowhere/javac");
         Settings::Run = m_env->writeFile("java", "");
-        frame.Hooks().findJavaTools = [&] { ++searched; };
+        frame.SetCommands(&m_commands);
+        m_commands.findTools = [&] { ++searched; };
         frame.Timer1Timer();
         QCOMPARE(Settings::Compiler, QString());
         QCOMPARE(Settings::Run, m_env->path("java"));
@@ -648,22 +722,17 @@ private slots:
     }
 
     void aboutBoxHandsItsAddressesToTheDesktop() {
-        QList<QUrl> opened;
-        DesktopHooks hooks;
-        hooks.openUrl = [&](const QUrl &url) {
-            opened << url;
-            return true;
-        };
-        setDesktopHooks(hooks);
+        auto desktop = std::make_unique<RecordingDesktop>();
         TFAbout about;
         emit about.LWeb()->linkActivated(TFAbout::WebAddress());
         emit about.LMail()->linkActivated(QStringLiteral("mailto:") + TFAbout::MailAddress());
-        QCOMPARE(opened, (QList<QUrl>{QUrl(TFAbout::WebAddress()),
-                                      QUrl(QStringLiteral("mailto:") + TFAbout::MailAddress())}));
+        QCOMPARE(desktop->opened,
+                 (QList<QUrl>{QUrl(TFAbout::WebAddress()),
+                              QUrl(QStringLiteral("mailto:") + TFAbout::MailAddress())}));
         QVERIFY(m_ui->boxes.isEmpty());
 
         // Without a desktop that takes it, the user is told.
-        setDesktopHooks({});
+        desktop.reset();
         about.OpenAddress(TFAbout::WebAddress());
         QCOMPARE(m_ui->boxes.size(), 1);
         QVERIFY(m_ui->boxes.first().text.contains(TFAbout::WebAddress()));
@@ -682,6 +751,7 @@ private:
 
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<RecordingUi> m_ui;
+    FakeFrameCommands m_commands;
     std::unique_ptr<TFMain> m_frame;
 };
 

@@ -1,8 +1,10 @@
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
-#include "common/DesktopHooks.h"
+#include "RecordingDesktop.h"
+
 #include "common/Helpers.h"
+#include <memory>
 
 #include <QDir>
 #include <QFile>
@@ -24,20 +26,12 @@ class TestExecuteFile : public QObject {
     Q_OBJECT
 
 private:
-    QList<QUrl> m_opened;
-    bool m_desktopAccepts = true;
+    std::unique_ptr<RecordingDesktop> m_desktop;
 
 private slots:
-    void init() {
-        m_opened.clear();
-        m_desktopAccepts = true;
-        setDesktopHooks({{}, [this](const QUrl &url) {
-                             m_opened << url;
-                             return m_desktopAccepts;
-                         }});
-    }
+    void init() { m_desktop = std::make_unique<RecordingDesktop>(); }
 
-    void cleanup() { setDesktopHooks({}); }
+    void cleanup() { m_desktop.reset(); }
 
     void errorTexts_data() {
         QTest::addColumn<int>("code");
@@ -84,7 +78,7 @@ private slots:
         RecordingUi ui;
         QCOMPARE(ExecuteFile(env.path(QStringLiteral("Foo.txt")), QString(), QString()), 2);
         QVERIFY(ui.boxes.isEmpty());
-        QVERIFY(m_opened.isEmpty());
+        QVERIFY(m_desktop->opened.isEmpty());
     }
 
     void missingProgramShowsBox() {
@@ -115,31 +109,31 @@ private slots:
         RecordingUi ui;
         const QString doc = env.writeFile(QStringLiteral("Notiz.txt"), "x");
         QVERIFY(ExecuteFile(doc, QString(), QString()) > 32);
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
+        QCOMPARE(m_desktop->opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
         QVERIFY(ui.boxes.isEmpty());
 
         // A relative name is found in the working directory.
-        m_opened.clear();
+        m_desktop->opened.clear();
         QVERIFY(ExecuteFile(QStringLiteral("Notiz.txt"), QString(), env.dir()) > 32);
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
+        QCOMPARE(m_desktop->opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
     }
 
     void folderGoesToTheDesktop() {
         TestEnv env;
         RecordingUi ui;
         QVERIFY(ExecuteFile(env.dir(), QString(), QString()) > 32);
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(env.dir())});
+        QCOMPARE(m_desktop->opened, QList<QUrl>{QUrl::fromLocalFile(env.dir())});
     }
 
     void documentWithoutAssociation() {
         TestEnv env;
         RecordingUi ui;
-        m_desktopAccepts = false;
+        m_desktop->accepts = false;
         const QString doc = env.writeFile(QStringLiteral("Daten.xyz"), "x");
         QCOMPARE(ExecuteFile(doc, QString(), QString()), 31);
         QCOMPARE(ui.texts(),
                  QStringList{Head + doc + "\r\nFür diese Datei existiert keine Verknüpfung"});
-        setDesktopHooks({});
+        m_desktop.reset();
         QCOMPARE(ExecuteFile(doc, QString(), QString()), 31);
     }
 
@@ -162,7 +156,7 @@ private slots:
         QCOMPARE(contentOf(out), QByteArray("eins|zwei drei|$(touch|pwned)|'vier'|"));
         QVERIFY(!QFileInfo::exists(work + QStringLiteral("/pwned")));
         QVERIFY(ui.boxes.isEmpty());
-        QVERIFY(m_opened.isEmpty());
+        QVERIFY(m_desktop->opened.isEmpty());
     }
 
     void programFoundOnPath() {

@@ -1,7 +1,7 @@
 #include "RecordingUi.h"
 
-#include "common/DesktopHooks.h"
 #include "common/Helpers.h"
+#include "RecordingDesktop.h"
 
 #include <QtTest>
 
@@ -86,15 +86,15 @@ private slots:
     }
 
     void beepTimes() {
-        int beeps = 0;
-        setDesktopHooks({[&] { ++beeps; }, {}});
-        BeepTimes(3);
-        QCOMPARE(beeps, 3);
-        BeepTimes(0);
-        BeepTimes(-2);
-        QCOMPARE(beeps, 3);
-        setDesktopHooks({});
-        BeepTimes(2); // no hook: silent, no crash
+        {
+            RecordingDesktop desktop;
+            BeepTimes(3);
+            QCOMPARE(desktop.beeps, 3);
+            BeepTimes(0);
+            BeepTimes(-2);
+            QCOMPARE(desktop.beeps, 3);
+        }
+        BeepTimes(2); // no desktop: silent, no crash
     }
 
     void comSpec() {

@@ -1,23 +1,35 @@
 #pragma once
 
+#include "FakeBuildHost.h"
+
 #include "editor/EditorHost.h"
+#include "editor/WindowBuildTarget.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QList>
 #include <QPlainTextEdit>
 #include <QStringList>
 
 // An EditorHost for editor-window tests: records what the window asks of the frame and
-// fills recent-file items from a plain list.
-class FakeEditorHost : public EditorHost {
+// fills recent-file items from a plain list. As the build commands' frame, its windows are
+// the editor windows of `windows`.
+class FakeEditorHost : public EditorHost, public FakeBuildHost {
 public:
+    FakeEditorHost() {
+        FakeBuildHost::targets = [this] {
+            QList<std::shared_ptr<BuildTarget>> targets;
+            for (TFMDIQuill *window : std::as_const(windows))
+                targets << std::make_shared<WindowBuildTarget>(*window);
+            return targets;
+        };
+    }
+
     QStringList calls;             // names of the frame operations called, in order
     QList<TFMDIQuill *> forgotten; // windows passed to ForgetEditorWindow
     QList<TFMDIQuill *> activated; // windows passed to EditorActivated
     QStringList recentFiles;       // what BuildRecentFileItems shows
     QList<TFMDIQuill *> windows;
+    QStringList renamedFrom; // previous names passed to EditorRenamed
 
     void EditorActivated(TFMDIQuill *window) override {
         calls << QStringLiteral("EditorActivated");
@@ -27,6 +39,10 @@ public:
         calls << QStringLiteral("ForgetEditorWindow");
         forgotten << window;
         windows.removeAll(window);
+    }
+    void EditorRenamed(TFMDIQuill *, const QString &previous) override {
+        calls << QStringLiteral("EditorRenamed");
+        renamedFrom << previous;
     }
     void SaveAllWindows() override { calls << QStringLiteral("SaveAllWindows"); }
     void CloseAllWindows() override { calls << QStringLiteral("CloseAllWindows"); }
@@ -47,16 +63,9 @@ public:
         }
     }
     QPlainTextEdit *MainMemo() override { return &m_mainMemo; }
-    QPlainTextEdit *Memo1() override { return &m_memo1; }
-    QCheckBox *cbMitUmleitung() override { return &m_mitUmleitung; }
-    QComboBox *cbMainFile() override { return &m_mainFile; }
-    QComboBox *cbMainFile2() override { return &m_mainFile2; }
+    BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override { return windows; }
 
 private:
     QPlainTextEdit m_mainMemo;
-    QPlainTextEdit m_memo1;
-    QCheckBox m_mitUmleitung;
-    QComboBox m_mainFile;
-    QComboBox m_mainFile2;
 };

@@ -1,6 +1,7 @@
 // Compile, run, main file, build-all and tool discovery with the real JDK, on fake
 // editor windows and a fake frame.
 
+#include "FakeBuildHost.h"
 #include "JavaFixture.h"
 #include "RecordingUi.h"
 #include "TestEnv.h"
@@ -10,12 +11,8 @@
 #include "javarun/TerminalCommand.h"
 #include "settings/Settings.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPlainTextEdit>
+#include <QCoreApplication>
 #include <QTest>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -26,21 +23,23 @@ public:
         const QFileInfo info(fileName);
         m_base = info.completeBaseName();
         m_ext = info.suffix().isEmpty() ? QString() : "." + info.suffix();
-        m_memo.setPlainText(text);
-        m_memo.document()->setModified(false);
+        m_text = text;
     }
+    bool HasFile() const override { return m_fileName != QLatin1String("noname"); }
     QString FileName() const override { return m_fileName; }
     QString FileBase() const override { return m_base; }
     QString FileExt() const override { return m_ext; }
     QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
-    QPlainTextEdit *ActiveMemo() const override { return const_cast<QPlainTextEdit *>(&m_memo); }
+    QString SourceText() const override { return m_text; }
+    bool Modified() const override { return m_modified; }
+    bool IsModified() const { return m_modified; }
     bool WriteForBuild() override {
         ++writes;
         QFile file(m_fileName);
         if (!file.open(QIODevice::WriteOnly))
             return false;
-        file.write(m_memo.toPlainText().toUtf8());
-        m_memo.document()->setModified(false);
+        file.write(m_text.toUtf8());
+        m_modified = false;
         return true;
     }
     void ShowBuildStatus(const QString &text) override { statuses << text; }
@@ -48,8 +47,8 @@ public:
 
     // Replaces the text as a user edit would: the document becomes modified.
     void Edit(const QString &text) {
-        m_memo.selectAll();
-        m_memo.insertPlainText(text);
+        m_text = text;
+        m_modified = true;
     }
 
     int writes = 0;
@@ -57,7 +56,8 @@ public:
 
 private:
     QString m_fileName, m_base, m_ext;
-    QPlainTextEdit m_memo;
+    QString m_text;
+    bool m_modified = false;
 };
 
 const char *HalloText = R"(public class Hallo {
@@ -100,19 +100,15 @@ private slots:
     void discoveryFindsNothing();
 
 private:
-    BuildFrame Frame();
-    QStringList PanelLines() const { return m_panel->toPlainText().split(u'\n'); }
+    FakeBuildHost &Frame();
+    QStringList PanelLines() const { return m_host.output.Lines(); }
     QString WriteTerminalRecorder();
     QStringList RecordedCommand() const;
 
     TestEnv m_env;
     JavaFixture m_java;
     RecordingUi *m_ui = nullptr;
-    QWidget m_frame;
-    QPlainTextEdit *m_panel = nullptr;
-    QCheckBox *m_umleitung = nullptr;
-    QComboBox *m_mainFile = nullptr;
-    QComboBox *m_mainFile2 = nullptr;
+    FakeBuildHost m_host;
     QList<FakeWindow *> m_windows;
     QString m_hallo;
     QString m_jdkBin;
@@ -120,19 +116,12 @@ private:
 
 void TestBuildCommands::initTestCase() {
     QVERIFY2(!JavaFixture::Javac().isEmpty(), "the tests need the JDK");
-    auto *layout = new QVBoxLayout(&m_frame);
-    m_panel = new QPlainTextEdit;
-    m_umleitung = new QCheckBox(QStringLiteral("Mit Umleitung"));
-    m_mainFile = new QComboBox;
-    m_mainFile2 = new QComboBox;
-    m_mainFile2->hide();
-    layout->addWidget(m_umleitung);
-    layout->addWidget(m_mainFile);
-    layout->addWidget(m_mainFile2);
-    layout->addWidget(m_panel);
-    m_frame.show();
-    m_frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m_frame));
+    m_host.targets = [this] {
+        QList<std::shared_ptr<BuildTarget>> list;
+        for (FakeWindow *window : std::as_const(m_windows))
+            list << std::shared_ptr<BuildTarget>(window, [](BuildTarget *) {});
+        return list;
+    };
 
     m_hallo = m_java.Write("Hallo.java", HalloText);
     QVERIFY(JavaFixture::Compile({m_hallo}));
@@ -149,10 +138,10 @@ void TestBuildCommands::init() {
     Settings::CompilerParameter.clear();
     Settings::Run = JavaFixture::Java();
     Settings::RunParameter.clear();
-    m_umleitung->setChecked(true);
-    m_panel->clear();
-    m_mainFile->clear();
-    m_mainFile2->clear();
+    m_host.umleitung = true;
+    m_host.output = RecordingOutput();
+    m_host.mainFiles.clear();
+    m_host.chosen = -1;
     qputenv(TerminalOverrideVariable, WriteTerminalRecorder().toLocal8Bit());
 }
 
@@ -164,15 +153,8 @@ void TestBuildCommands::cleanup() {
     qunsetenv(TerminalOverrideVariable);
 }
 
-BuildFrame TestBuildCommands::Frame() {
-    BuildFrame frame{m_panel, m_umleitung, m_mainFile, m_mainFile2, {}};
-    frame.windows = [this] {
-        QList<std::shared_ptr<BuildTarget>> list;
-        for (FakeWindow *window : std::as_const(m_windows))
-            list << std::shared_ptr<BuildTarget>(window, [](BuildTarget *) {});
-        return list;
-    };
-    return frame;
+FakeBuildHost &TestBuildCommands::Frame() {
+    return m_host;
 }
 
 // A stand-in terminal that writes the command it was given into a file, one word a line.
@@ -204,16 +186,13 @@ QStringList TestBuildCommands::RecordedCommand() const {
 void TestBuildCommands::compileErrorRunsNothingAndFocusesPanel() {
     const QString source = m_java.Write("fehler/Kaputt.java", "class Kaputt { int x = ; }");
     m_windows << new FakeWindow(source, "class Kaputt { int x = ; }");
-    m_umleitung->setFocus();
     MnRunClick(*m_windows.first(), Frame());
     QVERIFY(!QFile::exists(m_java.Path("fehler/Kaputt.class")));
     const QStringList lines = PanelLines();
     QCOMPARE(lines.first(), "Datei \"" + source + "\"");
     QVERIFY(lines.at(3).startsWith("Kaputt.java:1: error:"));
     QCOMPARE(lines.last(), QString("-- Fertig --"));
-    QCOMPARE(QApplication::focusWidget(), m_panel);
-    QCOMPARE(m_panel->textCursor().position(), 0);
-    QVERIFY(!m_panel->textCursor().hasSelection());
+    QCOMPARE(m_host.output.focusRequests, 1);
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(m_windows.first()->statuses, (QStringList{"Kompiliere Kaputt.java ...", ""}));
 }
@@ -225,10 +204,10 @@ void TestBuildCommands::runCompilesAndShowsOutput() {
     MnRunClick(*m_windows.first(), Frame());
     QVERIFY(QFile::exists(m_java.Path("Hallo.class")));
     // Captured: the parameters go to the runtime, which takes "ein Wort" as the class name.
-    QVERIFY(m_panel->toPlainText().contains("ein Wort"));
+    QVERIFY(m_host.output.text.contains("ein Wort"));
     Settings::RunParameter.clear();
     MnRunClick(*m_windows.first(), Frame());
-    QCOMPARE(m_panel->toPlainText(), "Datei \"" + m_hallo + "\"\n\n\nHallo Welt\n-- Fertig --");
+    QCOMPARE(m_host.output.text, "Datei \"" + m_hallo + "\"\n\n\nHallo Welt\n-- Fertig --");
     QCOMPARE(m_windows.first()->writes, 0);
 }
 
@@ -238,14 +217,14 @@ void TestBuildCommands::unsavedChangesAreWrittenBeforeCompiling() {
     m_windows.first()->Edit(ClassText("Neu", "neu"));
     MnRunClick(*m_windows.first(), Frame());
     QCOMPARE(m_windows.first()->writes, 1);
-    QVERIFY(!m_windows.first()->ActiveMemo()->document()->isModified());
+    QVERIFY(!m_windows.first()->IsModified());
     QCOMPARE(PanelLines().mid(3), (QStringList{"neu", "-- Fertig --"}));
 }
 
 void TestBuildCommands::neverSavedDocumentIsRefused() {
     m_windows << new FakeWindow("noname", HalloText);
     m_windows.first()->Edit("geändert");
-    m_panel->setPlainText("bleibt");
+    m_host.output.SetText("bleibt");
     MnCompilerClick(*m_windows.first(), Frame());
     MnRunClick(*m_windows.first(), Frame());
     QCOMPARE(m_ui->texts(),
@@ -253,7 +232,7 @@ void TestBuildCommands::neverSavedDocumentIsRefused() {
     QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
     QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Warning);
     QCOMPARE(m_windows.first()->writes, 0);
-    QCOMPARE(m_panel->toPlainText(), QString("bleibt"));
+    QCOMPARE(m_host.output.text, QString("bleibt"));
 }
 
 void TestBuildCommands::undeletableClassFileStopsTheCompile() {
@@ -261,11 +240,11 @@ void TestBuildCommands::undeletableClassFileStopsTheCompile() {
     // A directory in the class file's place cannot be deleted as a file.
     QVERIFY(QDir().mkpath(m_java.Path("fest/Fest.class/inhalt")));
     m_windows << new FakeWindow(source, ClassText("Fest", "x"));
-    m_panel->setPlainText("bleibt");
+    m_host.output.SetText("bleibt");
     MnCompilerClick(*m_windows.first(), Frame());
     QCOMPARE(m_ui->texts(), QStringList{"Die class-Datei konnte nicht gelöscht werden"});
     QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
-    QCOMPARE(m_panel->toPlainText(), QString("bleibt"));
+    QCOMPARE(m_host.output.text, QString("bleibt"));
 }
 
 void TestBuildCommands::decisionTable_data() {
@@ -289,20 +268,20 @@ void TestBuildCommands::decisionTable() {
     QFETCH(QString, runtime);
     Settings::Run = m_jdkBin + "JavaW.Exe";
     Settings::RunParameter = "-x 'y z'";
-    m_umleitung->setChecked(umleitung);
+    m_host.umleitung = umleitung;
     // The class is compiled already; the window's text alone decides the run.
     m_windows << new FakeWindow(m_hallo, QString(HalloText) + "\n// " + words);
-    m_panel->setPlainText("vorher");
+    m_host.output.SetText("vorher");
     RunFile(*m_windows.first(), Frame());
     if (shell) {
         QTRY_VERIFY(!RecordedCommand().isEmpty());
         QCOMPARE(RecordedCommand(), (QStringList{"-e", m_jdkBin + runtime, "Hallo", "-x", "y z"}));
-        QCOMPARE(m_panel->toPlainText(), QString("vorher"));
+        QCOMPARE(m_host.output.text, QString("vorher"));
     } else {
         // Captured: the runtime takes the parameters itself, so give it harmless ones.
         QVERIFY(RecordedCommand().isEmpty());
-        QVERIFY2(m_panel->toPlainText().startsWith("Datei \"" + m_hallo + "\""),
-                 qPrintable(m_panel->toPlainText()));
+        QVERIFY2(m_host.output.text.startsWith("Datei \"" + m_hallo + "\""),
+                 qPrintable(m_host.output.text));
         QCOMPARE(PanelLines().last(), QString("-- Fertig --"));
         Settings::RunParameter = "-Xshare:auto";
         RunFile(*m_windows.first(), Frame());
@@ -345,22 +324,19 @@ void TestBuildCommands::mainFileRunsTheChosenWindow() {
     QVERIFY(JavaFixture::Compile({b}));
     m_windows << new FakeWindow(a, ClassText("A", "ich bin A"))
               << new FakeWindow(b, ClassText("B", "ich bin B"));
-    m_mainFile->addItems({"A.java", "B.java"});
-    m_mainFile2->addItems({a, b});
-    m_mainFile->setCurrentIndex(1);
+    m_host.mainFiles = {a, b};
+    m_host.chosen = 1;
     MnRunClick(*m_windows.first(), Frame());
     QVERIFY(QFile::exists(m_java.Path("haupt/A.class"))); // the current window is compiled
-    QCOMPARE(m_panel->toPlainText(), "Datei \"" + b + "\"\n\n\nich bin B\n-- Fertig --");
+    QCOMPARE(m_host.output.text, "Datei \"" + b + "\"\n\n\nich bin B\n-- Fertig --");
 }
 
 void TestBuildCommands::setMainJavaChoosesTheWindow() {
     m_windows << new FakeWindow(m_java.Path("x/A.java"), "")
               << new FakeWindow(m_java.Path("x/B.java"), "");
-    m_mainFile->addItems({"A.java", "B.java"});
-    m_mainFile2->addItems({m_java.Path("x/A.java"), m_java.Path("x/B.java")});
-    m_mainFile->setCurrentIndex(-1);
+    m_host.mainFiles = {m_java.Path("x/A.java"), m_java.Path("x/B.java")};
     MnSetMainJava(*m_windows.at(1), Frame());
-    QCOMPARE(m_mainFile->currentText(), QString("B.java"));
+    QCOMPARE(m_host.chosen, 1);
 }
 
 void TestBuildCommands::buildAllLeavesTheLastOutputAndSkipsUnsaved() {
@@ -371,8 +347,7 @@ void TestBuildCommands::buildAllLeavesTheLastOutputAndSkipsUnsaved() {
               << new FakeWindow(two, ClassText("Zwei", "2"))
               << new FakeWindow(three, "class Drei { x }");
     m_windows.at(1)->Edit("ungespeichert");
-    m_mainFile->addItems({"Eins.java", "", "Zwei.java", "Drei.java"});
-    m_mainFile2->addItems({one, "", two, three});
+    m_host.mainFiles = {one, "", two, three};
     BuildAll(Frame());
     QVERIFY(QFile::exists(m_java.Path("alle/Eins.class")));
     QVERIFY(QFile::exists(m_java.Path("alle/Zwei.class")));
@@ -439,5 +414,5 @@ void TestBuildCommands::discoveryFindsNothing() {
     QVERIFY(Settings::Compiler.isEmpty());
 }
 
-QTEST_MAIN(TestBuildCommands)
+QTEST_GUILESS_MAIN(TestBuildCommands)
 #include "tst_buildcommands.moc"

@@ -63,7 +63,7 @@ void TestEditorBuild::init() {
     Settings::RunParameter.clear();
     m_ui = new RecordingUi;
     m_host = new FakeEditorHost;
-    m_host->cbMitUmleitung()->setChecked(true);
+    m_host->umleitung = true;
 }
 
 void TestEditorBuild::cleanup() {
@@ -79,8 +79,7 @@ TFMDIQuill *TestEditorBuild::OpenWindow(const QString &name) {
     auto *window = new TFMDIQuill(*m_host);
     m_windows << window;
     m_host->windows << window;
-    m_host->cbMainFile()->addItem(QFileInfo(name).fileName());
-    m_host->cbMainFile2()->addItem(name);
+    m_host->mainFiles << name;
     if (!window->InitDocument(name, TNewFile()))
         return nullptr;
     return window;
@@ -92,7 +91,7 @@ void TestEditorBuild::compileItemAndMessage() {
     QVERIFY(window);
     window->MenuItem("MnCompiler")->trigger();
     QVERIFY(QFile::exists(m_env->path("p/Hallo.class")));
-    QCOMPARE(m_host->Memo1()->toPlainText(), "Datei \"" + source + "\"\n\n\n-- Fertig --");
+    QCOMPARE(m_host->output.text, "Datei \"" + source + "\"\n\n\n-- Fertig --");
     QVERIFY(window->StatusPanel(1).isEmpty());
     QFile::remove(m_env->path("p/Hallo.class"));
     EditorMessageEvent message(1114);
@@ -105,7 +104,7 @@ void TestEditorBuild::runMessageShowsOutput() {
     TFMDIQuill *window = OpenWindow(source);
     EditorMessageEvent message(1115);
     QApplication::sendEvent(window, &message);
-    QCOMPARE(m_host->Memo1()->toPlainText(), "Datei \"" + source + "\"\n\n\nHallo\n-- Fertig --");
+    QCOMPARE(m_host->output.text, "Datei \"" + source + "\"\n\n\nHallo\n-- Fertig --");
     QVERIFY(m_ui->boxes.isEmpty());
 }
 
@@ -129,12 +128,12 @@ void TestEditorBuild::hiddenItemsChooseMainFileAndBuildAll() {
     TFMDIQuill *windowA = OpenWindow(a);
     TFMDIQuill *windowB = OpenWindow(b);
     QVERIFY(windowA && windowB);
-    m_host->cbMainFile()->setCurrentIndex(-1);
+    m_host->chosen = -1;
     windowB->MenuItem("MnSetMainJava")->trigger();
-    QCOMPARE(m_host->cbMainFile()->currentText(), QString("B.java"));
+    QCOMPARE(m_host->chosen, 1);
     windowA->MenuItem("MnBuildAllerDateien")->trigger();
     QVERIFY(QFile::exists(m_env->path("m/A.class")));
-    QVERIFY(m_host->Memo1()->toPlainText().contains("B.java:1: error:"));
+    QVERIFY(m_host->output.text.contains("B.java:1: error:"));
     DialogResultText() = "Okay";
     windowA->MenuItem("MnProgrammEinstellungen")->trigger();
     QVERIFY(DialogResultText().isEmpty());
@@ -144,7 +143,7 @@ void TestEditorBuild::windowClosedWhileItsRunMessageWaits() {
     const QString source = m_env->writeFile("p/Hallo.java", Hallo1252);
     const QPointer<TFMDIQuill> window = OpenWindow(source);
     QVERIFY(window);
-    m_host->cbMainFile()->setCurrentIndex(-1);
+    m_host->chosen = -1;
     // The user closes the window while its compile waits: the window goes within the
     // waiting, and the message handler must not touch it afterwards.
     bool closed = false;
@@ -152,7 +151,7 @@ void TestEditorBuild::windowClosedWhileItsRunMessageWaits() {
     QTimer::singleShot(0, window, [&closed, window] { closed = window->close(); });
     QTRY_VERIFY(window.isNull());
     QVERIFY(closed);
-    QVERIFY(m_host->Memo1()->toPlainText().endsWith("-- Fertig --"));
+    QVERIFY(m_host->output.text.endsWith("-- Fertig --"));
     QVERIFY(m_ui->boxes.isEmpty());
 }
 

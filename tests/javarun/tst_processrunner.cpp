@@ -5,8 +5,8 @@
 
 #include "javarun/ProcessRunner.h"
 
+#include "RecordingOutput.h"
 #include <QCoreApplication>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,6 +31,7 @@ public class Leser {
     public static void main(String[] args) throws IOException {
         BufferedReader in = new BufferedReader(new InputStreamReader(System.in));
         System.out.println("gelesen:[" + in.readLine() + "]");
+        System.out.println("dann:[" + in.readLine() + "]");
     }
 })";
 
@@ -73,8 +74,8 @@ const QByteArray EndlosSource = R"(public class Endlos {
     }
 })";
 
-QStringList Lines(const QPlainTextEdit &panel) {
-    return panel.toPlainText().split(u'\n');
+QStringList Lines(const RecordingOutput &panel) {
+    return panel.Lines();
 }
 
 } // namespace
@@ -109,7 +110,7 @@ private:
     }
 
     JavaFixture m_java;
-    QPlainTextEdit m_panel;
+    RecordingOutput m_panel;
     QString m_hallo;
 };
 
@@ -125,7 +126,7 @@ void TestProcessRunner::initTestCase() {
 CapturedRunReport TestProcessRunner::Run(const QString &source, const QString &program,
                                          const QString &params, const QString &target,
                                          const CapturedRunOptions &options) {
-    m_panel.setPlainText("alter Inhalt");
+    m_panel.SetText("alter Inhalt");
     return RunCaptured(source, program, params, target, &m_panel, options);
 }
 
@@ -149,19 +150,21 @@ void TestProcessRunner::capturedRunIsFramedExactly() {
     const CapturedRunReport report = Run(m_hallo, JavaFixture::Java(), "", "Hallo");
     QVERIFY(report.started);
     QVERIFY(report.ended);
-    QCOMPARE(m_panel.toPlainText(), "Datei \"" + m_hallo + "\"\n\n\nHallo Welt\n-- Fertig --");
+    QCOMPARE(m_panel.text, "Datei \"" + m_hallo + "\"\n\n\nHallo Welt\n-- Fertig --");
 }
 
 void TestProcessRunner::childThatReadsTheLineEndDoesNotShowIt() {
-    Run(m_java.Path("Leser.java"), JavaFixture::Java(), "", "Leser");
-    QCOMPARE(m_panel.toPlainText(),
-             "Datei \"" + m_java.Path("Leser.java") + "\"\n\ngelesen:[]\n-- Fertig --");
+    // After the line end the input ends: a second read sees end-of-file instead of waiting.
+    const CapturedRunReport report =
+        Run(m_java.Path("Leser.java"), JavaFixture::Java(), "", "Leser");
+    QVERIFY(report.ended);
+    QCOMPARE(m_panel.text, "Datei \"" + m_java.Path("Leser.java") +
+                               "\"\n\ngelesen:[]\ndann:[null]\n-- Fertig --");
 }
 
 void TestProcessRunner::silentChildShowsTheUnreadLineEnd() {
     Run(m_java.Path("Stumm.java"), JavaFixture::Java(), "", "Stumm");
-    QCOMPARE(m_panel.toPlainText(),
-             "Datei \"" + m_java.Path("Stumm.java") + "\"\n\n\n-- Fertig --");
+    QCOMPARE(m_panel.text, "Datei \"" + m_java.Path("Stumm.java") + "\"\n\n\n-- Fertig --");
 }
 
 void TestProcessRunner::tenThousandBytesArriveWholeAndInOrder() {
@@ -191,7 +194,7 @@ void TestProcessRunner::directoryWithBlanks() {
     const QString source = m_java.Write("Mein Ordner; echo x/Hallo.java", HalloSource);
     Run(source, JavaFixture::Javac(), "", "Hallo.java", CapturedRunOptions{true, {}, 4 << 20});
     QVERIFY(QFile::exists(m_java.Path("Mein Ordner; echo x/Hallo.class")));
-    QCOMPARE(m_panel.toPlainText(), "Datei \"" + source + "\"\n\n\n-- Fertig --");
+    QCOMPARE(m_panel.text, "Datei \"" + source + "\"\n\n\n-- Fertig --");
     Run(source, JavaFixture::Java(), "", "Hallo");
     QCOMPARE(Lines(m_panel).mid(3), (QStringList{"Hallo Welt", "-- Fertig --"}));
 }
@@ -199,7 +202,7 @@ void TestProcessRunner::directoryWithBlanks() {
 void TestProcessRunner::missingProgram() {
     const CapturedRunReport report = Run(m_hallo, m_java.Path("fehlt/javac"), "", "Hallo.java");
     QVERIFY(!report.started);
-    QCOMPARE(m_panel.toPlainText(),
+    QCOMPARE(m_panel.text,
              "Datei \"" + m_hallo + "\"\n\nKonnte Kommando nicht starten, Fehler: #2");
     // An empty program setting fails the same way.
     Run(m_hallo, QString(), "", "Hallo.java");
@@ -244,7 +247,7 @@ void TestProcessRunner::endlessOutputIsCapped() {
     QCOMPARE(lines.last(), QString("-- Fertig --"));
     QVERIFY(lines.at(lines.size() - 2).startsWith("-- Die Ausgabe war länger als 1 MB"));
     QCOMPARE(lines.at(3), QString("Ich hoere nie auf, ich hoere nie auf"));
-    QVERIFY(m_panel.toPlainText().size() <= limit + 1000);
+    QVERIFY(m_panel.text.size() <= limit + 1000);
 }
 
 void TestProcessRunner::quittingStopsTheWaiting() {
@@ -277,7 +280,7 @@ void TestProcessRunner::nothingStartsOnceTheApplicationQuits() {
     Kill(report.processId);
     QVERIFY(returned);
     QVERIFY(!report.started);
-    QCOMPARE(m_panel.toPlainText(), QString("alter Inhalt"));
+    QCOMPARE(m_panel.text, QString("alter Inhalt"));
     // Afterwards, with the application running again, runs work as before.
     QVERIFY(Run(m_hallo, JavaFixture::Java(), "", "Hallo").started);
 }

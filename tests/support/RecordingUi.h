@@ -22,12 +22,12 @@ public:
     RecordingUi();
     ~RecordingUi() override;
 
-    QList<Box> boxes;                         // every message box shown, in order
-    QList<FileDialogRequest> openRequests;    // every open dialog
-    QList<FileDialogRequest> saveRequests;    // every save dialog
-    QStringList inputPrompts;                 // every input box prompt
+    QList<Box> boxes;                      // every message box shown, in order
+    QList<FileDialogRequest> openRequests; // every open dialog
+    QList<FileDialogRequest> saveRequests; // every save dialog
+    QStringList inputPrompts;              // every input box prompt
 
-    QQueue<MsgButton> boxAnswers;             // answers for boxes with several buttons
+    QQueue<MsgButton> boxAnswers; // answers for boxes with several buttons
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QStringList> openAnswers;
     QQueue<QString> saveAnswers;

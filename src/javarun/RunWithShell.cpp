@@ -1,4 +1,4 @@
-#include "ProcessRunner.h"
+#include "RunWithShell.h"
 
 #include "RunPlan.h"
 #include "TerminalCommand.h"

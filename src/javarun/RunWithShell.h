@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Starts program with the target and then the parameters in a window of its own (a
+// terminal emulator) in the directory of fileName, without waiting. Failures are shown
+// in error boxes.
+void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                  const QString &target);

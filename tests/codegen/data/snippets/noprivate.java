@@ -1,0 +1,7 @@
+public class Rechner {
+
+  public static void main(String[] args) {
+    System.out.println("Hallo");
+  }
+
+}

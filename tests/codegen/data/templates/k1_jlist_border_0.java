@@ -1,0 +1,80 @@
+//Titel:            Dialog-Fenster
+//Version:
+//Copyright:		Copyright (c) 2010
+//Autor:
+//Organisation:
+//Beschreibung:
+
+
+import java.awt.*;
+import javax.swing.*;
+import java.awt.event.*;
+import java.util.Vector;
+
+
+public class Hallo extends JFrame {
+
+  JButton BnOk = new JButton("Ok");
+  JButton BnEsc = new JButton("Abbruch");
+
+
+  private JList jlist;
+  private Vector liste; // Vector<klasse> liste
+
+  public Hallo() {
+    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
+    setGUI();
+  }
+
+  private void setGUI() {
+    setSize(400, 430);
+    setTitle("JFrame als Dialog");
+    BnOk.setFont(new Font("Arial", Font.BOLD,18));
+    BnEsc.setFont(new Font("Arial", Font.BOLD,18));
+    BnOk.setPreferredSize( BnEsc.getPreferredSize() );
+    this.getContentPane().setLayout( new BorderLayout() );
+
+    jlist = createListe();
+    this.getContentPane().add( new JScrollPane(jlist), BorderLayout.CENTER);
+
+	JPanel pnButton = new JPanel();
+	// pnButton.setBackground(Color.lightGray);
+	pnButton.setLayout( new FlowLayout() );
+	pnButton.add(BnOk);
+	pnButton.add(BnEsc);
+	this.getContentPane().add(pnButton, BorderLayout.SOUTH);
+
+    BnOk.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        BnOk_Click();
+      }
+    });
+    BnEsc.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        BnEsc_Click();
+      }
+    });
+  } // setGUI
+
+    private void BnOk_Click() {
+      System.out.println("Hier in Ok");
+    }
+
+    private void BnEsc_Click() {
+      setVisible(false);
+      System.exit(0);
+    }
+
+  private JList createListe() {
+    liste = new Vector();
+    for (int i = 0; i < 40; i++) {
+      liste.addElement(Integer.toString(i)+". Eintrag");
+    }
+    return new JList(liste);
+  } // createListe
+
+  public static void main(String[] args) {
+    Hallo frame = new Hallo();
+    frame.setVisible(true);
+  }
+}  // Hallo

@@ -1,0 +1,93 @@
+//Titel:            Dialog-Fenster
+//Version:
+//Copyright:		Copyright (c) 2010
+//Autor:
+//Organisation:
+//Beschreibung:
+
+
+import java.awt.*;
+import javax.swing.*;
+import java.awt.event.*;
+
+
+public class Hallo extends JFrame {
+
+  JButton Bn1 = new JButton("Bn1");
+  JButton Bn2 = new JButton("Bn2");
+  JButton Bn3 = new JButton("Bn3");
+  JButton Bn4 = new JButton("Bn4");
+  JButton Bn5 = new JButton("Bn5");
+  JButton BnOk = new JButton("Ok");
+  JButton BnEsc = new JButton("Abbruch");
+
+
+  private JTextArea jtextarea;
+
+  public Hallo() {
+    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
+    setGUI();
+  }
+
+  private void setGUI() {
+    setSize(525, 430);
+    setTitle("JFrame als Dialog");
+    Bn1.setFont(new Font("Arial", Font.BOLD,18));
+    Bn2.setFont(new Font("Arial", Font.BOLD,18));
+    Bn3.setFont(new Font("Arial", Font.BOLD,18));
+    Bn4.setFont(new Font("Arial", Font.BOLD,18));
+    Bn5.setFont(new Font("Arial", Font.BOLD,18));
+    BnOk.setFont(new Font("Arial", Font.BOLD,18));
+    BnEsc.setFont(new Font("Arial", Font.BOLD,18));
+    BnOk.setPreferredSize( BnEsc.getPreferredSize() );
+  this.getContentPane().setLayout( new GridBagLayout() );
+    // Beispiel:
+    // this.getContentPane().add(new JLabel("Label"),
+    //   new GridBagConstraints(0, 0, 1, 1, 0.0, 0.0, GridBagConstraints.WEST,
+    //   GridBagConstraints.NONE, new Insets(0, 0, 0, 0), 0, 0));
+
+    jtextarea = new JTextArea("abc\ndef");
+	this.getContentPane().add(jtextarea,
+		new GridBagConstraints(0, 4, 2, 1, 100.0, 100.0, GridBagConstraints.CENTER,
+		GridBagConstraints.BOTH, new Insets(10, 10, 10, 10), 0, 0));
+
+	JPanel pnButton = new JPanel();
+	// pnButton.setBackground(Color.lightGray);
+	pnButton.setLayout( new FlowLayout() );
+	pnButton.add(Bn1);
+	pnButton.add(Bn2);
+	pnButton.add(Bn3);
+	pnButton.add(Bn4);
+	pnButton.add(Bn5);
+	pnButton.add(BnOk);
+	pnButton.add(BnEsc);
+	this.getContentPane().add(pnButton,
+		new GridBagConstraints(0, 5, 2, 1, 100.0, 0.0, GridBagConstraints.CENTER,
+		GridBagConstraints.HORIZONTAL, new Insets(20, 0, 0, 0), 0, 0));
+
+    BnOk.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        BnOk_Click();
+      }
+    });
+    BnEsc.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        BnEsc_Click();
+      }
+    });
+  } // setGUI
+
+    private void BnOk_Click() {
+      System.out.println("Hier in Ok");
+    }
+
+    private void BnEsc_Click() {
+      setVisible(false);
+      System.exit(0);
+    }
+
+  public static void main(String[] args) {
+    Hallo frame = new Hallo();
+    frame.setVisible(true);
+  }
+}  // Hallo

@@ -1,0 +1,268 @@
+//Titel:            SDI-Fenster
+//Version:          1.0
+//Copyright:
+//Autor:
+//Firma:
+//Beschreibung:
+
+
+import java.awt.*;
+import java.awt.event.*;
+import javax.swing.*;
+import java.io.*;  // Exception
+// Opendialog
+import javax.swing.JFileChooser;
+import java.io.File;
+//import java.util.*;
+//import javax.swing.border.*;
+// InternalFrame
+import javax.swing.event.*;
+
+
+public class Editor extends JFrame {
+  private JMenuBar menuBar1;
+  private JMenu MainFile;
+  private JMenuItem MnNew;
+  private JMenuItem MnOpen;
+  private JMenuItem MnClose;
+  private JMenu MainEdit;
+  private JMenuItem MnCut;
+  private JMenuItem MnCopy;
+  private JMenuItem MnInsert;
+  private JMenu MainHelp;
+  private JMenuItem MnInfo;
+  private JEditorPane jeditorpaneL;
+  private JTabbedPane jtabbedpaneR;
+
+   // Konstruktor
+  public Editor() {
+    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
+    setGUI();
+  }
+
+  public void setGUI() {
+    this.getContentPane().setLayout( new GridBagLayout() );
+    this.setSize(new Dimension(600, 400));
+    this.setVisible(true);
+
+    jeditorpaneL = new JEditorPane("text/html", "<html><h1>hallo</h1><ul><li>1. Punkt</li><li>2. Punkt</li><li>3. Punkt</li></ul></hmtl>"); // () String url), String mimetype, String text) ,URL initialPage 
+    jtabbedpaneR = new JTabbedPane();
+    JSplitPane split = new JSplitPane(JSplitPane.HORIZONTAL_SPLIT,false,
+      new JScrollPane(jeditorpaneL) , jtabbedpaneR);
+    split.setDividerLocation(150);
+	this.getContentPane().add(split,
+		new GridBagConstraints(0, 4, 2, 1, 100.0, 100.0, GridBagConstraints.CENTER,
+		GridBagConstraints.BOTH, new Insets(10, 10, 10, 10), 0, 0));
+	jtabbedpaneR.add("Schalter",  createPanel1() );
+	jtabbedpaneR.add("Liste", createPanel2() );
+    setMenus();
+  }  // setGUI
+
+  private void setMenus() {
+    menuBar1 = new JMenuBar();
+    MainFile = new JMenu("Datei");
+    MnNew = new JMenuItem("Neu");
+    MnNew.setAccelerator(KeyStroke.getKeyStroke(KeyEvent.VK_N, InputEvent.CTRL_DOWN_MASK));
+    MnNew.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnNew_click();
+      }
+    });
+    MainFile.add(MnNew);
+    MnOpen = new JMenuItem("Öffnen");
+    MnOpen.setAccelerator(KeyStroke.getKeyStroke(KeyEvent.VK_O, InputEvent.CTRL_DOWN_MASK));
+    MnOpen.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnOpen_click();
+      }
+    });
+    MainFile.add(MnOpen);
+    MainFile.addSeparator();
+    MnClose = new JMenuItem("Schließen");
+    MnClose.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnClose_click();
+      }
+    });
+    MainFile.add(MnClose);
+    menuBar1.add(MainFile);
+    MainEdit = new JMenu("Bearbeiten");
+    MnCut = new JMenuItem("Ausschneiden");
+    MnCut.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnCut_click();
+      }
+    });
+    MainEdit.add(MnCut);
+    MnCopy = new JMenuItem("Kopieren");
+    MnCopy.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnCopy_click();
+      }
+    });
+    MainEdit.add(MnCopy);
+    MnInsert = new JMenuItem("Einfügen");
+    MnInsert.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnInsert_click();
+      }
+    });
+    MainEdit.add(MnInsert);
+    menuBar1.add(MainEdit);
+    MainHelp = new JMenu("Hilfe");
+    MnInfo = new JMenuItem("Info");
+    MnInfo.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnInfo_click();
+      }
+    });
+    MainHelp.add(MnInfo);
+    menuBar1.add(MainHelp);
+    this.setJMenuBar(menuBar1);
+  } // setMenus
+
+ JPanel createPanel1() {
+    JPanel panel = new JPanel();
+    panel.setLayout( new FlowLayout() );
+    panel.add(new JButton("1. Text"));
+    panel.add(new JButton("2. Text"));
+    panel.add(new JButton("3. Text"));
+    return panel;
+} // createPanel1
+
+JPanel createPanel2() {
+    JPanel panel = new JPanel();
+    panel.setLayout( new BorderLayout() );
+    String[] items = new String[20];
+    for (int i = 0; i < 20; i++) {
+      items[i] = Integer.toHexString(i+1)+" Auswahl";
+    }
+    panel.add(new JScrollPane(new JList<String>(items)), BorderLayout.CENTER);
+    return panel;
+}  // createTabbedPane
+
+  void MnNew_click() {
+    System.out.println("Menüeintrag Neu");
+  }
+
+  void MnOpen_click() {
+    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
+      String sFileName = fc.getSelectedFile().getPath();
+      System.out.println("Datei: " + sFileName);
+    }
+  }
+
+  void MnClose_click() {
+    System.exit(0);
+  }
+
+  void MnCut_click() {
+    System.out.println("Menüeintrag Cut");
+  }
+
+  void MnCopy_click() {
+    System.out.println("Menüeintrag Copy");
+  }
+
+  void MnInsert_click() {
+    System.out.println("Menüeintrag Insert");
+  }
+
+  void MnInfo_click() {
+    JProgInfo dlg = new JProgInfo(this);
+    dlg.setVisible(true);
+  }
+
+  static public void main(String[] args) {
+    Editor frame = new Editor();
+    frame.setVisible(true);
+  }
+}  // Editor
+
+
+class JProgInfo extends JDialog{
+  static final String VERSION = "Version 0.01, Build 1, 02.10.2010";
+  static final String AUTOR = "Max Mustermann";
+  static final String ORGANISATION = "Musterschule Neustadt";
+  static final String WEB = "www.example.org";
+  static final String EMAIL = "autor@example.org";
+
+  public JProgInfo(JFrame owner) {
+    super(owner, "Info über SDI", true);
+    setSize(600, 470);
+    setLocationRelativeTo(owner);
+    setGUI();
+  }
+
+  private void setGUI() {
+    this.getContentPane().setLayout( new GridBagLayout() );
+    JLabel LTitel = new JLabel("Programm-Info", new ImageIcon("SDI-Programm.gif"), JLabel.LEFT);
+    LTitel.setFont(new Font("Arial", Font.BOLD, 28));
+    JLabel LBeispiel = new JLabel("SDI-Beispiel");
+    LBeispiel.setFont(new Font("Arial", Font.BOLD, 22));
+    JPanel pnLinie = new JPanel();
+    pnLinie.setBackground(Color.gray);
+    pnLinie.setPreferredSize(new Dimension(500, 2));
+    JButton BnOk = new JButton("Ok");
+    BnOk.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        close();
+      }
+    });
+    addRow(LTitel, 0);
+    addRow(LBeispiel, 1);
+    addRow(new JLabel(VERSION), 2);
+    addRow(new JLabel(AUTOR), 3);
+    addRow(new JLabel(ORGANISATION), 4);
+    addRow(createLink(WEB, "http://" + WEB), 5);
+    addRow(createLink(EMAIL, "mailto:" + EMAIL), 6);
+    addRow(pnLinie, 7);
+    addRow(BnOk, 8);
+    getRootPane().setDefaultButton(BnOk);
+  } // setGUI
+
+  private void addRow(JComponent component, int row) {
+    this.getContentPane().add(component, new GridBagConstraints(0, row, 1, 1, 1.0, 1.0,
+        GridBagConstraints.CENTER, GridBagConstraints.NONE, new Insets(5, 10, 5, 10), 0, 0));
+  }
+
+  // Blau gedruckt; ein Klick öffnet die Adresse
+  private JLabel createLink(String text, final String address) {
+    JLabel label = new JLabel(text);
+    label.setForeground(Color.blue);
+    label.setCursor(Cursor.getPredefinedCursor(Cursor.HAND_CURSOR));
+    label.addMouseListener(new MouseAdapter() {
+      public void mouseClicked(MouseEvent e) {
+        openAddress(address);
+      }
+    });
+    return label;
+  }
+
+  private void openAddress(String address) {
+    try {
+      Runtime.getRuntime().exec("cmd /c start " + address);
+    }
+    catch (IOException e) {
+      // ohne cmd (nicht unter Windows): der Browser oder das Mailprogramm des Desktops
+      try {
+        java.net.URI uri = new java.net.URI(address);
+        if (address.startsWith("mailto:")) {
+          Desktop.getDesktop().mail(uri);
+        }
+        else {
+          Desktop.getDesktop().browse(uri);
+        }
+      }
+      catch (Exception ex) {
+        System.out.println("Adresse kann nicht geöffnet werden: " + address);
+      }
+    }
+  }
+
+  void close() {
+    setVisible(false);
+    dispose();
+  }
+} // JProgInfo

@@ -1,0 +1,222 @@
+//Titel:            SDI-Fenster
+//Version:          1.0
+//Copyright:
+//Autor:
+//Firma:
+//Beschreibung:
+
+
+import java.awt.*;
+import java.awt.event.*;
+import javax.swing.*;
+import java.io.*;  // Exception
+// Opendialog
+import javax.swing.JFileChooser;
+import java.io.File;
+//import java.util.*;
+//import javax.swing.border.*;
+import javax.swing.tree.*;
+import javax.swing.tree.DefaultMutableTreeNode;
+// InternalFrame
+import javax.swing.event.*;
+
+
+public class Editor extends JFrame {
+  private JMenuBar menuBar1;
+  private JMenu MainFile;
+  private JMenuItem MnNew;
+  private JMenuItem MnOpen;
+  private JMenuItem MnClose;
+  private JMenu MainEdit;
+  private JMenuItem MnCut;
+  private JMenuItem MnCopy;
+  private JMenuItem MnInsert;
+  private JTree jtreeL;
+  private JTree jtreeR;
+  private DefaultMutableTreeNode rootNode;
+
+   // Konstruktor
+  public Editor() {
+    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
+    setGUI();
+  }
+
+  public void setGUI() {
+    this.getContentPane().setLayout( new BorderLayout() );
+    this.setSize(new Dimension(600, 400));
+    this.setVisible(true);
+
+    {  // linker Baum
+    rootNode = BuildTree();
+    DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
+    jtreeL = new javax.swing.JTree(treeModel);  //  kein Root !!!
+    jtreeL.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
+    jtreeL.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeL_mouseClicked(e);
+        }
+      });
+    }
+    {  // rechter Baum
+    rootNode = BuildTree();
+    DefaultTreeModel treeModel = new DefaultTreeModel(rootNode);
+    jtreeR = new javax.swing.JTree(treeModel);  //  kein Root !!!
+    jtreeR.getSelectionModel().setSelectionMode(TreeSelectionModel.SINGLE_TREE_SELECTION);
+    jtreeR.addMouseListener(
+      new java.awt.event.MouseAdapter() {
+        public void mouseClicked(MouseEvent e) {
+jTreeR_mouseClicked(e);
+        }
+      });
+    }
+    JSplitPane split = new JSplitPane(JSplitPane.HORIZONTAL_SPLIT,false,
+      new JScrollPane(jtreeL) , new JScrollPane(jtreeR));
+    split.setDividerLocation(150);
+    this.getContentPane().add(split, BorderLayout.CENTER);
+    setMenus();
+  }  // setGUI
+
+  private void jTreeL_mouseClicked(MouseEvent e) {
+    if (e.getClickCount() == 2) {
+      System.out.println("in TreeL Click");
+    }
+  }
+
+  private void jTreeR_mouseClicked(MouseEvent e) {
+    if (e.getClickCount() == 2) {
+      System.out.println("in TreeR Click");
+    }
+  }
+
+ DefaultMutableTreeNode BuildTree() {
+    DefaultMutableTreeNode root = new DefaultMutableTreeNode(new CTreeNodeRec("root"));
+    for (int i = 1; i <= 3; i++) {
+      DefaultMutableTreeNode node = new DefaultMutableTreeNode(new CTreeNodeRec("1. Stufe"));
+      root.add(node);
+      for (int j = 1; j <= 3; j++) {
+        node.add(new DefaultMutableTreeNode(new CTreeNodeRec("2. Stufe")));
+      }
+    }
+    return root;
+  } // BuildTree
+
+  private void setMenus() {
+    menuBar1 = new JMenuBar();
+    MainFile = new JMenu("Datei");
+    MnNew = new JMenuItem("Neu");
+    MnNew.setAccelerator(KeyStroke.getKeyStroke(KeyEvent.VK_N, InputEvent.CTRL_DOWN_MASK));
+    MnNew.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnNew_click();
+      }
+    });
+    MainFile.add(MnNew);
+    MnOpen = new JMenuItem("Öffnen");
+    MnOpen.setAccelerator(KeyStroke.getKeyStroke(KeyEvent.VK_O, InputEvent.CTRL_DOWN_MASK));
+    MnOpen.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnOpen_click();
+      }
+    });
+    MainFile.add(MnOpen);
+    MainFile.addSeparator();
+    MnClose = new JMenuItem("Schließen");
+    MnClose.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnClose_click();
+      }
+    });
+    MainFile.add(MnClose);
+    menuBar1.add(MainFile);
+    MainEdit = new JMenu("Bearbeiten");
+    MnCut = new JMenuItem("Ausschneiden");
+    MnCut.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnCut_click();
+      }
+    });
+    MainEdit.add(MnCut);
+    MnCopy = new JMenuItem("Kopieren");
+    MnCopy.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnCopy_click();
+      }
+    });
+    MainEdit.add(MnCopy);
+    MnInsert = new JMenuItem("Einfügen");
+    MnInsert.addActionListener(new ActionListener() {
+      public void actionPerformed(ActionEvent e) {
+        MnInsert_click();
+      }
+    });
+    MainEdit.add(MnInsert);
+    menuBar1.add(MainEdit);
+    this.setJMenuBar(menuBar1);
+  } // setMenus
+
+  void MnNew_click() {
+    System.out.println("Menüeintrag Neu");
+  }
+
+  void MnOpen_click() {
+    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
+      String sFileName = fc.getSelectedFile().getPath();
+      System.out.println("Datei: " + sFileName);
+    }
+  }
+
+  void MnClose_click() {
+    System.exit(0);
+  }
+
+  void MnCut_click() {
+    System.out.println("Menüeintrag Cut");
+  }
+
+  void MnCopy_click() {
+    System.out.println("Menüeintrag Copy");
+  }
+
+  void MnInsert_click() {
+    System.out.println("Menüeintrag Insert");
+  }
+
+  static public void main(String[] args) {
+    Editor frame = new Editor();
+    frame.setVisible(true);
+  }
+}  // Editor
+
+
+// Einfache Klasse für jeden Knoten
+class CTreeNodeRec  {
+  private static int nr = 0;
+  private int _id;
+  private int _myData = 0;
+  private String _nodeString;
+
+  public CTreeNodeRec(String nodeString) {
+    nr++;
+    _id = nr;
+    _nodeString = nodeString;
+  }
+
+  public int getData() {
+    return _myData;
+  }
+
+  public void setData(int data) {
+    _myData = data;
+  }
+
+  public int getID() {
+    return _id;
+  }
+
+   // sehr wichtig
+  public String toString() {
+    return _nodeString;
+  }
+}  // MyTreeNodeRec
