@@ -4,9 +4,8 @@
 #include "editor/UndoHistory.h"
 
 #include <QMetaObject>
+#include <QPlainTextEdit>
 #include <QPointer>
-
-class QPlainTextEdit;
 
 // The undo history of one editor window bound to its active text control: it follows the
 // control's document changes, and switches the control's own undo off so that only this
