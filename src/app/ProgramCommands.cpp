@@ -2,15 +2,19 @@
 
 #include "TFMain.h"
 
+#include "codegen/TFNewJavaFile.h"
+#include "javahelp/TFJavaHelp.h"
 #include "javarun/BuildCommands.h"
 
 TNewFile ProgramCommands::NewFileWizard() {
-    return TNewFile();
+    return RunNewJavaFileWizard(&m_frame);
 }
 
 void ProgramCommands::SettingsDialog() {}
 
-void ProgramCommands::JavaHelp() {}
+void ProgramCommands::JavaHelp() {
+    TFJavaHelp::Open(&m_frame);
+}
 
 void ProgramCommands::FindJavaTools() {
     ::FindJavaTools([this] { m_frame.MnEinstellungenClick(); });

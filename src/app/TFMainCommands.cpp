@@ -290,7 +290,16 @@ void TFMain::MnNaechstesFensterClick() {
 }
 
 void TFMain::MnFensterTeilenClick() {
-    m_mdiArea->tileSubWindows();
+    QList<bool> minimized;
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        minimized << window->isMinimized();
+    const QList<QRect> rects = StackedTileRects(m_mdiArea->viewport()->size(), minimized);
+    for (qsizetype i = 0; i < m_windows.size(); ++i) {
+        if (rects.at(i).isNull())
+            continue;
+        m_windows.at(i)->showNormal();
+        m_windows.at(i)->setGeometry(rects.at(i));
+    }
 }
 
 void TFMain::MnFensterKaskadeClick() {

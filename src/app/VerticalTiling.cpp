@@ -2,6 +2,25 @@
 
 #include <algorithm>
 
+QList<QRect> StackedTileRects(const QSize &area, const QList<bool> &minimized) {
+    QList<QRect> rects(minimized.size());
+    const int n = static_cast<int>(std::count(minimized.begin(), minimized.end(), false));
+    if (n == 0 || area.isEmpty())
+        return rects;
+    const int height = area.height() / n;
+    int y = 0;
+    int placed = 0;
+    for (int i = 0; i < minimized.size(); ++i) {
+        if (minimized.at(i))
+            continue;
+        const bool last = ++placed == n;
+        const int h = last ? area.height() - y : height;
+        rects[i] = QRect(0, y, area.width(), h);
+        y += h;
+    }
+    return rects;
+}
+
 QList<QRect> VerticalTileRects(const VerticalTileInput &input) {
     QList<QRect> rects(input.minimized.size());
     const int n =

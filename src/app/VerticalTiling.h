@@ -18,3 +18,8 @@ struct VerticalTileInput {
 // the first one also takes the pixels that do not divide evenly. Minimised windows get a
 // null rectangle and keep their place. Nothing is placed when every window is minimised.
 QList<QRect> VerticalTileRects(const VerticalTileInput &input);
+
+// Stacks the windows that are not minimised one above the other in the area, each the full
+// width, in list order; the last one also takes the pixels that do not divide evenly.
+// Minimised windows get a null rectangle and keep their place.
+QList<QRect> StackedTileRects(const QSize &area, const QList<bool> &minimized);

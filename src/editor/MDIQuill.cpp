@@ -1,5 +1,6 @@
 #include "MDIQuill.h"
 
+#include "codegen/JavaSource.h"
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
 #include "common/CommandGuard.h"
@@ -86,6 +87,7 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_memoCascadeTile = new TMemo(this);
     m_memoCascadeTile->setObjectName(QStringLiteral("MemoCascade_Tile"));
     m_memoCascadeTile->hide();
+    m_memoCascadeTile->setPlainText(CascadeTileLines().join(u'\n'));
 
     m_timerUndo = new QTimer(this);
     m_timerUndo->setObjectName(QStringLiteral("TimerUndo"));
@@ -293,7 +295,8 @@ void TFMDIQuill::FormKeyDown(QKeyEvent *event) {
         return;
     const QByteArray signature = command.toLatin1() + "()";
     if (metaObject()->indexOfSlot(signature.constData()) >= 0)
-        QMetaObject::invokeMethod(this, command.toLatin1().constData());
+        RunCommand(
+            [this, &command] { QMetaObject::invokeMethod(this, command.toLatin1().constData()); });
 }
 
 QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
@@ -323,6 +326,19 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
         });
     if (watched != m_memoColor && watched != m_memoSW)
         return QMdiSubWindow::eventFilter(watched, event);
+    const auto isCloseKey = [](const QKeyEvent *key) {
+        return key->key() == Qt::Key_F4 &&
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    };
+    if (event->type() == QEvent::ShortcutOverride && isCloseKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && isCloseKey(static_cast<QKeyEvent *>(event))) {
+        // Ctrl+F4 closes the window, with its close question, as in MDI programs.
+        close();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // The window's menu keys win over the text control's own bindings (Ctrl+E, Ctrl+K
         // and Ctrl+Z among them): claim the key so it arrives as a key press below.

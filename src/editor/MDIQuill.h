@@ -143,6 +143,18 @@ public slots:
     void MnKonverttextvonWindowsnachDOSClick();
     // "&Einfügen"
     void MnInsertFileClick();
+    void MnInsertSysoClick();
+    void MnInsertsetDefaultCloseOperationClick();
+    void MnInsertKlasseClick();
+    void MnInsertAttribSetGetClick();
+    void MnIfBedingungMitElseClick();
+    void MnWhileSchleifeClick();
+    void MnDoWhileClick();
+    void MnInsertGridBagLayoutClick();
+    void MnInsertActionListenermiteinemSchalterClick();
+    void MnInsertFrameListernerClick();
+    void MnInsertMouseListenerClick();
+    void MnInsertFoucsListenerClick();
     // "&Compiler / Run"
     void MnCompilerClick();
     void MnRunClick();
@@ -179,6 +191,9 @@ private:
     // Whether another editor window holds the file.
     bool IsOpenInOtherWindow(const QString &fileName) const;
     void ConvertText(QString (*convert)(const QString &));
+    // Fills the active control with the generated starting program of the description.
+    void FillFromTemplate(const TNewFile &description);
+    void InsertSnippet(int snippet);
     void BringToFront();
     void FormKeyDown(QKeyEvent *event);
     // The visible, enabled menu item with a command whose shortcut the key press is; nullptr

@@ -44,9 +44,7 @@ void TFMDIQuill::ShowError(const QString &text) {
 }
 
 bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) {
-    // Call point of the template generator, which fills the active control from the
-    // description (kind 0 generates nothing); it arrives with the code generation.
-
+    FillFromTemplate(description);
     setWindowTitle(name);
     m_doc.setRequestedName(name);
     bool loaded = true;

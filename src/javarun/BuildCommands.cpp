@@ -41,6 +41,12 @@ template <typename Command> void ForEachOpenWindow(BuildHost &frame, Command com
     }
 }
 
+// The class path that lets a learner's program find the classes shipped with the program.
+QString ClassPathFor(const QString &parameters) {
+    return ShippedClassPath(parameters, ProgramDir() + QStringLiteral("java"),
+                            qEnvironmentVariable("CLASSPATH"));
+}
+
 bool ClassFileExists(const QString &fileName) {
     return QFileInfo::exists(ClassFileOf(fileName));
 }
@@ -82,6 +88,7 @@ void CompileFile(BuildTarget &window, BuildHost &frame) {
     const Liveness liveness(window);
     CapturedRunOptions options;
     options.waitForEnd = true;
+    options.classPath = ClassPathFor(Settings::CompilerParameter);
     options.status = [&window, &liveness](const QString &text) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
@@ -114,11 +121,16 @@ void MnRunClick(BuildTarget &window, BuildHost &frame) {
 void RunFile(BuildTarget &window, BuildHost &frame) {
     const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
-    if (plan.shell)
-        RunWithShell(window.FileName(), runtime, Settings::RunParameter, window.FileBase());
-    else
+    const QString classPath = ClassPathFor(Settings::RunParameter);
+    if (plan.shell) {
+        RunWithShell(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
+                     classPath);
+    } else {
+        CapturedRunOptions options;
+        options.classPath = classPath;
         RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                    &frame.Output());
+                    &frame.Output(), options);
+    }
 }
 
 void RunMainFile(BuildHost &frame) {

@@ -227,6 +227,11 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     auto *process = new QProcess;
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setWorkingDirectory(WorkingDirectoryOf(fileName));
+    if (!options.classPath.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CLASSPATH"), options.classPath);
+        process->setProcessEnvironment(environment);
+    }
     process->setProgram(command.program);
     process->setArguments(command.arguments);
 #ifdef Q_OS_UNIX

@@ -15,6 +15,8 @@ struct CapturedRunOptions {
     // Told what is going on while waiting for the end, and "" afterwards.
     std::function<void(const QString &)> status;
     qint64 outputLimit = OutputCollector::DefaultLimit;
+    // CLASSPATH for the child; "" leaves the environment as it is.
+    QString classPath;
 };
 
 // What happened, for the callers that care and for tests; the user sees only the panel.

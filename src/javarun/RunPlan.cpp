@@ -2,6 +2,9 @@
 
 #include "ShellWords.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -93,6 +96,18 @@ QString CompilerParameters(const QString &configured, const QString &sourceEncod
         return configured;
     const QString encoding = QStringLiteral("-encoding ") + sourceEncoding;
     return configured.trimmed().isEmpty() ? encoding : encoding + u' ' + configured;
+}
+
+QString ShippedClassPath(const QString &parameters, const QString &shippedDir,
+                         const QString &inherited) {
+    if (shippedDir.isEmpty() || !QFileInfo(shippedDir).isDir())
+        return QString();
+    for (const QString &word : SplitShellWords(parameters))
+        if (word == u"-cp" || word == u"-classpath" || word == u"--class-path" ||
+            word.startsWith(u"--class-path="))
+            return QString();
+    const QString first = inherited.isEmpty() ? QStringLiteral(".") : inherited;
+    return first + QDir::listSeparator() + QDir::toNativeSeparators(shippedDir);
 }
 
 QString WorkingDirectoryOf(const QString &fileName) {

@@ -39,6 +39,13 @@ Command ShellCommand(const QString &program, const QString &parameters, const QS
 // the encoding the editor keeps the file in.
 QString CompilerParameters(const QString &configured, const QString &sourceEncoding);
 
+// The CLASSPATH a compile or run gets so that the classes shipped in shippedDir are found
+// after the file's own folder ("." or the inherited CLASSPATH first), or "" to leave the
+// environment alone: when the parameters choose a class path themselves, or shippedDir is
+// empty or missing.
+QString ShippedClassPath(const QString &parameters, const QString &shippedDir,
+                         const QString &inherited);
+
 // The directory a run works in: the directory of the document's full file name.
 QString WorkingDirectoryOf(const QString &fileName);
 // The class file that a compile of the document produces: the file name with its

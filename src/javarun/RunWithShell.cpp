@@ -33,7 +33,7 @@ QString ProgramProblem(const QString &program) {
 } // namespace
 
 void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                  const QString &target) {
+                  const QString &target, const QString &classPath) {
     const QString workingDir = WorkingDirectoryOf(fileName);
 #ifdef Q_OS_WIN
     // The shell's "open" gives the program a console window of its own.
@@ -53,7 +53,16 @@ void RunWithShell(const QString &fileName, const QString &program, const QString
     }
     const Command command =
         ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target), workingDir);
-    if (!QProcess::startDetached(command.program, command.arguments, workingDir)) {
+    QProcess terminalProcess;
+    terminalProcess.setProgram(command.program);
+    terminalProcess.setArguments(command.arguments);
+    terminalProcess.setWorkingDirectory(workingDir);
+    if (!classPath.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CLASSPATH"), classPath);
+        terminalProcess.setProcessEnvironment(environment);
+    }
+    if (!terminalProcess.startDetached()) {
         ShowErrorBox(ErrorCaption,
                      QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") +
                          command.program);

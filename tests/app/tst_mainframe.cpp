@@ -290,6 +290,34 @@ private slots:
             QCOMPARE(window->geometry().top(), 0);
     }
 
+    void horizontalTilingStacksTheWindows() {
+        for (const char *name : {"A.java", "B.java"})
+            m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));
+        const QSize area = m_frame->MdiArea()->viewport()->size();
+        m_frame->MnFensterTeilenClick();
+        const QList<TFMDIQuill *> windows = m_frame->EditorWindows();
+        QCOMPARE(windows.at(0)->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+        QCOMPARE(windows.at(1)->geometry(),
+                 QRect(0, area.height() / 2, area.width(), area.height() - area.height() / 2));
+    }
+
+    void ctrlF4ClosesTheActiveWindowAfterAsking() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        m_frame->MdiArea()->setActiveSubWindow(window);
+        window->ActiveMemo()->setFocus();
+        window->ActiveMemo()->insertPlainText("neu");
+        m_ui->boxAnswers << MsgButton::Cancel << MsgButton::No;
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(m_frame->EditorWindows().size(), 1); // cancelled
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_F4, Qt::ControlModifier);
+        QTRY_VERIFY(m_frame->EditorWindows().isEmpty());
+        QCOMPARE(m_ui->boxes.size(), 2);
+    }
+
     void verticalTilingLeavesMinimisedWindowsAlone() {
         const QString a = m_env->writeFile("A.java", "a");
         m_frame->OpenFileByName(a);

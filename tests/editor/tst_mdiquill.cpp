@@ -3,6 +3,9 @@
 
 #include "colormemo/ColorMemo.h"
 #include "FakeEditorHost.h"
+
+#include "codegen/JavaSource.h"
+#include "codegen/Snippets.h"
 #include "FileSizeLimit.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
@@ -72,6 +75,7 @@ private slots:
     void saveSelectionWritesBlock();
     void dosWindowsConversionMarksDocumentChanged();
     void snippetKeysNeedExactlyCtrlShift();
+    void wizardDocumentAndSnippetKeys();
     void privateMessagesDriveTheWindow();
     void menuKeysWinOverTheTextControl();
     void activationInMdiAreaTellsTheFrame();
@@ -619,6 +623,32 @@ void TestMDIQuill::snippetKeysNeedExactlyCtrlShift() {
     QCOMPARE(window->klasseCalls, 1);
     QTest::keyClick(window->MemoSW(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(window->klasseCalls, 2);
+}
+
+void TestMDIQuill::wizardDocumentAndSnippetKeys() {
+    ProbeWindow *window = NewWindow();
+    TNewFile description;
+    description.Kind = 6;
+    description.ClassName = QStringLiteral("Hallo");
+    QVERIFY(window->InitDocument(QString(), description));
+    QVERIFY(!window->Document().hasFile());
+    QCOMPARE(window->FileBase() + window->FileExt(), QStringLiteral("Hallo.java"));
+    const QString generated = window->ActiveMemo()->toPlainText();
+    QCOMPARE(generated, GenerateJavaSource(description).Lines.join(u'\n') + u'\n');
+    QVERIFY(window->Modified());
+    QCOMPARE(window->ActiveMemo()->textCursor().position(), 0);
+
+    // Ctrl+Shift+S puts the output line above the caret's line.
+    window->show();
+    QTextCursor cursor = window->ActiveMemo()->textCursor();
+    cursor.movePosition(QTextCursor::Down, QTextCursor::MoveAnchor, 3);
+    window->ActiveMemo()->setTextCursor(cursor);
+    QTest::keyClick(window->MemoColor(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = window->ActiveMemo()->toPlainText().split(u'\n');
+    const QStringList syso = CaretSnippetLines(CaretSnippet::Syso);
+    const int at = SnippetInsertionIndex(3, generated.count(u'\n'));
+    QCOMPARE(lines.mid(at, syso.size()), syso);
+    QCOMPARE(lines.size(), generated.split(u'\n').size() + syso.size());
 }
 
 void TestMDIQuill::privateMessagesDriveTheWindow() {

@@ -3,9 +3,11 @@
 
 #include "FakeBuildHost.h"
 #include "JavaFixture.h"
+#include "RecordingDesktop.h"
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
+#include "common/ProgramDir.h"
 #include "javarun/BuildCommands.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/TerminalCommand.h"
@@ -42,7 +44,11 @@ public:
         m_modified = false;
         return true;
     }
-    void ShowBuildStatus(const QString &text) override { statuses << text; }
+    void ShowBuildStatus(const QString &text) override {
+        statuses << text;
+        if (onStatus)
+            onStatus();
+    }
     QObject *LifetimeObject() override { return this; }
 
     // Replaces the text as a user edit would: the document becomes modified.
@@ -53,6 +59,7 @@ public:
 
     int writes = 0;
     QStringList statuses;
+    std::function<void()> onStatus; // runs inside the compile's waiting
 
 private:
     QString m_fileName, m_base, m_ext;
@@ -95,6 +102,9 @@ private slots:
     void mainFileRunsTheChosenWindow();
     void setMainJavaChoosesTheWindow();
     void buildAllLeavesTheLastOutputAndSkipsUnsaved();
+    void consoleProgramFindsTheShippedEnvironment();
+    void chosenMainFileWithoutAWindowIsReported();
+    void aSecondBuildWaitsForNone();
     void discoveryInNestedFolder();
     void discoveryThroughPath();
     void discoveryFindsNothing();
@@ -356,6 +366,52 @@ void TestBuildCommands::buildAllLeavesTheLastOutputAndSkipsUnsaved() {
     QCOMPARE(m_windows.at(1)->writes, 0);
     QVERIFY(!QFile::exists("noname"));
     QVERIFY(m_ui->boxes.isEmpty());
+}
+
+void TestBuildCommands::consoleProgramFindsTheShippedEnvironment() {
+    const QString bin = QCoreApplication::applicationDirPath();
+    QVERIFY2(QFile::exists(bin + "/java/Environment.class"), "the build ships the class");
+    SetProgramDirForTesting(bin);
+    const QByteArray text = "public class Brenn extends Environment {\n"
+                            "  public static void main(String[] a) { int x = stdin.readInt(); }\n"
+                            "}\n";
+    m_windows << new FakeWindow(m_java.Write("brenn/Brenn.java", text), text);
+    MnCompilerClick(*m_windows.first(), Frame());
+    SetProgramDirForTesting(m_env.path("prog"));
+    QVERIFY2(QFile::exists(m_java.Path("brenn/Brenn.class")), qPrintable(m_host.output.text));
+    // Nothing of the shipped class is written into the learner's folder.
+    QVERIFY(!QFile::exists(m_java.Path("brenn/Environment.class")));
+}
+
+void TestBuildCommands::chosenMainFileWithoutAWindowIsReported() {
+    m_windows << new FakeWindow(m_hallo, HalloText);
+    m_host.mainFiles = {m_java.Path("weg/Weg.java")};
+    m_host.chosen = 0;
+    MnRunClick(*m_windows.first(), Frame());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QVERIFY(m_ui->boxes.first().text.contains(m_java.Path("weg/Weg.java")));
+}
+
+void TestBuildCommands::aSecondBuildWaitsForNone() {
+    // While one build command runs (its waiting lets queued commands through), another
+    // one starts nothing and beeps.
+    RecordingDesktop desktop;
+    m_windows << new FakeWindow(m_hallo, HalloText);
+    int nested = 0;
+    m_windows.first()->onStatus = [&] {
+        if (nested++ == 0) {
+            MnCompilerClick(*m_windows.first(), Frame());
+            MnRunClick(*m_windows.first(), Frame());
+            BuildAll(Frame());
+        }
+    };
+    MnCompilerClick(*m_windows.first(), Frame());
+    QCOMPARE(desktop.beeps, 3);
+    QCOMPARE(m_windows.first()->statuses.size(), 2); // one compile only
+    // Afterwards the next command runs again.
+    MnCompilerClick(*m_windows.first(), Frame());
+    QCOMPARE(desktop.beeps, 3);
+    QCOMPARE(m_windows.first()->statuses.size(), 4);
 }
 
 void TestBuildCommands::discoveryInNestedFolder() {

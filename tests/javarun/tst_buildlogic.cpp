@@ -26,6 +26,7 @@ private slots:
     void compilerParametersName_data();
     void compilerParametersName();
     void derivedFileNames();
+    void shippedClassPath();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -360,6 +361,23 @@ void TestBuildLogic::composeFollowsTerminalLink() {
     QCOMPARE(composed.program, dir.filePath("x-terminal-emulator"));
     const QStringList expected{"--hold", "--workdir", "/w/", "-e", "java", "A"};
     QCOMPARE(composed.arguments, expected);
+}
+
+void TestBuildLogic::shippedClassPath() {
+    QTemporaryDir dir;
+    const QString shipped = dir.filePath("java");
+    QVERIFY(QDir().mkpath(shipped));
+    const QString sep = QString(QDir::listSeparator());
+    QCOMPARE(ShippedClassPath("", shipped, ""), QStringLiteral(".") + sep + shipped);
+    QCOMPARE(ShippedClassPath("-g -encoding UTF-8", shipped, "/a.jar"),
+             QStringLiteral("/a.jar") + sep + shipped);
+    // A class path of the user's own wins, in any of its spellings.
+    for (const char *own : {"-cp lib", "-classpath lib", "--class-path lib", "--class-path=lib"})
+        QCOMPARE(ShippedClassPath(own, shipped, ""), QString());
+    // "-cp" inside a quoted word is no option.
+    QCOMPARE(ShippedClassPath("'-cp lib'", shipped, ""), QStringLiteral(".") + sep + shipped);
+    QCOMPARE(ShippedClassPath("", dir.filePath("fehlt"), ""), QString());
+    QCOMPARE(ShippedClassPath("", "", ""), QString());
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)
