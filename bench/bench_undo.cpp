@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <benchmark/benchmark.h>
@@ -143,6 +144,37 @@ void BM_U3_RedoOneChar1M(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_U3_RedoOneChar1M)->Unit(benchmark::kMicrosecond);
+
+// Undo by menu (no snapshot in between) through a history of edits that alternate between
+// the top and the bottom of the file: each step must cost its own edit, not the distance
+// between the edits.
+void BM_UndoAlternatingFarEdits1M(benchmark::State &state) {
+    Editor &editor = MillionLines();
+    UndoHistory &history = editor.undo.history();
+    // Short lines, each edited once, so that no edit makes or unmakes the widest line: the
+    // text control then measures every line again, which is its own cost, not the history's.
+    const auto shortLine = [&editor](int number) {
+        QTextBlock block = editor.edit.document()->findBlockByNumber(number);
+        while (block.length() > 40)
+            block = block.next();
+        return block.position();
+    };
+    const int lines = editor.edit.document()->blockCount();
+    for (int i = 0; i < 100; ++i) {
+        editor.type(shortLine(i % 2 == 0 ? 100 + 50 * i : lines - 100 - 50 * i), QLatin1Char('w'));
+        history.SaveUndoState();
+    }
+    for (auto _ : state) {
+        if (history.UndoPos() == 0) {
+            state.PauseTiming();
+            while (history.UndoPos() < history.UndoTop())
+                history.Redo();
+            state.ResumeTiming();
+        }
+        history.Undo();
+    }
+}
+BENCHMARK(BM_UndoAlternatingFarEdits1M)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

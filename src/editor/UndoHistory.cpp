@@ -67,21 +67,53 @@ QString UndoHistory::middleOf(int number, Common range) const {
     const int length = entryLength(number);
     if (length - range.suffix - range.prefix <= 0)
         return {};
-    // Cut the window that every text between the latest snapshot and the entry changes in,
-    // then replay the steps inside it.
-    const Common path = commonOfPath(m_lastNumber, number);
-    const int prefix = std::min(range.prefix, path.prefix);
-    const int suffix = std::min(range.suffix, path.suffix);
-    QString window = m_last.mid(prefix, m_last.length() - suffix - prefix);
-    for (int i = m_lastNumber; i < number; ++i) {
-        const Step &step = m_steps[size_t(i - 1)];
-        window.replace(step.prefix - prefix, step.before.size(), step.after);
+    // The range is followed from the entry to the latest snapshot step by step: where a step
+    // changed part of it, that part is the step's own text; the rest is a range of the
+    // neighbour, and at the end of LastUndoText. Only the requested characters are copied.
+    struct Piece {
+        QString text; // taken from a step
+        int from = 0; // otherwise the range [from, to) of the text reached so far
+        int to = 0;
+        bool literal = false;
+    };
+    std::vector<Piece> pieces{{{}, range.prefix, length - range.suffix, false}};
+    std::vector<Piece> next;
+    for (int level = number; level != m_lastNumber;) {
+        const bool up = level < m_lastNumber;
+        const Step &step = m_steps[size_t(up ? level - 1 : level - 2)];
+        const QString &own = up ? step.before : step.after;
+        const int start = step.prefix;
+        const int end = start + int(own.size());
+        const int shift = int(up ? step.after.size() : step.before.size()) - int(own.size());
+        next.clear();
+        const auto addRange = [&next](int from, int to) {
+            if (!next.empty() && !next.back().literal && next.back().to == from)
+                next.back().to = to;
+            else
+                next.push_back({{}, from, to, false});
+        };
+        for (Piece &piece : pieces) {
+            if (piece.literal) {
+                next.push_back(std::move(piece));
+                continue;
+            }
+            if (piece.from < start)
+                addRange(piece.from, std::min(piece.to, start));
+            const int from = std::max(piece.from, start);
+            const int to = std::min(piece.to, end);
+            if (from < to)
+                next.push_back({own.mid(from - start, to - from), 0, 0, true});
+            if (piece.to > end)
+                addRange(std::max(piece.from, end) + shift, piece.to + shift);
+        }
+        std::swap(pieces, next);
+        level += up ? 1 : -1;
     }
-    for (int i = m_lastNumber - 1; i >= number && i >= 1; --i) {
-        const Step &step = m_steps[size_t(i - 1)];
-        window.replace(step.prefix - prefix, step.after.size(), step.before);
-    }
-    return window.mid(range.prefix - prefix, length - range.suffix - range.prefix);
+    QString result;
+    result.reserve(length - range.suffix - range.prefix);
+    for (const Piece &piece : pieces)
+        result += piece.literal ? piece.text : m_last.mid(piece.from, piece.to - piece.from);
+    return result;
 }
 
 UndoHistory::Step UndoHistory::diffToCurrent(int number) const {
