@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <optional>
 
 namespace {
 // "Everything in common" before it is clipped to real lengths.
@@ -13,6 +12,8 @@ constexpr int unlimited = INT_MAX / 4;
 
 UndoHistory::UndoHistory(UndoDocument &document)
     : m_document(document), m_length(document.length()) {
+    // The root: the empty LastUndoText of a new window.
+    m_nodes.push_back(Node{});
     markAllChanged();
 }
 
@@ -43,31 +44,48 @@ void UndoHistory::contentsChange(int position, int removed, int added) {
     }
     m_common.prefix = std::min(m_common.prefix, position);
     m_common.suffix = std::min(m_common.suffix, std::max(0, length - position - added));
-    const int shorter = std::min(length, entryLength(m_base));
+    const int shorter = std::min(length, m_nodes[size_t(m_base)].length);
     m_common.prefix = std::min(m_common.prefix, shorter);
     m_common.suffix = std::min(m_common.suffix, shorter - m_common.prefix);
 }
 
-int UndoHistory::entryLength(int number) const {
-    return number == 0 ? m_last.length() : m_entries[size_t(number - 1)].length;
+std::vector<UndoHistory::Move> UndoHistory::pathBetween(int from, int to) const {
+    std::vector<int> up;
+    for (int n = from; n >= 0; n = m_nodes[size_t(n)].parent)
+        up.push_back(n);
+    std::vector<int> down;
+    for (int n = to; n >= 0; n = m_nodes[size_t(n)].parent)
+        down.push_back(n);
+    // Drop the common ancestors; what is left meets below the lowest of them.
+    while (!up.empty() && !down.empty() && up.back() == down.back()) {
+        up.pop_back();
+        down.pop_back();
+    }
+    std::vector<Move> path;
+    path.reserve(up.size() + down.size());
+    for (int n : up)
+        path.push_back({n, true});
+    for (auto n = down.rbegin(); n != down.rend(); ++n)
+        path.push_back({*n, false});
+    return path;
 }
 
 UndoHistory::Common UndoHistory::commonOfPath(int from, int to) const {
     Common common{unlimited, unlimited};
-    for (int i = std::min(from, to); i < std::max(from, to); ++i) {
-        const Step &step = m_steps[size_t(i - 1)];
-        common.prefix = std::min(common.prefix, step.prefix);
+    for (const Move &move : pathBetween(from, to)) {
+        const Node &node = m_nodes[size_t(move.node)];
+        common.prefix = std::min(common.prefix, node.step.prefix);
         common.suffix =
-            std::min(common.suffix, entryLength(i) - step.prefix - int(step.before.size()));
+            std::min(common.suffix, node.length - node.step.prefix - int(node.step.after.size()));
     }
     return common;
 }
 
-QString UndoHistory::middleOf(int number, Common range) const {
-    const int length = entryLength(number);
+QString UndoHistory::middleOf(int node, Common range) const {
+    const int length = m_nodes[size_t(node)].length;
     if (length - range.suffix - range.prefix <= 0)
         return {};
-    // The range is followed from the entry to the latest snapshot step by step: where a step
+    // The range is followed from the node to the latest snapshot step by step: where a step
     // changed part of it, that part is the step's own text; the rest is a range of the
     // neighbour, and at the end of LastUndoText. Only the requested characters are copied.
     struct Piece {
@@ -78,13 +96,12 @@ QString UndoHistory::middleOf(int number, Common range) const {
     };
     std::vector<Piece> pieces{{{}, range.prefix, length - range.suffix, false}};
     std::vector<Piece> next;
-    for (int level = number; level != m_lastNumber;) {
-        const bool up = level < m_lastNumber;
-        const Step &step = m_steps[size_t(up ? level - 1 : level - 2)];
-        const QString &own = up ? step.before : step.after;
+    for (const Move &move : pathBetween(node, m_lastNode)) {
+        const Step &step = m_nodes[size_t(move.node)].step;
+        const QString &own = move.up ? step.after : step.before;
         const int start = step.prefix;
         const int end = start + int(own.size());
-        const int shift = int(up ? step.after.size() : step.before.size()) - int(own.size());
+        const int shift = int(move.up ? step.before.size() : step.after.size()) - int(own.size());
         next.clear();
         const auto addRange = [&next](int from, int to) {
             if (!next.empty() && !next.back().literal && next.back().to == from)
@@ -107,7 +124,6 @@ QString UndoHistory::middleOf(int number, Common range) const {
                 addRange(std::max(piece.from, end) + shift, piece.to + shift);
         }
         std::swap(pieces, next);
-        level += up ? 1 : -1;
     }
     QString result;
     result.reserve(length - range.suffix - range.prefix);
@@ -116,17 +132,17 @@ QString UndoHistory::middleOf(int number, Common range) const {
     return result;
 }
 
-UndoHistory::Step UndoHistory::diffToCurrent(int number) const {
-    const Common path = commonOfPath(m_base, number);
+UndoHistory::Step UndoHistory::diffToCurrent(int node) const {
+    const Common path = commonOfPath(m_base, node);
     const Common own = m_changed ? m_common : Common{unlimited, unlimited};
     const int length = m_length;
-    const int shorter = std::min(length, entryLength(number));
+    const int shorter = std::min(length, m_nodes[size_t(node)].length);
     Common range;
     range.prefix = std::min({own.prefix, path.prefix, shorter});
     range.suffix = std::min({own.suffix, path.suffix, shorter - range.prefix});
 
     Step step;
-    step.before = middleOf(number, range);
+    step.before = middleOf(node, range);
     step.after = m_document.text(range.prefix, length - range.suffix - range.prefix);
     // Only what really differs is kept.
     const qsizetype both = std::min(step.before.size(), step.after.size());
@@ -143,66 +159,120 @@ UndoHistory::Step UndoHistory::diffToCurrent(int number) const {
     return step;
 }
 
+int UndoHistory::addNode(int parent, Step step, int length) {
+    Node node{parent, std::move(step), length, true};
+    if (m_freeNodes.empty()) {
+        m_nodes.push_back(std::move(node));
+        return int(m_nodes.size()) - 1;
+    }
+    const int index = m_freeNodes.back();
+    m_freeNodes.pop_back();
+    m_nodes[size_t(index)] = std::move(node);
+    return index;
+}
+
+void UndoHistory::prune() {
+    std::vector<int> uses(m_nodes.size(), 0);
+    for (const Entry &entry : m_entries)
+        ++uses[size_t(entry.node)];
+    ++uses[size_t(m_lastNode)];
+    ++uses[size_t(m_base)];
+    std::vector<int> children(m_nodes.size(), 0);
+    for (const Node &node : m_nodes)
+        if (node.alive && node.parent >= 0)
+            ++children[size_t(node.parent)];
+    const auto drop = [&](int index) {
+        m_nodes[size_t(index)] = Node{};
+        m_nodes[size_t(index)].alive = false;
+        m_freeNodes.push_back(index);
+    };
+    bool dropped = true;
+    while (dropped) {
+        dropped = false;
+        for (size_t i = 0; i < m_nodes.size(); ++i) {
+            Node &node = m_nodes[i];
+            if (!node.alive || uses[i] > 0)
+                continue;
+            if (children[i] == 0) {
+                // A text nobody needs at the end of a branch.
+                if (node.parent >= 0)
+                    --children[size_t(node.parent)];
+                drop(int(i));
+                dropped = true;
+            } else if (node.parent < 0 && children[i] == 1) {
+                // An unneeded root: its only child becomes the root.
+                for (Node &child : m_nodes)
+                    if (child.alive && child.parent == int(i)) {
+                        child.parent = -1;
+                        child.step = Step{};
+                    }
+                drop(int(i));
+                dropped = true;
+            }
+        }
+    }
+}
+
 void UndoHistory::SaveUndoState() {
-    if (!m_changed && m_base == m_lastNumber)
+    if (!m_changed && m_base == m_lastNode)
         return;
-    const Step toLast = diffToCurrent(m_lastNumber);
+    const Step toLast = diffToCurrent(m_lastNode);
     if (toLast.before.isEmpty() && toLast.after.isEmpty()) {
         // Changed and changed back: the text is LastUndoText again.
-        m_base = m_lastNumber;
+        m_base = m_lastNode;
         m_changed = false;
         return;
     }
+    // The new snapshot hangs below the text it was edited from; an unchanged text (a
+    // restored entry) is that text's node itself.
+    Step fromBase = m_changed ? diffToCurrent(m_base) : Step{};
+    int node = m_base;
+    if (!fromBase.before.isEmpty() || !fromBase.after.isEmpty())
+        node = addNode(m_base, std::move(fromBase), m_length);
 
-    // Everything is worked out on the old entries before any of them changes.
-    const bool shift = m_undoPos >= stateCount;
-    int target = shift ? stateCount : m_undoPos + 1;
-    const int lower = shift ? stateCount : target - 1;
-    std::optional<Step> fromLower;
-    if (lower >= 1)
-        fromLower = diffToCurrent(lower);
-    std::optional<Step> toUpper;
-    if (!shift && target + 1 <= UndoTop()) {
-        const Step up = diffToCurrent(target + 1);
-        toUpper = Step{up.prefix, up.after, up.before};
-    }
-    const Entry entry{m_length, m_document.caret()};
-
-    if (shift) {
+    if (m_undoPos >= stateCount) {
         // The oldest entry is dropped and all others move down by one.
         m_entries.erase(m_entries.begin());
-        m_steps.erase(m_steps.begin());
+        m_undoPos = stateCount - 1;
     }
-    if (target <= UndoTop())
-        m_entries[size_t(target - 1)] = entry;
+    const Entry entry{node, m_document.caret()};
+    if (m_undoPos < UndoTop())
+        m_entries[size_t(m_undoPos)] = entry;
     else
         m_entries.push_back(entry);
-    if (fromLower) {
-        if (size_t(target - 2) < m_steps.size())
-            m_steps[size_t(target - 2)] = std::move(*fromLower);
-        else
-            m_steps.push_back(std::move(*fromLower));
-    }
-    if (toUpper)
-        m_steps[size_t(target - 1)] = std::move(*toUpper);
-    m_undoPos = target;
+    ++m_undoPos;
     m_last.replace(toLast.prefix, int(toLast.before.size()), toLast.after);
-    m_lastNumber = target;
-    m_base = target;
+    m_lastNode = node;
+    m_base = node;
     m_changed = false;
+    prune();
 }
 
 void UndoHistory::restore(int number) {
-    const Step step = diffToCurrent(number);
-    if (!step.before.isEmpty() || !step.after.isEmpty()) {
-        m_restoring = true;
-        m_document.replace(step.prefix, int(step.after.size()), step.before);
-        m_restoring = false;
+    const Entry entry = m_entries[size_t(number - 1)];
+    // Step by step from the current text to the entry: each write is one edit's size, however
+    // far apart the edits lie.
+    m_restoring = true;
+    if (m_changed) {
+        const Step back = diffToCurrent(m_base);
+        if (!back.before.isEmpty() || !back.after.isEmpty())
+            m_document.replace(back.prefix, int(back.after.size()), back.before);
     }
+    for (const Move &move : pathBetween(m_base, entry.node)) {
+        const Step &step = m_nodes[size_t(move.node)].step;
+        if (move.up)
+            m_document.replace(step.prefix, int(step.after.size()), step.before);
+        else
+            m_document.replace(step.prefix, int(step.before.size()), step.after);
+    }
+    m_restoring = false;
     m_length = m_document.length();
-    m_base = number;
+    const bool baseChanged = m_base != entry.node;
+    m_base = entry.node;
     m_changed = false;
-    m_document.setCaret(std::clamp(m_entries[size_t(number - 1)].offset, 0, m_length));
+    m_document.setCaret(std::clamp(entry.offset, 0, m_length));
+    if (baseChanged)
+        prune();
 }
 
 void UndoHistory::Undo() {
@@ -224,14 +294,16 @@ void UndoHistory::Redo() {
 UndoHistory::UndoState UndoHistory::UndoStates(int number) const {
     if (number < 1 || number > UndoTop())
         return {};
-    return {middleOf(number, {0, 0}), m_entries[size_t(number - 1)].offset};
+    const Entry &entry = m_entries[size_t(number - 1)];
+    return {middleOf(entry.node, {0, 0}), entry.offset};
 }
 
 qsizetype UndoHistory::historyBytes() const {
     qsizetype total = m_last.bytes();
     total += qsizetype(m_entries.capacity() * sizeof(Entry));
-    total += qsizetype(m_steps.capacity() * sizeof(Step));
-    for (const Step &step : m_steps)
-        total += (step.before.capacity() + step.after.capacity()) * qsizetype(sizeof(QChar));
+    total += qsizetype(m_nodes.capacity() * sizeof(Node));
+    for (const Node &node : m_nodes)
+        total +=
+            (node.step.before.capacity() + node.step.after.capacity()) * qsizetype(sizeof(QChar));
     return total;
 }

@@ -12,7 +12,8 @@ class UndoDocument;
 // text and caret, the number of the entry undo restores next and the highest entry filled.
 //
 // Every entry behaves as a full copy of the text, but only the text of the latest snapshot
-// is held whole; each entry is kept as the difference to its neighbour. The history learns
+// is held whole; the others are rebuilt from it through the differences between snapshots
+// that followed each other. The history learns
 // what changed since the last snapshot from the document's change notifications
 // (contentsChange), so a snapshot reads and compares only the changed part of the text, and
 // undo and redo write only the part that differs.
@@ -53,15 +54,24 @@ public:
     qsizetype historyBytes() const;
 
 private:
-    // How the text of one entry differs from the next one: both share `prefix` characters at
-    // the start and all characters after `before` (in the lower) or `after` (in the higher).
+    // How a text differs from another: both share `prefix` characters at the start and all
+    // characters after `before` (in the first) or `after` (in the second).
     struct Step {
         int prefix = 0;
         QString before;
         QString after;
     };
-    struct Entry {
+    // A text the history can rebuild: its parent's text changed by `step` (the root has no
+    // parent). Every step is one edit between two snapshots or a snapshot and the text it
+    // was taken from, so steps stay as small as the edits; entries refer to nodes.
+    struct Node {
+        int parent = -1;
+        Step step; // before: the parent's part, after: this node's part
         int length = 0;
+        bool alive = true;
+    };
+    struct Entry {
+        int node = 0;
         int offset = 0;
     };
     // Start and end lengths that a range of texts have in common.
@@ -69,26 +79,34 @@ private:
         int prefix = 0;
         int suffix = 0;
     };
+    // One move along the tree: from `node` to its parent (up) or from its parent to `node`.
+    struct Move {
+        int node = 0;
+        bool up = false;
+    };
 
-    int entryLength(int number) const;
-    // What entries `from` and `to` (0 for the text of the latest snapshot) share.
+    std::vector<Move> pathBetween(int from, int to) const;
+    // What the texts of nodes `from` and `to` share.
     Common commonOfPath(int from, int to) const;
-    // Characters [prefix, length - suffix) of entry `number`.
-    QString middleOf(int number, Common range) const;
-    // How entry `number` differs from the current text (before = entry, after = current).
-    Step diffToCurrent(int number) const;
-    // Restores entry `number` into the document.
+    // Characters [prefix, length - suffix) of the text of `node`.
+    QString middleOf(int node, Common range) const;
+    // How the text of `node` differs from the current text (before = node, after = current).
+    Step diffToCurrent(int node) const;
+    int addNode(int parent, Step step, int length);
+    // Drops nodes that no entry, LastUndoText or the current text needs any more.
+    void prune();
     void restore(int number);
     void markAllChanged();
 
     UndoDocument &m_document;
+    std::vector<Node> m_nodes;
+    std::vector<int> m_freeNodes;
     std::vector<Entry> m_entries; // entry 1 first; size is UndoTop
-    std::vector<Step> m_steps;    // m_steps[i]: from entry i + 1 to entry i + 2
     TextChunks m_last;            // LastUndoText
-    int m_lastNumber = 0;         // entry that holds LastUndoText; 0 before the first snapshot
+    int m_lastNode = 0;           // node whose text is LastUndoText
     int m_undoPos = 0;
-    // The current text is entry m_base (or LastUndoText when 0) except between m_common.prefix
-    // and m_common.suffix, as far as the change notifications tell.
+    // The current text is that of node m_base except between m_common.prefix and
+    // m_common.suffix, as far as the change notifications tell.
     int m_base = 0;
     bool m_changed = true;
     Common m_common;

@@ -238,10 +238,26 @@ void TestUndoHistory::largeTextKeepsOnlyDifferences() {
         f.document.edit(i * 500, 0, QStringLiteral("y"));
         f.history.SaveUndoState();
     }
-    // One copy of the text and a hundred small steps.
+    // Undo half of them, then edit far from all of them: the entries that redo can still
+    // reach now differ from the new text in two distant places.
+    for (int i = 0; i < 50; ++i)
+        f.history.Undo();
+    f.document.edit(f.document.length() - 3, 0, QStringLiteral("z"));
+    f.history.SaveUndoState();
+    f.document.edit(1, 0, QStringLiteral("z"));
+    f.history.SaveUndoState();
+    // One copy of the text and small steps.
     const qsizetype copy = text.size() * qsizetype(sizeof(QChar));
     QVERIFY2(f.history.historyBytes() < copy + copy / 4,
              qPrintable(QString::number(f.history.historyBytes())));
+    QCOMPARE(f.history.UndoTop(), 101);
+    f.history.Redo(); // entry 54, from before the undo
+    QCOMPARE(f.document.content.count(QLatin1Char('y')), 53);
+    QCOMPARE(f.document.content.count(QLatin1Char('z')), 0);
+    f.history.Undo();
+    f.history.Undo(); // entry 53, both far edits
+    QCOMPARE(f.document.content.count(QLatin1Char('y')), 51);
+    QCOMPARE(f.document.content.count(QLatin1Char('z')), 2);
     for (int i = 0; i < 101; ++i)
         f.history.Undo();
     QCOMPARE(f.document.content, text);
