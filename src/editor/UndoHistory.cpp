@@ -2,6 +2,8 @@
 
 #include "editor/UndoDocument.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <climits>
 
@@ -213,11 +215,64 @@ void UndoHistory::prune() {
     }
 }
 
+std::vector<UndoHistory::Span> UndoHistory::changedSpans() const {
+    // Every edit from LastUndoText to the current text widens or adds a span; outside the
+    // spans both texts hold the same characters, shifted by the spans before.
+    std::vector<Span> spans;
+    const auto edit = [&spans](int start, int end, int newLength) {
+        const int delta = newLength - (end - start);
+        size_t first = 0;
+        while (first < spans.size() && spans[first].t1 < start)
+            ++first;
+        size_t last = first;
+        while (last < spans.size() && spans[last].t0 <= end)
+            ++last;
+        const int shiftBefore = first > 0 ? spans[first - 1].t1 - spans[first - 1].l1 : 0;
+        Span merged;
+        if (first < last) {
+            const Span &a = spans[first];
+            const Span &b = spans[last - 1];
+            merged.t0 = std::min(start, a.t0);
+            merged.l0 = a.t0 <= start ? a.l0 : start - shiftBefore;
+            merged.l1 = b.t1 >= end ? b.l1 : end - (b.t1 - b.l1);
+            merged.t1 = std::max(end, b.t1) + delta;
+        } else {
+            merged = {start, end + delta, start - shiftBefore, end - shiftBefore};
+        }
+        for (size_t k = last; k < spans.size(); ++k) {
+            spans[k].t0 += delta;
+            spans[k].t1 += delta;
+        }
+        spans.erase(spans.begin() + qsizetype(first), spans.begin() + qsizetype(last));
+        spans.insert(spans.begin() + qsizetype(first), merged);
+    };
+    for (const Move &move : pathBetween(m_lastNode, m_base)) {
+        const Step &step = m_nodes[size_t(move.node)].step;
+        if (move.up)
+            edit(step.prefix, step.prefix + int(step.after.size()), int(step.before.size()));
+        else
+            edit(step.prefix, step.prefix + int(step.before.size()), int(step.after.size()));
+    }
+    if (m_changed) {
+        const int baseLength = m_nodes[size_t(m_base)].length;
+        edit(m_common.prefix, baseLength - m_common.suffix,
+             m_length - m_common.suffix - m_common.prefix);
+    }
+    return spans;
+}
+
 void UndoHistory::SaveUndoState() {
     if (!m_changed && m_base == m_lastNode)
         return;
-    const Step toLast = diffToCurrent(m_lastNode);
-    if (toLast.before.isEmpty() && toLast.after.isEmpty()) {
+    // Compared with LastUndoText only where an edit since it may have changed something.
+    const std::vector<Span> spans = changedSpans();
+    bool same = m_length == m_last.length();
+    QStringList current;
+    for (const Span &span : spans) {
+        current << m_document.text(span.t0, span.t1 - span.t0);
+        same = same && current.last() == m_last.mid(span.l0, span.l1 - span.l0);
+    }
+    if (same) {
         // Changed and changed back: the text is LastUndoText again.
         m_base = m_lastNode;
         m_changed = false;
@@ -241,7 +296,8 @@ void UndoHistory::SaveUndoState() {
     else
         m_entries.push_back(entry);
     ++m_undoPos;
-    m_last.replace(toLast.prefix, int(toLast.before.size()), toLast.after);
+    for (qsizetype i = spans.size() - 1; i >= 0; --i)
+        m_last.replace(spans[size_t(i)].l0, spans[size_t(i)].l1 - spans[size_t(i)].l0, current[i]);
     m_lastNode = node;
     m_base = node;
     m_changed = false;

@@ -85,7 +85,18 @@ private:
         bool up = false;
     };
 
+    // A range [t0, t1) of the current text that may differ from the range [l0, l1) of
+    // LastUndoText.
+    struct Span {
+        int t0 = 0;
+        int t1 = 0;
+        int l0 = 0;
+        int l1 = 0;
+    };
+
     std::vector<Move> pathBetween(int from, int to) const;
+    // Where the current text may differ from LastUndoText, in order.
+    std::vector<Span> changedSpans() const;
     // What the texts of nodes `from` and `to` share.
     Common commonOfPath(int from, int to) const;
     // Characters [prefix, length - suffix) of the text of `node`.

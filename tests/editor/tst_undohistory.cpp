@@ -107,6 +107,7 @@ void TestUndoHistory::randomEditsGiveBackEveryText_data() {
     QTest::newRow("exact reports") << 1u << 0;
     QTest::newRow("wide reports") << 7u << 3;
     QTest::newRow("another seed") << 12345u << 0;
+    QTest::newRow("wide, another seed") << 99u << 2;
 }
 
 void TestUndoHistory::randomEditsGiveBackEveryText() {
