@@ -13,6 +13,7 @@
 #include "colormemo/EditorMemoSetup.h"
 #include "colormemo/EditorRules.h"
 #include "colormemo/HotSpot.h"
+#include "common/Helpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,7 +84,7 @@ void BM_SearchPerKeywordDenseScreen(benchmark::State &state) {
     rules.PrepareRules();
     TGridView view(JavaText(60, true), 50);
     const QString screen = view.Text.left(view.LineIndex(50));
-    const QString upper = screen.toUpper();
+    const QString upper = UpperCaseChars(screen);
     for (auto _ : state) {
         int hits = 0;
         for (int r = 0; r < 3; ++r) {

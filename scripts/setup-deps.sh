@@ -10,6 +10,7 @@ packages=(
     fonts-liberation xvfb xauth xdotool x11-apps
     xterm
     libbenchmark-dev
+    poppler-utils
 )
 
 missing=()

@@ -5,12 +5,15 @@
 #include "codegen/TFNewJavaFile.h"
 #include "javahelp/TFJavaHelp.h"
 #include "javarun/BuildCommands.h"
+#include "settings/SettingsCommands.h"
 
 TNewFile ProgramCommands::NewFileWizard() {
     return RunNewJavaFileWizard(&m_frame);
 }
 
-void ProgramCommands::SettingsDialog() {}
+void ProgramCommands::SettingsDialog() {
+    ShowEinstDialog(&m_frame);
+}
 
 void ProgramCommands::JavaHelp() {
     TFJavaHelp::Open(&m_frame);

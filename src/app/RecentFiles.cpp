@@ -1,6 +1,7 @@
 #include "RecentFiles.h"
 
 #include "common/Helpers.h"
+#include "common/RegistryBatch.h"
 
 #include <QFileInfo>
 
@@ -15,10 +16,13 @@ void RecentFiles::Load(const QString &keyPath) {
     }
 }
 
-void RecentFiles::Save(const QString &keyPath) const {
-    WriteRegInteger(keyPath, QStringLiteral("AnzFiles"), Count());
+StoreProblem RecentFiles::Save(const QString &keyPath) const {
+    QList<RegistryStore::ValueWrite> writes = {
+        RegistryStore::ValueWrite::ofDword(keyPath, QStringLiteral("AnzFiles"), quint32(Count()))};
     for (int i = 1; i <= Count(); ++i)
-        WriteRegString(keyPath, QStringLiteral("File%1").arg(i), m_entries.at(i - 1));
+        writes << RegistryStore::ValueWrite::ofString(keyPath, QStringLiteral("File%1").arg(i),
+                                                      m_entries.at(i - 1));
+    return WriteRegValues(writes);
 }
 
 void RecentFiles::Add(const QString &name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreProblem.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +15,9 @@ public:
     // Reads "AnzFiles" and "File1".."FileN" below the key: trimmed, existing files only,
     // at most MaxCount of them. Replaces the current list.
     void Load(const QString &keyPath);
-    // Writes "AnzFiles" and one "File<i>" value per entry, in list order.
-    void Save(const QString &keyPath) const;
+    // Writes "AnzFiles" and one "File<i>" value per entry, in list order, in one write of
+    // the store; returns the problem when the store cannot take them.
+    StoreProblem Save(const QString &keyPath) const;
     // Puts the name first; a name already listed keeps its place; the oldest entry drops
     // out when the list is full.
     void Add(const QString &name);

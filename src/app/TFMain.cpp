@@ -8,6 +8,8 @@
 #include "common/QuillError.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
+#include "javarun/RunningPrograms.h"
+#include "javarun/WarmCompiler.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
 
@@ -60,14 +62,18 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     createControls();
     createMenus();
+    m_warmCompiler = new WarmCompiler(QString(), this);
+    m_programs = new RunningPrograms(this);
+    connect(m_programs, &RunningPrograms::RunningChanged, this,
+            [this](bool running) { showProgramRunning(running); });
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();
     Settings::HelpFileName = ProgramDir() + QStringLiteral("EDIT32.HLP");
     Settings::EditorPfad = ProgramDir();
     Settings::IniFileName = WritableProgramDir() + QStringLiteral("Tintra.INI");
-    LoadSettings(m_labelErrorFont->font().family(),
-                 static_cast<qint16>(m_labelErrorFont->font().pointSize()));
+    showStoreNotice(LoadSettings(m_labelErrorFont->font().family(),
+                                 static_cast<qint16>(m_labelErrorFont->font().pointSize())));
     ApplyFontSetting(m_labelEditorFont, Settings::EditorSchriftName, Settings::EditorSchriftGroesse,
                      Settings::EditorSchriftBold, Settings::EditorSchriftFarbe);
     ApplyFontSetting(m_labelErrorFont, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
@@ -120,6 +126,9 @@ void TFMain::createControls() {
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
     m_output = PanelOutput(m_memo1);
+    m_memo1->setToolTip(QStringLiteral("Doppelklick auf eine Fehlermeldung springt zur Zeile"));
+    m_memo1->installEventFilter(this);
+    m_memo1->viewport()->installEventFilter(this);
 
     m_splitter1 = new QSplitter(Qt::Vertical, central);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -199,6 +208,13 @@ void TFMain::createToolBar() {
               &TFMain::BnCompileClick);
     addButton("BnRun", ToolPicture::Run, QStringLiteral("Start des Programms (F9)"),
               &TFMain::BnRunClick);
+    addButton("BnStop", ToolPicture::Run, QStringLiteral("Programm beenden (Strg+F2)"),
+              &TFMain::BnStopClick);
+    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop"))) {
+        stop->setIcon(QIcon::fromTheme(QStringLiteral("process-stop"),
+                                       style()->standardIcon(QStyle::SP_BrowserStop)));
+        stop->setEnabled(false);
+    }
     addGap();
     addButton("BnJavaHelp", ToolPicture::JavaHelp,
               QStringLiteral("zeigt ein Toolfenster mit den Java-Methoden"),
@@ -295,6 +311,7 @@ void TFMain::createMenus() {
          &TFMain::MnAlleSymboleanordnenClick);
 
     m_menuHilfe = new QMenu(QStringLiteral("&Hilfe"), this);
+    item(m_menuHilfe, QStringLiteral("&Hilfe"), &TFMain::MnHilfeClick, QKeySequence(Qt::Key_F1));
     item(m_menuHilfe, QStringLiteral("Produkt &Info..."), &TFMain::MnProduktInfoClick);
 
     rebuildMenuBar();
@@ -361,12 +378,7 @@ void TFMain::closeEvent(QCloseEvent *event) {
         }
     }
     deleteTemporaryFiles();
-    try {
-        m_recent.Save(Settings::RootKey);
-    } catch (const QuillError &error) {
-        // The list is not worth keeping the program open for; say so and close.
-        ShowErrorBox(QStringLiteral("Fehler"), error.message());
-    }
+    warnStoreProblemOnce(m_recent.Save(Settings::RootKey));
     m_closing = true;
     event->accept();
 }

@@ -3,6 +3,7 @@
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
 #include "javarun/BuildHost.h"
+#include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
 
@@ -61,6 +62,8 @@ public:
     QString ChosenMainFile() const override;
     void ChooseMainFile(const QString &fileName) override;
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override;
+    WarmCompiler *ResidentCompiler() override { return m_warmCompiler; }
+    RunningPrograms *Programs() override { return m_programs; }
 
     // The error panel, the "Mit Umleitung" check box and the main-file list: one entry per
     // window in the window list's order, the short name shown, the full name as item data.
@@ -90,6 +93,8 @@ public:
     // The settings dialog; when confirmed, fonts, shortcuts and colours go to every window.
     void MnEinstellungenClick();
     void MnProduktInfoClick();
+    // Opens the help at its start.
+    void MnHilfeClick();
     // Recent-file entry k (1..9) of either window.
     void MnAlteDateiClick(int k);
 
@@ -102,6 +107,8 @@ public:
     void BnPasteClick();
     void BnCompileClick();
     void BnRunClick();
+    // "Programm beenden": ends what F9 started and still runs.
+    void BnStopClick();
     void BnJavaHelpClick();
 
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
@@ -124,8 +131,16 @@ public:
     const QList<QAction *> &MnAlteDateien() const { return m_recentItems; }
     QToolButton *ToolButton(const QString &objectName) const;
 
+    // Brings the window of the file to the front (opening the file when no window holds
+    // it) and puts the caret on the place: the whole line selected, or at the column.
+    void ShowSourcePlace(const SourcePlace &place);
+    // The place the error panel's line `index` names, if any, shown as ShowSourcePlace does.
+    // False for a line that names no place.
+    bool JumpFromPanelLine(int index);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -137,9 +152,18 @@ private:
     // Takes the window out of the window list and the main-file lists.
     void dropWindow(TFMDIQuill *window);
     void deleteTemporaryFiles() const;
+    // Rebuilds the recent-file items of the frame and of every editor window.
+    void refreshRecentMenus();
     void startProgram(const QStringList &candidates, const QString &errorText);
 
     FrameCommands *m_commands = nullptr;
+    // Keeps the compiler resident for the folder the learner works in.
+    WarmCompiler *m_warmCompiler = nullptr;
+    RunningPrograms *m_programs = nullptr;
+    // Enables "Programm beenden" in the tool bar and in every editor window.
+    void showProgramRunning(bool running);
+    // Starts the resident compiler for the active window's folder (or the last used one).
+    void prepareResidentCompiler();
     RecentFiles m_recent;
     QStringList m_commandLine;
     QList<TFMDIQuill *> m_windows;

@@ -4,13 +4,19 @@
 
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
+#include "common/DialogResult.h"
 #include "common/Helpers.h"
+#include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
 #include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
+#include "javarun/BuildCommands.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
+#include "javarun/WarmCompiler.h"
 #include "OpenDialogRequest.h"
+#include "settings/HelpWindow.h"
 #include "settings/Settings.h"
 #include "TFAbout.h"
 #include "VerticalTiling.h"
@@ -20,13 +26,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QSplitter>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
+#include <QToolButton>
 
 #ifdef Q_OS_WIN
 #define NOMINMAX
@@ -55,6 +66,7 @@ void TFMain::Timer1Timer() {
         Settings::Run.clear();
     if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_commands)
         m_commands->FindJavaTools();
+    prepareResidentCompiler();
 }
 
 void TFMain::MnOeffnenClick() {
@@ -76,7 +88,7 @@ void TFMain::OpenFileByName(const QString &fileName) {
     m_recent.Remove(fileName);
     // The entries shown must match the list, or a click would open a different file than
     // the one it names.
-    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    refreshRecentMenus();
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         if (window->Document().holdsFile(fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
@@ -91,14 +103,15 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     const SplitName parts = fileName.isEmpty() ? SplitName() : SplitFileName(fileName);
     m_rememberedExt = parts.ext;
     Settings::EditorPfad = parts.dir;
-    WriteIniString(Settings::IniFileName, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
-                   parts.dir);
-    SaveSettings();
+    warnStoreProblemOnce(SaveEditorPfadToIni(parts.dir));
+    warnStoreProblemOnce(SaveSettings());
 
     auto *window = new TFMDIQuill(*this);
     m_mdiArea->addSubWindow(window);
     applyEditorFont(window);
     m_windows << window;
+    if (QAction *stop = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
+        stop->setEnabled(m_programs->AnyRunning());
     {
         // Adding to a list without a current entry makes the new one current; the choice is
         // the user's alone.
@@ -202,8 +215,18 @@ QList<std::shared_ptr<BuildTarget>> TFMain::BuildTargets() {
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
-    // The menu bar follows the active child; nothing else depends on it.
     rebuildMenuBar();
+    prepareResidentCompiler();
+}
+
+void TFMain::prepareResidentCompiler() {
+    if (Settings::Compiler.isEmpty())
+        return;
+    const TFMDIQuill *active = ActiveEditorWindow();
+    const QString folder =
+        active && active->Document().hasFile() ? active->FileDir() : Settings::EditorPfad;
+    if (!folder.isEmpty())
+        m_warmCompiler->Prepare(Settings::Compiler, folder);
 }
 
 void TFMain::SaveAllWindows() {
@@ -274,6 +297,18 @@ void TFMain::BnCompileClick() {
 void TFMain::BnRunClick() {
     if (TFMDIQuill *window = ActiveEditorWindow())
         window->MnRunClick();
+}
+
+void TFMain::BnStopClick() {
+    StopProgram(*this);
+}
+
+void TFMain::showProgramRunning(bool running) {
+    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
+        stop->setEnabled(running);
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        if (QAction *item = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
+            item->setEnabled(running);
 }
 
 void TFMain::BnJavaHelpClick() {
@@ -458,7 +493,7 @@ void TFMain::MnProduktInfoClick() {
 }
 
 void TFMain::ShowRecentFiles() {
-    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    refreshRecentMenus();
     Settings::EditorPfad = ProgramDir();
     if (m_recent.Count() >= 1)
         Settings::EditorPfad = SplitFileName(m_recent.Entry(1)).dir;
@@ -490,10 +525,87 @@ void TFMain::MnAlteDateiClick(int k) {
         OpenFileByName(name);
 }
 
+void TFMain::MnHilfeClick() {
+    ShowHelp(HelpStart, this);
+}
+
 void TFMain::MnDateilisteloeschenClick() {
     DeleteFileForced(WritableProgramDir() + QStringLiteral("Datei.alt"));
     m_recent.Clear();
-    m_recentSeparator->setVisible(false);
-    for (QAction *item : std::as_const(m_recentItems))
-        item->setVisible(false);
+    refreshRecentMenus();
+}
+
+void TFMain::refreshRecentMenus() {
+    // Every menu shows the one list: an entry k that still showed an older list would open
+    // another file than it names.
+    BuildRecentFileItems(m_recentSeparator, m_recentItems);
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        window->setzeAlteDateien();
+}
+
+bool TFMain::JumpFromPanelLine(int index) {
+    const QStringList lines = m_memo1->toPlainText().split(u'\n');
+    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index);
+    if (!place)
+        return false;
+    ShowSourcePlace(*place);
+    return true;
+}
+
+void TFMain::ShowSourcePlace(const SourcePlace &place) {
+    const auto holder = [this, &place]() -> TFMDIQuill * {
+        for (TFMDIQuill *window : std::as_const(m_windows))
+            if (window->Document().holdsFile(place.fileName))
+                return window;
+        return nullptr;
+    };
+    TFMDIQuill *window = holder();
+    if (!window) {
+        OpenFileByName(place.fileName); // says so when the file is gone
+        window = holder();
+        if (!window)
+            return;
+    }
+    if (window->isMinimized())
+        window->showNormal();
+    m_mdiArea->setActiveSubWindow(window);
+    TMemo *memo = window->ActiveMemo();
+    const QTextBlock block = memo->document()->findBlockByNumber(place.line - 1);
+    QTextCursor cursor(memo->document());
+    if (block.isValid()) {
+        if (place.column >= 0) {
+            cursor.setPosition(block.position() + std::min(place.column, block.length() - 1));
+        } else {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        }
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    memo->setTextCursor(cursor);
+    memo->ensureCursorVisible();
+    memo->setFocus();
+}
+
+bool TFMain::eventFilter(QObject *watched, QEvent *event) {
+    const bool panel = watched == m_memo1 || watched == m_memo1->viewport();
+    if (panel && event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int line = m_memo1->cursorForPosition(mouse->position().toPoint()).blockNumber();
+        bool jumped = false;
+        RunCommand([&] { jumped = JumpFromPanelLine(line); });
+        if (jumped)
+            return true;
+    } else if (watched == m_memo1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            const int line = m_memo1->textCursor().blockNumber();
+            bool jumped = false;
+            RunCommand([&] { jumped = JumpFromPanelLine(line); });
+            if (jumped)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -5,6 +5,8 @@
 #include "DrawRules.h"
 #include "HotSpot.h"
 
+#include "common/Helpers.h"
+
 #include <algorithm>
 
 TColorEngine::TColorEngine() = default;
@@ -161,12 +163,12 @@ void TColorEngine::ScanHotSpots(const THotSpot &hotSpot, const Look &look) {
                 span.BrushColor = look.Color;
                 span.ZOrder = zOrder;
             };
-            addSpan(b, b, hotSpot.MarkerColor, 253);
+            addSpan(b, b, hotSpot.MarkerColor, kHotSpotMarkerZOrder);
             if (b + 1 <= e - 1) {
-                addSpan(b + 1, e - 1, hotSpot.Color, 252);
+                addSpan(b + 1, e - 1, hotSpot.Color, kHotSpotTextZOrder);
                 SplitAtLineBreaks(m_spans.Count() - 1);
             }
-            addSpan(e, e, hotSpot.MarkerColor, 253);
+            addSpan(e, e, hotSpot.MarkerColor, kHotSpotMarkerZOrder);
         }
         if (e < 0)
             break;
@@ -188,7 +190,7 @@ void TColorEngine::AddRuleSpan(const TColorRule &rule, int start, int end, TColo
     span.EndPos = end;
     span.Color = color;
     span.BrushColor = brush;
-    span.ZOrder = keyword && rule.IsHotspot() ? 252 : rule.ZOrder();
+    span.ZOrder = keyword && rule.IsHotspot() ? kHotSpotTextZOrder : rule.ZOrder();
     span.IsKeyword = keyword;
     span.IgnoreOthers = rule.IgnoreOtherRules();
 }
@@ -271,11 +273,7 @@ void TColorEngine::EmitKeywords(const TColorRule &rule, const Look &look) {
     const QStringView text = QStringView(m_buffer).mid(m_scanStart - m_bufferStart);
     auto charAt = [&](qsizetype i) -> QChar {
         const QChar c = text[i];
-        if (!upper)
-            return c;
-        if (c.unicode() < 128)
-            return c.unicode() >= u'a' && c.unicode() <= u'z' ? QChar(c.unicode() - 32) : c;
-        return c.toUpper();
+        return upper ? upperChar(c) : c;
     };
     const bool partWord = rule.PartWord();
     // Keyword by keyword, in the rule's order: the occurrences a search from the start finds

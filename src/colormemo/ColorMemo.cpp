@@ -4,6 +4,7 @@
 #include "common/QuillError.h"
 #include "GutterArea.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -11,7 +12,9 @@
 #include <QTextBlock>
 
 TColorMemo::TColorMemo(QWidget *parent)
-    : TMemo(parent), m_rules(this), m_view(*this), m_gutter(this, clWindowText) {
+    : TMemo(parent), m_rules(this), m_view(*this), m_gutter(this, clWindowText),
+      m_caret(m_view, [this](const QRect &rect) { viewport()->update(rect); }),
+      m_drag(m_view, [this](const QRect &rect) { viewport()->update(rect); }) {
     m_gutterArea = new TCMGutterArea(this);
     viewport()->setMouseTracking(true); // hot spots react to the mouse without a button
     setCursorWidth(0);                  // the control draws its own caret above the coloured runs
@@ -25,12 +28,9 @@ TColorMemo::TColorMemo(QWidget *parent)
     });
     connect(this, &QPlainTextEdit::updateRequest, this,
             [this](const QRect &, int) { m_gutterArea->update(); });
-    m_caretTimer.setParent(this);
-    connect(&m_caretTimer, &QTimer::timeout, this, [this] {
-        m_caretOn = !m_caretOn;
-        m_shownCaret = CaretRect();
-        viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
-    });
+    // A new layout may move lines without changing the text.
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            [this] { m_view.Invalidate(); });
     ApplyTabStops();
     ApplySelectionPalette();
     UpdateTextRect();
@@ -165,57 +165,56 @@ void TColorMemo::Colorize(QPainter &painter, bool onlyFromCaretLine, const QRect
     if (!m_engine.Colorize(m_rules, m_view, onlyFromCaretLine, &m_hotSpot, m_options,
                            CurrentLook()))
         return;
+    MakeRunPainter().Paint(painter, m_engine, m_view, exposed);
+}
+
+TCMRunPainter TColorMemo::MakeRunPainter() const {
     TCMRunPainter runPainter(font(), palette());
     runPainter.SetUnderlineHotSpots(m_hotSpot.Active && m_hotSpot.Underlined);
     if (OnDrawKey)
         runPainter.SetDrawKey(OnDrawKey);
-    runPainter.Paint(painter, m_engine, m_view, exposed);
+    return runPainter;
 }
 
 void TColorMemo::paintEvent(QPaintEvent *event) {
     TMemo::paintEvent(event);
     QPainter painter(viewport());
-    // Recolouring from the caret's line is enough only when nothing above it is repainted.
-    bool onlyFromCaretLine = false;
-    if (m_caretLinePass) {
-        const std::optional<QPoint> caret = m_view.PosFromChar(
-            m_view.LineIndex(m_view.LineFromChar(textCursor().selectionStart())));
-        onlyFromCaretLine = caret && event->rect().top() >= caret->y();
-        m_caretLinePass = false;
-    }
+    const bool onlyFromCaretLine = m_caretLinePass && CaretLinePassSuffices(painter, event->rect());
+    m_caretLinePass = false;
     Colorize(painter, onlyFromCaretLine, event->rect());
-    PaintCaret(painter);
-    if (!m_insertionMark.isEmpty()) {
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.fillRect(m_insertionMark, Qt::white);
-    }
+    if (hasFocus() && !isReadOnly())
+        m_caret.Paint(painter, textCursor().position(),
+                      palette().color(QPalette::Active, QPalette::Text));
+    m_drag.PaintMark(painter);
 }
 
-void TColorMemo::PaintCaret(QPainter &painter) const {
-    if (!hasFocus() || !m_caretOn || isReadOnly())
-        return;
-    painter.fillRect(CaretRect(), palette().color(QPalette::Active, QPalette::Text));
-}
-
-QRect TColorMemo::CaretRect() const {
-    // Inside the caret's line box, so repainting the caret never touches the line above.
-    const std::optional<QPoint> pos = m_view.PosFromChar(textCursor().position());
-    if (!pos)
-        return QRect();
-    return QRect(pos->x(), pos->y(), 1, m_view.LineHeight());
+bool TColorMemo::CaretLinePassSuffices(QPainter &painter, const QRect &exposed) {
+    // Recolouring from the caret's line is enough only when nothing above it is repainted.
+    const int caretLine = m_view.LineFromChar(textCursor().selectionStart());
+    const int caretLineStart = m_view.LineIndex(caretLine);
+    const std::optional<QPoint> top = m_view.PosFromChar(caretLineStart);
+    if (!top)
+        return false;
+    if (exposed.top() >= top->y())
+        return true;
+    // The text control repaints a changed line with a margin that reaches into the line
+    // above. Nothing changed there, so the runs of the last pass still hold for it when that
+    // pass covered it; otherwise everything is coloured anew.
+    if (!isEnabled() || caretLine == 0 || exposed.top() < top->y() - m_view.LineHeight() ||
+        m_engine.ScanStart() > m_view.LineIndex(caretLine - 1) ||
+        m_engine.ScanEnd() < caretLineStart)
+        return false;
+    const QRect margin(exposed.left(), exposed.top(), exposed.width(), top->y() - exposed.top());
+    painter.save();
+    painter.setClipRect(margin);
+    MakeRunPainter().Paint(painter, m_engine, m_view, margin);
+    painter.restore();
+    return true;
 }
 
 void TColorMemo::RestartCaretBlink() {
-    m_caretOn = true;
     const int flash = QApplication::cursorFlashTime();
-    if (hasFocus() && flash > 0)
-        m_caretTimer.start(flash / 2);
-    else
-        m_caretTimer.stop();
-    // Only where the caret was and where it is now.
-    viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
-    m_shownCaret = CaretRect();
-    viewport()->update(m_shownCaret.adjusted(-1, 0, 1, 0));
+    m_caret.Restart(textCursor().position(), hasFocus() && flash > 0 ? flash / 2 : -1);
 }
 
 void TColorMemo::RequestPass(bool onlyFromCaretLine) {
@@ -265,12 +264,14 @@ void TColorMemo::SelectionMayHaveChanged() {
 
 void TColorMemo::resizeEvent(QResizeEvent *event) {
     TMemo::resizeEvent(event);
+    m_view.Invalidate();
     UpdateTextRect();
 }
 
 void TColorMemo::changeEvent(QEvent *event) {
     TMemo::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        m_view.Invalidate();
         ApplyTabStops();
         UpdateTextRect();
     } else if (event->type() == QEvent::PaletteChange) {
@@ -340,22 +341,15 @@ void TColorMemo::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton) {
         // A press inside the selection may start dragging it; the drag begins once the mouse
         // has moved far enough.
-        const QTextCursor cursor = textCursor();
-        const int start = cursor.selectionStart();
-        const int length = cursor.selectionEnd() - start;
         const QPoint point = event->position().toPoint();
-        const int index = m_view.CharFromPos(point);
-        if (length > 0 && index >= start && index <= start + length) {
+        if (m_drag.PressOnSelection(point)) {
             if ((m_options & cmoDragText) && !isReadOnly()) {
-                m_dragPending = true;
-                m_pressPoint = point;
-                m_dragSelStart = start;
-                m_dragSelLength = length;
+                m_drag.Press(point);
                 event->accept();
             } else {
                 // No dragging: the press only places the caret.
                 QTextCursor plain = textCursor();
-                plain.setPosition(index);
+                plain.setPosition(m_view.CharFromPos(point));
                 setTextCursor(plain);
                 TMemo::mousePressEvent(event);
             }
@@ -389,8 +383,8 @@ void TColorMemo::mouseMoveEvent(QMouseEvent *event) {
                 OnHoverHotSpot(this, text);
         }
     }
-    if (m_dragPending) {
-        if ((point - m_pressPoint).manhattanLength() >= QApplication::startDragDistance())
+    if (m_drag.Pending()) {
+        if (m_drag.ShouldStart(point, QApplication::startDragDistance()))
             StartTextDrag();
         return;
     }
@@ -402,8 +396,8 @@ void TColorMemo::mouseReleaseEvent(QMouseEvent *event) {
         RequestPass(false);
     if (OnMouseUp)
         OnMouseUp(this, event);
-    if (m_dragPending && event->button() == Qt::LeftButton) {
-        EndTextDrag(false);
+    if (m_drag.Pending() && event->button() == Qt::LeftButton) {
+        EndTextDrag();
         return;
     }
     TMemo::mouseReleaseEvent(event);
@@ -417,7 +411,7 @@ void TColorMemo::focusInEvent(QFocusEvent *event) {
 
 void TColorMemo::focusOutEvent(QFocusEvent *event) {
     TMemo::focusOutEvent(event);
-    m_caretTimer.stop();
+    m_caret.Stop();
     viewport()->update();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaretPainter.h"
 #include "ColorEngine.h"
 #include "ColorMemoOptions.h"
 #include "ColorRuleOwner.h"
@@ -10,10 +11,10 @@
 #include "MemoView.h"
 #include "PrintOptions.h"
 #include "RunPainter.h"
+#include "TextDrag.h"
 
 #include <QCursor>
 #include <QPoint>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -24,7 +25,7 @@ class QMimeData;
 // The syntax-colouring text control: a plain text control that paints the visible lines a
 // second time in the colours of its rules, with a gutter of line numbers, hot spots that
 // react to the mouse, and dragging of selected text.
-class TColorMemo : public TMemo, public IColorRuleOwner {
+class TColorMemo : public TMemo, public IColorRuleOwner, public IGutterOwner {
     Q_OBJECT
 public:
     explicit TColorMemo(QWidget *parent = nullptr);
@@ -122,11 +123,15 @@ public:
     QMimeData *CreateDragData() const;
     // Carries out a drop of this control's dragged text at a viewport point: inside the old
     // selection only the caret moves; otherwise the text moves there, or is copied with
-    // `copy`. Returns whether anything was done.
+    // `copy` (when it fits under MaxLength), and the caret stands after it. Returns whether
+    // anything was done.
     bool DropTextAt(QPoint point, bool copy);
 
     // IColorRuleOwner
     void ColorRulesChanged() override;
+    // IGutterOwner
+    void GutterSizeChanged() override { UpdateTextRect(); }
+    void GutterChanged() override { RepaintGutter(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -154,15 +159,13 @@ private:
     void SelectionMayHaveChanged();
     void ApplyTabStops();
     void ApplySelectionPalette();
-    void PaintCaret(QPainter &painter) const;
-    QRect CaretRect() const;
     void RestartCaretBlink();
     void RequestPass(bool onlyFromCaretLine = false);
+    bool CaretLinePassSuffices(QPainter &painter, const QRect &exposed);
     void StartTextDrag();
-    void EndTextDrag(bool dropped);
-    void PaintInsertionMark(QPoint viewportPoint);
-    void HideInsertionMark();
+    void EndTextDrag();
     TColorEngine::Look CurrentLook() const;
+    TCMRunPainter MakeRunPainter() const;
     bool IsOwnDrag(const QMimeData *data) const;
 
     TDrawRules m_rules;
@@ -185,15 +188,9 @@ private:
     int m_trackedSelStart = 0;
     int m_trackedSelLength = 0;
     // own caret: the base draws none, so coloured runs never hide it
-    QTimer m_caretTimer;
-    bool m_caretOn = true;
-    QRect m_shownCaret; // where the caret was last painted
-    // dragging
-    bool m_dragPending = false;
-    QPoint m_pressPoint;
-    int m_dragSelStart = 0;
-    int m_dragSelLength = 0;
-    QRect m_insertionMark; // viewport rectangle of the shown insertion mark, empty when none
+    TCMCaretPainter m_caret;
+    // dragging selected text
+    TCMTextDrag m_drag;
     // hot spots
     QString m_hoverText;
     QCursor m_normalCursor = Qt::IBeamCursor; // restored when the mouse leaves a hot spot

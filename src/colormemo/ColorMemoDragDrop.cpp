@@ -28,26 +28,24 @@ bool TColorMemo::IsOwnDrag(const QMimeData *data) const {
 }
 
 void TColorMemo::StartTextDrag() {
-    m_dragPending = false;
+    m_drag.Finish();
     // The selection of the press stays while the text is dragged.
     QTextCursor cursor = textCursor();
-    cursor.setPosition(m_dragSelStart);
-    cursor.setPosition(m_dragSelStart + m_dragSelLength, QTextCursor::KeepAnchor);
+    cursor.setPosition(m_drag.SelStart());
+    cursor.setPosition(m_drag.SelStart() + m_drag.SelLength(), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     auto *drag = new QDrag(this);
     drag->setMimeData(CreateDragData());
     const Qt::DropAction action = drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-    HideInsertionMark();
+    m_drag.HideMark();
     if (action == Qt::IgnoreAction)
-        EndTextDrag(false);
+        EndTextDrag();
 }
 
-void TColorMemo::EndTextDrag(bool dropped) {
-    m_dragPending = false;
-    if (dropped)
-        return;
+void TColorMemo::EndTextDrag() {
+    m_drag.Finish();
     // No drop: the press was a click, which puts the caret at the pressed character.
-    const int index = m_view.CharFromPos(m_pressPoint);
+    const int index = m_drag.PressIndex();
     QTextCursor cursor = textCursor();
     if (index >= 0 && index != cursor.position())
         cursor.setPosition(index);
@@ -57,59 +55,31 @@ void TColorMemo::EndTextDrag(bool dropped) {
 }
 
 bool TColorMemo::DropTextAt(QPoint point, bool copy) {
-    if (m_dragSelLength <= 0)
-        return false;
-    int index = m_view.CharFromPos(point);
-    if (index < 0)
-        return false;
+    const TCMTextDrag::Drop drop = m_drag.PlanDrop(point, copy);
     QTextCursor cursor = textCursor();
-    const int start = m_dragSelStart;
-    const int length = m_dragSelLength;
-    if (index >= start && index <= start + length) {
-        cursor.setPosition(index);
+    if (drop.What == TCMTextDrag::Drop::Nothing)
+        return false;
+    if (drop.What == TCMTextDrag::Drop::MoveCaret) {
+        cursor.setPosition(drop.Caret);
         setTextCursor(cursor);
         RequestPass(false);
         return true;
     }
-    const int textLength = document()->characterCount() - 1;
-    if (start + length > textLength)
+    cursor.setPosition(drop.SourceStart);
+    cursor.setPosition(drop.SourceStart + drop.SourceLength, QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    // A copy adds text, so it must fit under MaxLength; a move keeps the length.
+    if (!drop.RemoveSource && !FitsWhole(text.size(), 0))
         return false;
     cursor.beginEditBlock();
-    cursor.setPosition(start);
-    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-    const QString text = cursor.selectedText();
-    if (!copy) {
-        if (index > start)
-            index -= length;
+    if (drop.RemoveSource)
         cursor.removeSelectedText();
-    }
-    cursor.setPosition(index);
+    cursor.setPosition(drop.InsertAt);
     cursor.insertText(text);
     cursor.endEditBlock();
-    cursor.setPosition(index);
+    // The caret stands after the dropped text, as after any insertion.
     setTextCursor(cursor);
     return true;
-}
-
-void TColorMemo::PaintInsertionMark(QPoint viewportPoint) {
-    HideInsertionMark();
-    const int index = m_view.CharFromPos(viewportPoint);
-    if (index < 0)
-        return;
-    const std::optional<QPoint> pos = m_view.PosFromChar(index);
-    if (!pos)
-        return;
-    const int height = std::max(1, int(font().pointSizeF() + 0.5)) + 5;
-    m_insertionMark = QRect(pos->x(), pos->y(), 2, height);
-    viewport()->update(m_insertionMark);
-}
-
-void TColorMemo::HideInsertionMark() {
-    if (m_insertionMark.isEmpty())
-        return;
-    const QRect old = m_insertionMark;
-    m_insertionMark = QRect();
-    viewport()->update(old);
 }
 
 void TColorMemo::dragEnterEvent(QDragEnterEvent *event) {
@@ -122,7 +92,9 @@ void TColorMemo::dragMoveEvent(QDragMoveEvent *event) {
     const QMimeData *data = event->mimeData();
     if (data && data->hasFormat(kDragFormat)) {
         event->acceptProposedAction();
-        PaintInsertionMark(event->position().toPoint());
+        // The mark is as high as the font's size in points, and 5 pixels more.
+        m_drag.ShowMark(event->position().toPoint(),
+                        std::max(1, int(font().pointSizeF() + 0.5)) + 5);
         return;
     }
     if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {
@@ -133,12 +105,12 @@ void TColorMemo::dragMoveEvent(QDragMoveEvent *event) {
 }
 
 void TColorMemo::dragLeaveEvent(QDragLeaveEvent *event) {
-    HideInsertionMark();
+    m_drag.HideMark();
     event->accept();
 }
 
 void TColorMemo::dropEvent(QDropEvent *event) {
-    HideInsertionMark();
+    m_drag.HideMark();
     const QMimeData *data = event->mimeData();
     if (data && data->hasFormat(kDragFormat)) {
         // Text from another colouring control is accepted while dragging but not dropped.
@@ -147,7 +119,7 @@ void TColorMemo::dropEvent(QDropEvent *event) {
             DropTextAt(event->position().toPoint(), copy);
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
-        m_dragPending = false;
+        m_drag.Finish();
         return;
     }
     if ((m_options & cmoAcceptFiles) && data && data->hasUrls()) {

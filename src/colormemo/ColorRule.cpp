@@ -2,7 +2,7 @@
 
 #include "DrawRules.h"
 
-#include <algorithm>
+#include "common/Helpers.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 bool StoreText(QString &target, QStringView text, bool upperCase) {
     if (target.size() == text.size()) {
         qsizetype i = 0;
-        while (i < text.size() && target[i] == (upperCase ? AnsiUpperChar(text[i]) : text[i]))
+        while (i < text.size() && target[i] == (upperCase ? upperChar(text[i]) : text[i]))
             ++i;
         if (i == text.size())
             return false;
@@ -19,7 +19,7 @@ bool StoreText(QString &target, QStringView text, bool upperCase) {
     target.resize(text.size());
     QChar *data = target.data();
     for (qsizetype i = 0; i < text.size(); ++i)
-        data[i] = upperCase ? AnsiUpperChar(text[i]) : text[i];
+        data[i] = upperCase ? upperChar(text[i]) : text[i];
     return true;
 }
 
@@ -152,18 +152,6 @@ void TColorRule::BuildBegEndTable(const QStringList &lines, bool lineEnd) {
             fields > colorField ? ParseColorText(m_fields.Field(colorField)) : m_defKeyColor;
         entry.BrushColor = m_keyBrushColor;
     }
-    if (!m_preparing)
-        PublishBegEndTable();
-}
-
-void TColorRule::PublishBegEndTable() {
-    // One table serves both lists, so a preparation may fill it twice; compare what it ends
-    // with against what was last published.
-    if (!std::equal(m_begEndTable.begin(), m_begEndTable.end(), m_publishedBegEnd.begin(),
-                    m_publishedBegEnd.end())) {
-        m_publishedBegEnd.assign(m_begEndTable.begin(), m_begEndTable.end());
-        ++m_begEndTableVersion;
-    }
 }
 
 bool TColorRule::PreparedInputs::SameAs(const TColorRule &rule) const {
@@ -195,7 +183,6 @@ bool TColorRule::Prepare() {
     else if (m_keyDrawingType == dtBeginLineEnd)
         SetKeyLineEndLst(m_keyLineEndLst);
     m_preparing = false;
-    PublishBegEndTable();
     m_preparedFrom = {true,      m_keywords,    m_keyBegEndLst, m_keyLineEndLst, m_keyDrawingType,
                       m_keyCase, m_defKeyColor, m_keyBrushColor};
     return hasEntries;

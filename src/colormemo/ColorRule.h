@@ -114,10 +114,9 @@ public:
     // --- derived state, read by the scanner
     const TPreparedKeywordList &PreparedKeywords() const { return m_preparedKeywords; }
     const TBegEndList &BegEndTable() const { return m_begEndTable; }
-    // Counters that change exactly when the content of the table changed, so a scanner can
-    // keep structures built from a table until the table really differs.
+    // A counter that changes exactly when the content of the prepared keywords changed, so a
+    // scanner can keep structures built from them until they really differ.
     quint32 PreparedKeywordsVersion() const { return m_preparedKeywordsVersion; }
-    quint32 BegEndTableVersion() const { return m_begEndTableVersion; }
 
     // The scan buffer for an upper-cased copy of the scanned text: at least textLength + 1
     // characters. It grows when needed and never shrinks.
@@ -130,7 +129,6 @@ private:
 
     void BuildPreparedKeywords();
     void BuildBegEndTable(const QStringList &lines, bool lineEnd);
-    void PublishBegEndTable();
 
     TDrawRules *m_collection = nullptr;
     IColorRuleOwner *m_owner = nullptr;
@@ -158,8 +156,6 @@ private:
     TPreparedKeywordList m_preparedKeywords;
     TBegEndList m_begEndTable;
     quint32 m_preparedKeywordsVersion = 0;
-    quint32 m_begEndTableVersion = 0;
-    std::vector<TBegEndEntry> m_publishedBegEnd; // the table as of the last version change
     std::unique_ptr<QChar[]> m_scanBuffer;
     qsizetype m_scanBufferCapacity = 0;
     TFieldSplitter m_fields; // scratch: the fields of the entry being split

@@ -1,5 +1,7 @@
 #include "ColorText.h"
 
+#include "common/Helpers.h"
+
 #include <array>
 
 namespace {
@@ -100,7 +102,7 @@ TColor ParseColorText(QStringView text) {
     QChar upper[10];
     qsizetype length = 0;
     for (qsizetype i = 0; i < trimmed.size() && length < 10; ++i)
-        upper[length++] = AnsiUpperChar(trimmed[i]);
+        upper[length++] = upperChar(trimmed[i]);
     QStringView rest(upper, length);
     if (rest.startsWith(u"CL"))
         rest = rest.mid(2);

@@ -27,11 +27,6 @@ inline constexpr TColor clWhite = 0x00FFFFFF;
 // unreadable gives white.
 TColor ParseColorText(QStringView text);
 
-// Upper-cases one character with the simple (length-keeping) case mapping.
-inline QChar AnsiUpperChar(QChar c) {
-    return c.toUpper();
-}
-
 // True for the characters that entry fields are trimmed of: blanks and control characters.
 inline bool IsBlankOrControl(QChar c) {
     return c.unicode() <= 32;

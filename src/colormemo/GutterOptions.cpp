@@ -1,9 +1,7 @@
 #include "GutterOptions.h"
 
-#include "ColorMemo.h"
-
-TCMGutterOptions::TCMGutterOptions(TColorMemo *memo, TColor numColor)
-    : m_memo(memo), m_numColor(numColor) {}
+TCMGutterOptions::TCMGutterOptions(IGutterOwner *owner, TColor numColor)
+    : m_owner(owner), m_numColor(numColor) {}
 
 void TCMGutterOptions::Assign(const TCMPersistent &source) {
     const auto *other = dynamic_cast<const TCMGutterOptions *>(&source);
@@ -20,8 +18,8 @@ void TCMGutterOptions::Assign(const TCMPersistent &source) {
 }
 
 void TCMGutterOptions::Changed() {
-    if (m_memo)
-        m_memo->RepaintGutter();
+    if (m_owner)
+        m_owner->GutterChanged();
 }
 
 void TCMGutterOptions::SetShowLineNumbers(bool value) {
@@ -49,8 +47,8 @@ void TCMGutterOptions::SetSize(int value) {
     if (value == m_size)
         return;
     m_size = value;
-    if (m_memo)
-        m_memo->UpdateTextRect();
+    if (m_owner)
+        m_owner->GutterSizeChanged();
 }
 
 void TCMGutterOptions::SetIs3D(bool value) {

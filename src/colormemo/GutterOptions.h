@@ -2,17 +2,17 @@
 
 #include "CMPersistent.h"
 #include "ColorText.h"
+#include "GutterOwner.h"
 #include "PrintOptions.h"
 
-class TColorMemo;
-
 // The gutter of a colouring control: a strip left of the text with optional line numbers.
-// Changing Size lays the text out anew; changing anything else repaints the control.
+// A change of Size tells the owner to lay the text out anew; any other change tells it to
+// repaint.
 class TCMGutterOptions : public TCMPersistent {
 public:
-    // Options of `memo` (may be null for free-standing options); NumColor starts as the
+    // Options of `owner` (may be null for free-standing options); NumColor starts as the
     // control's font colour.
-    explicit TCMGutterOptions(TColorMemo *memo, TColor numColor = clWindowText);
+    explicit TCMGutterOptions(IGutterOwner *owner, TColor numColor = clWindowText);
 
     QString ClassName() const override { return QStringLiteral("TCMGutterOptions"); }
     // Copies all seven values from other gutter options and repaints; anything else raises
@@ -38,7 +38,7 @@ public:
 private:
     void Changed();
 
-    TColorMemo *m_memo;
+    IGutterOwner *m_owner;
     bool m_showLineNumbers = false;
     TCMAlignment m_alignment = TCMAlignment::Left;
     TColor m_numColor;

@@ -15,6 +15,10 @@ enum TFontStyle : quint8 {
 };
 using TFontStyles = quint8;
 
+// The two priorities above the rules' own: hot-spot text, and the markers around it.
+inline constexpr quint8 kHotSpotTextZOrder = 252;
+inline constexpr quint8 kHotSpotMarkerZOrder = 253;
+
 // One coloured span, and also one painted run: the characters StartPos..EndPos (inclusive;
 // EndPos < StartPos is empty) in a text colour, background colour and font style.
 struct TKeyDescr {
@@ -22,7 +26,7 @@ struct TKeyDescr {
     int EndPos = -1;
     TColor Color = 0;
     TColor BrushColor = 0;
-    quint8 ZOrder = 0;      // priority; 252 hot-spot text, 253 hot-spot markers
+    quint8 ZOrder = 0;      // priority (see the reserved values below)
     bool IsKeyword = false; // found by a keyword rule
     TFontStyles Style = 0;
     bool IgnoreOthers = false; // the rule's IgnoreOtherRules

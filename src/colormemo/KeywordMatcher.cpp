@@ -1,11 +1,13 @@
 #include "KeywordMatcher.h"
 
+#include "common/Helpers.h"
+
 #include <algorithm>
 #include <map>
 
 std::uint32_t TCMKeywordMatcher::WideClass(char16_t c) const {
     if (m_upper) {
-        c = QChar(c).toUpper().unicode();
+        c = upperChar(QChar(c)).unicode();
         if (c < 128)
             return m_asciiClass[c];
     }

@@ -14,9 +14,10 @@ void TCMMemoView::Refresh() const {
     const QTextBlock first = m_memo.firstVisibleBlock();
     const qreal offsetY = m_memo.contentOffset().y();
     const int height = m_memo.viewport()->height();
-    if (doc->revision() == m_revision && first.blockNumber() == m_firstNumber &&
+    if (m_valid && doc->revision() == m_revision && first.blockNumber() == m_firstNumber &&
         offsetY == m_offsetY && height == m_height)
         return;
+    m_valid = true;
     m_revision = doc->revision();
     m_firstNumber = first.blockNumber();
     m_offsetY = offsetY;

@@ -34,6 +34,9 @@ public:
 
     // Top of a visible block in viewport coordinates, or none when it is not on screen.
     std::optional<int> BlockTop(int blockNumber) const;
+    // Forgets the line positions; the control calls it when its font or layout changed,
+    // which moves lines without touching the document or the scroll state.
+    void Invalidate() { m_valid = false; }
 
 private:
     struct VisibleBlock {
@@ -43,8 +46,10 @@ private:
     void Refresh() const;
 
     const TColorMemo &m_memo;
-    // Tops of the blocks on screen, recomputed when the document or the scroll state changed.
+    // Tops of the blocks on screen, recomputed when the document, the scroll state or the
+    // layout changed.
     mutable std::vector<VisibleBlock> m_visible;
+    mutable bool m_valid = false;
     mutable int m_revision = -1;
     mutable int m_firstNumber = -1;
     mutable qreal m_offsetY = 0;

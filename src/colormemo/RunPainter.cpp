@@ -11,7 +11,8 @@ QFont TCMRunPainter::FontFor(const TKeyDescr &run) const {
     QFont font = m_font;
     font.setBold(run.Style & fsBold);
     font.setItalic(run.Style & fsItalic);
-    font.setUnderline((run.Style & fsUnderline) || (run.ZOrder == 252 && m_underlineHotSpots));
+    font.setUnderline((run.Style & fsUnderline) ||
+                      (run.ZOrder == kHotSpotTextZOrder && m_underlineHotSpots));
     font.setStrikeOut(run.Style & fsStrikeOut);
     return font;
 }

@@ -25,7 +25,7 @@ public:
 
     TCMRunPainter(const QFont &font, const QPalette &palette) : m_font(font), m_palette(palette) {}
 
-    // Hot-spot text (ZOrder 252) gets underlined when this is set.
+    // Hot-spot text (kHotSpotTextZOrder) gets underlined when this is set.
     void SetUnderlineHotSpots(bool underline) { m_underlineHotSpots = underline; }
     void SetDrawKey(DrawKeyHook hook) { m_drawKey = std::move(hook); }
 

@@ -39,7 +39,7 @@ QString TrimBlanksAndControls(const QString &text) {
 QString UpperCaseChars(const QString &text) {
     QString result = text;
     for (QChar &c : result)
-        c = c.toUpper();
+        c = upperChar(c);
     return result;
 }
 

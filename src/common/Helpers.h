@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoreProblem.h"
+
 #include <QString>
 
 // Free helper functions used by every part of the program. None keeps state between calls.
@@ -37,8 +39,15 @@ QString AddBackslash(const QString &text);
 
 // Removes characters up to and including the blank (code 32 and below) at both ends.
 QString TrimBlanksAndControls(const QString &text);
-// Upper-cases character by character with the simple mapping, so the length never changes
-// ("ß" stays "ß"); for comparing and searching.
+// Upper-cases one character with the simple mapping, so a text's length never changes ("ß"
+// stays "ß"). Scanners call it for every character, so ASCII takes a short path.
+inline QChar upperChar(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 128)
+        return u >= u'a' && u <= u'z' ? QChar(char16_t(u - 32)) : c;
+    return c.toUpper();
+}
+// Upper-cases character by character with upperChar; for comparing and searching.
 QString UpperCaseChars(const QString &text);
 // Reads a 32-bit integer from a trimmed text. An empty text fails and leaves value alone;
 // a text that is no decimal number fails and sets 0; a number in (-2147483648, 2147483647]
@@ -63,10 +72,11 @@ QString ExecuteFileErrorText(int code, const QString &file);
 // The COMSPEC environment variable on Windows, $SHELL elsewhere; empty when not set.
 QString GetComSpec();
 
-// Sets one key=value entry of an INI file, keeping every other byte of the file.
-// Throws QuillError "In %s kann nicht geschrieben werden" when it cannot be written.
-void WriteIniString(const QString &file, const QString &section, const QString &key,
-                    const QString &value);
+// Sets one key=value entry of an INI file, keeping every other byte of the file. When it
+// cannot be written, returns the problem "In %s kann nicht geschrieben werden" with its
+// reason and leaves the file as it was.
+StoreProblem WriteIniString(const QString &file, const QString &section, const QString &key,
+                            const QString &value);
 
 // Typed access to the per-user settings store (keys are paths below the user's root,
 // e.g. "\SOFTWARE\QUENDAL\QUILL\Editor"). Reads never fail: failures give the default.

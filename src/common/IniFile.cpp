@@ -1,7 +1,6 @@
 #include "Helpers.h"
 
-#include "QuillError.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -109,31 +108,49 @@ bool hasLineBreak(const QString &text) {
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
+// Why the file cannot take the entry, in German.
+QString failureReason(const QString &file, const QString &detail) {
+    const QFileInfo info(file);
+    QFileInfo dir(info.absolutePath());
+    while (!dir.exists() && dir.absoluteFilePath() != dir.absolutePath())
+        dir = QFileInfo(dir.absolutePath());
+    if (dir.exists() && !dir.isDir())
+        return QStringLiteral("%1 ist eine Datei, kein Ordner.")
+            .arg(QDir::toNativeSeparators(dir.absoluteFilePath()));
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1 ist keine Datei.").arg(QDir::toNativeSeparators(file));
+    if (info.exists() && IsReadOnlyFile(file))
+        return QStringLiteral("Die Datei %1 ist schreibgeschützt.")
+            .arg(QDir::toNativeSeparators(file));
+    return detail;
+}
+
 } // namespace
 
-void WriteIniString(const QString &file, const QString &section, const QString &key,
-                    const QString &value) {
-    const QuillError failure(QStringLiteral("In %1 kann nicht geschrieben werden").arg(file));
+StoreProblem WriteIniString(const QString &file, const QString &section, const QString &key,
+                            const QString &value) {
+    const QString message = QStringLiteral("In %1 kann nicht geschrieben werden").arg(file);
     // An entry that would break the file's line structure cannot be written.
     if (file.isEmpty() || key.trimmed().isEmpty() || key.contains(QLatin1Char('=')) ||
         section.contains(QLatin1Char(']')) || hasLineBreak(section) || hasLineBreak(key) ||
         hasLineBreak(value))
-        throw failure;
+        return {message, QStringLiteral("Der Eintrag würde die Zeilen der Datei zerstören.")};
 
     QByteArray bytes;
     const QFileInfo info(file);
     if (info.exists()) {
         QFile existing(file);
         if (!info.isFile() || IsReadOnlyFile(file) || !existing.open(QIODevice::ReadOnly))
-            throw failure;
+            return {message, failureReason(file, existing.errorString())};
         bytes = existing.readAll();
         if (existing.error() != QFileDevice::NoError)
-            throw failure;
+            return {message, failureReason(file, existing.errorString())};
     }
     const QByteArray updated = withEntry(bytes, section.trimmed(), key.trimmed(), value);
     if (info.exists() && updated == bytes)
-        return;
+        return {};
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.commit())
-        throw failure;
+        return {message, failureReason(file, out.errorString())};
+    return {};
 }

@@ -9,9 +9,17 @@ class TMemo : public QPlainTextEdit {
 public:
     explicit TMemo(QWidget *parent = nullptr);
 
-    // Limits how many characters the user can enter; 0 means no limit.
+    // Limits how many characters the user can enter (typing, pasting, dropping); 0 means no
+    // limit. Characters are counted as the control holds them, a line break as one. Text
+    // set by the program (loading a file) is not limited.
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length) { m_maxLength = length; }
+    // The part of `text` that fits under MaxLength when it replaces `replaced` characters;
+    // beeps when some of it had to be left out. Typing and pasting insert that part.
+    QString LimitInsertion(const QString &text, int replaced) const;
+    // Whether `length` characters fit whole when they replace `replaced` ones; beeps when
+    // not. A drop is taken whole or not at all, so a dragged text is never split.
+    bool FitsWhole(qsizetype length, int replaced) const;
 
     bool Modified() const;
     void SetModified(bool modified);
@@ -22,6 +30,16 @@ public:
     virtual void CopyToClipboard() { copy(); }
     virtual void PasteFromClipboard() { paste(); }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    int SelectionLength() const;
+    // Characters that can still be added when `replaced` ones go; -1 without a limit.
+    qsizetype Room(int replaced) const;
+
     int m_maxLength = 0;
 };

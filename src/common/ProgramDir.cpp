@@ -25,6 +25,10 @@ QString WritableProgramDir() {
     const QString dir = ProgramDir();
     if (QFileInfo(dir).isWritable())
         return dir;
+    return UserDataDir();
+}
+
+QString UserDataDir() {
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share/quill");
@@ -33,8 +37,3 @@ QString WritableProgramDir() {
 }
 
 void SetProgramDirForTesting(const QString &dir) { g_testProgramDir = dir; }
-
-QString &DialogResultText() {
-    static QString text;
-    return text;
-}

@@ -11,6 +11,9 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -60,12 +63,15 @@ QStringList filterTexts(const QList<FileFilter> &filters) {
 void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
     dialog.setWindowTitle(request.title);
     dialog.setDirectory(request.directory);
+    // The descriptions name their patterns already.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = filterTexts(request.filters);
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
         dialog.selectNameFilter(filters.at(request.selectedFilter));
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty() && !request.fileName.contains(QLatin1Char('*')))
+    // A mask ("*.java") stands in the name field as well, where typing over it is easy.
+    if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
 }
 
@@ -150,6 +156,9 @@ std::optional<FontChoice> QtUiProvider::chooseFont(const QString &caption,
                                                    const FontChoice &initial) {
     QFont font(initial.name, initial.size);
     font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    font.setUnderline(initial.underline);
+    font.setStrikeOut(initial.strikeOut);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, owner(), caption);
     if (!ok)
@@ -158,6 +167,9 @@ std::optional<FontChoice> QtUiProvider::chooseFont(const QString &caption,
     result.name = chosen.family();
     result.size = chosen.pointSize() > 0 ? chosen.pointSize() : initial.size;
     result.bold = chosen.bold();
+    result.italic = chosen.italic();
+    result.underline = chosen.underline();
+    result.strikeOut = chosen.strikeOut();
     result.color = initial.color;
     return result;
 }
@@ -167,4 +179,16 @@ std::optional<quint32> QtUiProvider::chooseColor(const QString &caption, quint32
     if (!chosen.isValid())
         return std::nullopt;
     return toBgr(chosen);
+}
+
+bool QtUiProvider::printDialog(QPrinter &printer) {
+    QPrintDialog dialog(&printer, owner());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUiProvider::pageSetupDialog(QPrinter &printer) {
+    QPageSetupDialog dialog(&printer, owner());
+    dialog.setWindowTitle(QStringLiteral("Drucker-Setup"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -22,4 +22,6 @@ public:
     std::optional<FontChoice> chooseFont(const QString &caption,
                                          const FontChoice &initial) override;
     std::optional<quint32> chooseColor(const QString &caption, quint32 initial) override;
+    bool printDialog(QPrinter &printer) override;
+    bool pageSetupDialog(QPrinter &printer) override;
 };

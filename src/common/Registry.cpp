@@ -1,6 +1,7 @@
 #include "Helpers.h"
 
 #include "QuillError.h"
+#include "RegistryBatch.h"
 #include "RegistryStore.h"
 
 #include <memory>
@@ -16,10 +17,14 @@ RegistryStore &currentStore() {
     return *store;
 }
 
+QString valueFailure(const QString &valueName) {
+    return QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(valueName);
+}
+
 void check(RegistryStore::WriteStatus status, const QString &valueName) {
     // A key that cannot be created is skipped without a message, like the registry's.
     if (status == RegistryStore::WriteStatus::ValueFailed)
-        throw QuillError(QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(valueName));
+        throw QuillError(valueFailure(valueName));
 }
 
 } // namespace
@@ -61,4 +66,15 @@ void WriteRegBool(const QString &keyPath, const QString &valueName, bool value) 
 
 void WriteRegString(const QString &keyPath, const QString &valueName, const QString &value) {
     check(currentStore().writeString(keyPath, valueName, value), valueName);
+}
+
+StoreProblem WriteRegValues(const QList<RegistryStore::ValueWrite> &values) {
+    const RegistryStore::BatchResult result = currentStore().writeBatch(values);
+    if (result.status != RegistryStore::WriteStatus::ValueFailed)
+        return {};
+    return {valueFailure(result.failedValue), result.reason};
+}
+
+QString TakeRegNotice() {
+    return currentStore().takeNotice();
 }

@@ -1,7 +1,5 @@
 #include "RegistryStore.h"
 
-#include "Helpers.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +8,10 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -29,6 +31,8 @@ const QString StringType = QStringLiteral("string");
 
 // Longest key name the registry accepts; longer names make the key fail to open.
 constexpr int MaxKeyNameLength = 255;
+// Longest value name the registry accepts.
+constexpr int MaxValueNameLength = 16383;
 constexpr int LockTimeoutMs = 10000;
 
 RegistryStore::CommitHook &commitHook() {
@@ -73,6 +77,26 @@ QJsonObject withValue(QJsonObject node, const QStringList &parts, int index,
                                           valueName, value));
     node.insert(field, children);
     return node;
+}
+
+QJsonObject dwordValue(quint32 value) {
+    return QJsonObject{{TypeField, DwordType}, {DataField, qint64(value)}};
+}
+
+QJsonObject stringValue(const QString &text) {
+    return QJsonObject{{TypeField, StringType}, {DataField, text}};
+}
+
+// Why a folder cannot be made: a file standing in the way is the usual case.
+QString folderFailure(const QString &dir) {
+    QFileInfo existing(dir);
+    while (!existing.exists() && existing.absoluteFilePath() != existing.absolutePath())
+        existing = QFileInfo(existing.absolutePath());
+    if (existing.exists() && !existing.isDir())
+        return QStringLiteral("%1 ist eine Datei, kein Ordner.")
+            .arg(QDir::toNativeSeparators(existing.absoluteFilePath()));
+    return QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
+        .arg(QDir::toNativeSeparators(dir));
 }
 
 enum class ParseOutcome { Ok, Unreadable, Broken };
@@ -180,11 +204,14 @@ bool RegistryStore::moveAsideBroken() {
         aside = m_fileName + QStringLiteral(".defekt%1").arg(n);
     if (!QFile::rename(m_fileName, aside))
         return false;
-    ShowWarningBox(QStringLiteral("Hinweis"),
-                   QStringLiteral("Die Einstellungsdatei %1 ist beschädigt und wurde in %2 "
-                                  "umbenannt.\r\nEs gelten die Standardeinstellungen.")
-                       .arg(QDir::toNativeSeparators(m_fileName), QDir::toNativeSeparators(aside)));
+    m_notice = QStringLiteral("Die Einstellungsdatei %1 ist beschädigt und wurde in %2 "
+                              "umbenannt.\r\nEs gelten die Standardeinstellungen.")
+                   .arg(QDir::toNativeSeparators(m_fileName), QDir::toNativeSeparators(aside));
     return true;
+}
+
+QString RegistryStore::takeNotice() {
+    return std::exchange(m_notice, QString());
 }
 
 RegistryStore::ReadResult RegistryStore::read(const QString &keyPath, const QString &valueName) {
@@ -218,72 +245,140 @@ RegistryStore::ReadResult RegistryStore::read(const QString &keyPath, const QStr
     return result;
 }
 
+bool RegistryStore::holdsIn(const QJsonObject &root, const PreparedValue &value) {
+    QJsonObject key;
+    if (!findKey(root, value.parts, key))
+        return false;
+    const QJsonObject values = key.value(ValuesField).toObject();
+    const QString stored = storedName(values, value.valueName);
+    return !stored.isNull() && values.value(stored).toObject() == value.value;
+}
+
 bool RegistryStore::keyExists(const QString &keyPath) {
     QJsonObject root;
     QJsonObject key;
     return load(root, false) && findKey(root, keyParts(keyPath), key);
 }
 
-bool RegistryStore::holds(const QStringList &parts, const QString &valueName,
-                          const QJsonObject &value) {
-    QJsonObject root;
-    QJsonObject key;
-    if (!load(root, false) || !findKey(root, parts, key))
-        return false;
-    const QJsonObject values = key.value(ValuesField).toObject();
-    const QString stored = storedName(values, valueName);
-    return !stored.isNull() && values.value(stored).toObject() == value;
-}
-
 RegistryStore::WriteStatus RegistryStore::writeDword(const QString &keyPath,
                                                      const QString &valueName, quint32 value) {
-    return write(keyPath, valueName,
-                 QJsonObject{{TypeField, DwordType}, {DataField, qint64(value)}});
+    return write(keyPath, valueName, dwordValue(value));
 }
 
 RegistryStore::WriteStatus
 RegistryStore::writeString(const QString &keyPath, const QString &valueName, const QString &value) {
-    return write(keyPath, valueName, QJsonObject{{TypeField, StringType}, {DataField, value}});
+    return write(keyPath, valueName, stringValue(value));
 }
 
 RegistryStore::WriteStatus RegistryStore::write(const QString &keyPath, const QString &valueName,
                                                 const QJsonObject &value) {
-    const QStringList parts = keyParts(keyPath);
-    for (const QString &part : parts) {
-        if (part.size() > MaxKeyNameLength)
-            return WriteStatus::KeyFailed;
+    const BatchResult result = writeValues({{keyParts(keyPath), valueName, value}});
+    return result.status;
+}
+
+RegistryStore::BatchResult RegistryStore::writeBatch(const QList<ValueWrite> &values) {
+    QList<PreparedValue> prepared;
+    prepared.reserve(values.size());
+    for (const ValueWrite &value : values) {
+        prepared.append({keyParts(value.keyPath), value.valueName,
+                         value.isString ? stringValue(value.text) : dwordValue(value.dword)});
     }
+    return writeValues(prepared);
+}
 
-    // Saving all settings mostly writes what is there already: then the file stays as it
-    // is. (Another process writing afterwards is the same as its write coming later.)
-    if (holds(parts, valueName, value))
-        return WriteStatus::Written;
-
-    const QFileInfo info(m_fileName);
-    if (!QDir().mkpath(info.absolutePath()))
-        return WriteStatus::ValueFailed;
-    QLockFile lock(m_fileName + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockTimeoutMs))
-        return WriteStatus::ValueFailed;
-
+RegistryStore::BatchResult RegistryStore::writeValues(const QList<PreparedValue> &values) {
+    m_lastFailure.clear();
+    BatchResult result;
     QJsonObject root;
-    if (!load(root, true))
-        return WriteStatus::ValueFailed;
-    root = withValue(root, parts, 0, valueName, value);
-    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    bool loaded = false;
+    const bool cached = load(root, false);
+    QString firstChanged;
+    std::unique_ptr<QLockFile> lock;
+    for (const PreparedValue &value : values) {
+        const bool keyValid =
+            std::none_of(value.parts.begin(), value.parts.end(),
+                         [](const QString &part) { return part.size() > MaxKeyNameLength; });
+        if (!keyValid) {
+            // Skipped without a message, like a registry key that cannot be created.
+            if (values.size() == 1)
+                result.status = WriteStatus::KeyFailed;
+            continue;
+        }
+        if (value.valueName.size() > MaxValueNameLength) {
+            result = {WriteStatus::ValueFailed, value.valueName,
+                      QStringLiteral("Der Name des Wertes ist zu lang.")};
+            break;
+        }
+        // Saving all settings mostly writes what is there already: then the file stays as
+        // it is. (Another process writing afterwards is the same as its write coming later.)
+        if (!loaded && cached && holdsIn(root, value))
+            continue;
+        if (!loaded) {
+            lock = std::make_unique<QLockFile>(m_fileName + QStringLiteral(".lock"));
+            if (!loadForWrite(root, *lock)) {
+                result = {WriteStatus::ValueFailed, value.valueName, m_lastFailure};
+                return result; // nothing was changed
+            }
+            loaded = true;
+        }
+        if (holdsIn(root, value))
+            continue;
+        root = withValue(root, value.parts, 0, value.valueName, value.value);
+        if (firstChanged.isNull())
+            firstChanged = value.valueName;
+    }
+    // Written one by one, the first changed value would have been the first to fail: the
+    // values before it are in the file already, and none after it gets there.
+    if (!firstChanged.isNull() && !commit(root))
+        result = {WriteStatus::ValueFailed, firstChanged, m_lastFailure};
+    if (result.status == WriteStatus::ValueFailed)
+        m_lastFailure = result.reason;
+    return result;
+}
 
+bool RegistryStore::loadForWrite(QJsonObject &root, QLockFile &lock) {
+    const QFileInfo info(m_fileName);
+    if (!QDir().mkpath(info.absolutePath())) {
+        m_lastFailure = folderFailure(info.absolutePath());
+        return false;
+    }
+    if (!lock.tryLock(LockTimeoutMs)) {
+        m_lastFailure =
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("Die Einstellungsdatei %1 ist von einem anderen Programm "
+                                 "gesperrt.")
+                      .arg(QDir::toNativeSeparators(m_fileName))
+                : QStringLiteral("Im Ordner %1 kann nicht geschrieben werden.")
+                      .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return false;
+    }
+    if (!load(root, true)) {
+        m_lastFailure = QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden.")
+                            .arg(QDir::toNativeSeparators(m_fileName));
+        return false;
+    }
+    return true;
+}
+
+bool RegistryStore::commit(const QJsonObject &root) {
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     QSaveFile file(m_fileName);
+    const auto fail = [&](const QString &why) {
+        m_lastFailure = QStringLiteral("Die Einstellungsdatei %1 kann nicht geschrieben werden: %2")
+                            .arg(QDir::toNativeSeparators(m_fileName), why);
+        return false;
+    };
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return WriteStatus::ValueFailed;
+        return fail(file.errorString());
     if (commitHook() && !commitHook()()) {
         file.cancelWriting();
-        return WriteStatus::ValueFailed;
+        return fail(QStringLiteral("Schreiben abgebrochen"));
     }
     if (!file.commit())
-        return WriteStatus::ValueFailed;
+        return fail(file.errorString());
 
     m_cachedStamp = stampOf(m_fileName);
     m_cachedRoot = root;
     m_cacheValid = true;
-    return WriteStatus::Written;
+    return true;
 }

@@ -26,6 +26,14 @@ UiProvider *g_provider = nullptr;
 
 } // namespace
 
+bool UiProvider::printDialog(QPrinter &) {
+    return false;
+}
+
+bool UiProvider::pageSetupDialog(QPrinter &) {
+    return false;
+}
+
 UiProvider &ui() { return g_provider ? *g_provider : g_cancelling; }
 
 void setUi(UiProvider *provider) { g_provider = provider; }

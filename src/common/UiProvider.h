@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 // Every message box, input box and file/font/colour dialog of the program goes through
 // the UiProvider installed here, so tests can answer dialogs and record boxes.
 
@@ -26,11 +28,14 @@ struct FileDialogRequest {
     bool multiple = false;     // open dialog: several files may be chosen
 };
 
-// A font as the font dialogs return it: name, size in points, bold, colour 0x00BBGGRR.
+// A font as the font dialogs return it: name, size in points, style, colour 0x00BBGGRR.
 struct FontChoice {
     QString name;
     int size = 10;
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
     quint32 color = 0;
     bool operator==(const FontChoice &) const = default;
 };
@@ -54,6 +59,12 @@ public:
                                                  const FontChoice &initial) = 0;
     // Colours are 0x00BBGGRR values.
     virtual std::optional<quint32> chooseColor(const QString &caption, quint32 initial) = 0;
+    // The print dialog on a printer (a device or a PDF file); true when the user chose to
+    // print, the printer then carrying the choices. The default answers as cancelled.
+    virtual bool printDialog(QPrinter &printer);
+    // The page set-up dialog (paper, orientation) on a printer; false when cancelled, which
+    // leaves the printer as it was. The default answers as cancelled.
+    virtual bool pageSetupDialog(QPrinter &printer);
 };
 
 // The provider in use. Without an installed one, a provider that answers every dialog as

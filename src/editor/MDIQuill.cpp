@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPointer>
+#include <QPrinter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -117,6 +118,7 @@ void TFMDIQuill::FormCreate() {
     ApplyRuleColors();
     SetActiveMemo(m_memoColor);
     ApplyBuildShortcuts();
+    MenuItem(QStringLiteral("MnProgrammBeenden"))->setEnabled(false);
     for (const char *name : {"MainVersionen", "MnInsertKlasse", "MnSetMainJava", "MnRun_leer2",
                              "MnBuildAllerDateien", "MnRun_leer3"})
         MenuItem(QLatin1String(name))->setVisible(false);
@@ -212,9 +214,7 @@ void TFMDIQuill::MnExitClick() {
     m_host.MnExitClick();
 }
 
-// --- Commands whose full behaviour comes with printing, undo and the build ---
-
-void TFMDIQuill::MnDruckenClick() {}
+// --- Clipboard ---
 
 void TFMDIQuill::MnBlockAusschneidenClick() {
     m_activeMemo->CutToClipboard();
@@ -321,9 +321,8 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
     // A text control gets its mouse events through its viewport.
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == m_memoColor->viewport() || watched == m_memoSW->viewport()))
-        RunCommand([&] {
-            watched == m_memoColor->viewport() ? MemoColorMouseUp() : MemoSWMouseUp();
-        });
+        RunCommand(
+            [&] { watched == m_memoColor->viewport() ? MemoColorMouseUp() : MemoSWMouseUp(); });
     if (watched != m_memoColor && watched != m_memoSW)
         return QMdiSubWindow::eventFilter(watched, event);
     const auto isCloseKey = [](const QKeyEvent *key) {
@@ -347,8 +346,11 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     } else if (event->type() == QEvent::KeyRelease) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (m_incrementalPrompt.KeyReleased(key->key()))
+            SetStatusPanel(2, QString());
         // Held keys repeat their releases too; only the real release counts.
-        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
+        if (!key->isAutoRepeat())
             RunCommand([&] { watched == m_memoColor ? MemoColorKeyUp() : MemoSWKeyUp(); });
     } else if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -4,13 +4,20 @@
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
 #include "editor/MemoUndo.h"
+#include "editor/IncrementalPrompt.h"
+#include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
 
 #include <QList>
 #include <QMdiSubWindow>
 #include <QString>
 
+#include <memory>
+
 class EditorHost;
+class FindDialog;
+class QPrinter;
+class ReplaceDialog;
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
@@ -110,6 +117,19 @@ public:
     // Ctrl+Shift+C); empty unless exactly Ctrl and Shift are held.
     static QString SnippetCommandForKey(int key, Qt::KeyboardModifiers modifiers);
 
+    // The find and replace dialogs of the window, made on first use and kept with their texts
+    // and options for the life of the window.
+    FindDialog *FindDialog1();
+    ReplaceDialog *ReplaceDialog1();
+    // Searches the active control from next to the caret, never wrapping; selects a match,
+    // or shows the box "Suchen". An empty text does nothing.
+    void SearchText(const QString &text, bool matchCase, bool down);
+    // The same search; true when it found the text. The replace text is not used.
+    bool SearchForReplace(const QString &text, const QString &replaceText, bool down,
+                          bool matchCase);
+    // The printer the window prints on; the page set-up chosen with "Drucker-Setup" stays in it.
+    QPrinter &Printer();
+
 public slots:
     // "&Datei"
     void MnNeuClick();
@@ -141,6 +161,14 @@ public slots:
     void MnBlockalsDateiSichernClick();
     void MnKonverttextvonDOSnachWindowsClick();
     void MnKonverttextvonWindowsnachDOSClick();
+    // "&Suchen"
+    void MnSuchenClick();
+    void MnWeitersuchenClick();
+    void MnSuchenErsetzenClick();
+    void MnIncrementielleSucheClick();
+    void FindDialog1Find();
+    void ReplaceDialog1Find();
+    void ReplaceDialog1Replace(bool all);
     // "&Einfügen"
     void MnInsertFileClick();
     void MnInsertSysoClick();
@@ -155,9 +183,15 @@ public slots:
     void MnInsertFrameListernerClick();
     void MnInsertMouseListenerClick();
     void MnInsertFoucsListenerClick();
+    // "&Ansicht"
+    void MnSetMemoColorClick();
+    void MnSerMemoSWClick();
+    // "Drucker-Setup"
+    void MnDruckerSetupClick();
     // "&Compiler / Run"
     void MnCompilerClick();
     void MnRunClick();
+    void MnProgrammBeendenClick();
     void MnSetMainJavaClick();
     void MnBuildAllerDateienClick();
     void MnProgrammEinstellungenClick();
@@ -200,6 +234,10 @@ private:
     // if none.
     QAction *MenuItemForKey(const QKeyEvent *event) const;
     void HandleMessage(int message);
+    void ShowSearchMessages(const std::vector<SearchMessage> &messages);
+    void SelectInActive(qsizetype start, qsizetype length);
+    // Moves the document to the other control (see SwitchView).
+    void SwitchViewTo(bool color);
     // Key and mouse releases in the text controls: the caret text, then after a key the undo
     // snapshot when UndoMitKeyUp is on. They read the active control, not the sender.
     void MemoColorKeyUp();
@@ -235,4 +273,8 @@ private:
     QList<QMenu *> m_menus;
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
+    FindDialog *m_findDialog = nullptr;
+    ReplaceDialog *m_replaceDialog = nullptr;
+    IncrementalPrompt m_incrementalPrompt;
+    std::unique_ptr<QPrinter> m_printer;
 };

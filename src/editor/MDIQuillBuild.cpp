@@ -2,11 +2,13 @@
 
 #include "MDIQuill.h"
 
+#include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
 #include "javarun/BuildCommands.h"
+#include "settings/SettingsCommands.h"
 #include "WindowBuildTarget.h"
 
 namespace {
@@ -69,6 +71,10 @@ void TFMDIQuill::MnRunClick() {
     ::MnRunClick(target, m_host.Builds());
 }
 
+void TFMDIQuill::MnProgrammBeendenClick() {
+    StopProgram(m_host.Builds());
+}
+
 void TFMDIQuill::MnSetMainJavaClick() {
     WindowBuildTarget target(*this);
     ::MnSetMainJava(target, m_host.Builds());
@@ -79,8 +85,7 @@ void TFMDIQuill::MnBuildAllerDateienClick() {
 }
 
 void TFMDIQuill::MnProgrammEinstellungenClick() {
-    // The compiler and run settings dialog comes with the settings dialogs.
-    DialogResultText().clear();
+    ShowEinstProgDialog(this);
 }
 
 bool TFMDIQuill::WriteForBuild() {

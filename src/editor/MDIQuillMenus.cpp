@@ -137,6 +137,8 @@ void TFMDIQuill::CreateMenus() {
     QMenu *compiler = AddMenu(S("MainCompiler"), S("&Compiler / Run"));
     AddItem(compiler, S("MnCompiler"), S("&Compiler"));
     AddItem(compiler, S("MnRun"), S("&Run"));
+    AddItem(compiler, S("MnProgrammBeenden"), S("Programm beenden"),
+            QKeySequence(Qt::CTRL | Qt::Key_F2), S("Beendet das mit Run gestartete Programm"));
     AddSeparator(compiler);
     AddItem(compiler, S("MnSetMainJava"), S("Setze Main-Java"));
     AddSeparator(compiler, S("MnRun_leer2"));

@@ -1,7 +1,9 @@
 #include "BuildCommands.h"
 
+#include "javarun/CompileCaptured.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/ProcessRunner.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/RunPlan.h"
 #include "javarun/RunWithShell.h"
 
@@ -93,9 +95,9 @@ void CompileFile(BuildTarget &window, BuildHost &frame) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
     };
-    RunCaptured(fileName, Settings::Compiler,
-                CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
-                window.FileBase() + window.FileExt(), &frame.Output(), options);
+    CompileCaptured(frame.ResidentCompiler(), fileName, Settings::Compiler,
+                    CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
+                    window.FileBase() + window.FileExt(), &frame.Output(), options);
     if (!QFileInfo::exists(classFile))
         frame.Output().FocusStart();
 }
@@ -122,14 +124,20 @@ void RunFile(BuildTarget &window, BuildHost &frame) {
     const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
     const QString classPath = ClassPathFor(Settings::RunParameter);
+    RunningPrograms *programs = frame.Programs();
     if (plan.shell) {
-        RunWithShell(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                     classPath);
+        const qint64 processId = RunWithShell(window.FileName(), runtime, Settings::RunParameter,
+                                              window.FileBase(), classPath);
+        if (programs)
+            programs->AdoptDetached(processId);
     } else {
         CapturedRunOptions options;
         options.classPath = classPath;
-        RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
-                    &frame.Output(), options);
+        const CapturedRunReport report =
+            RunCaptured(window.FileName(), runtime, Settings::RunParameter, window.FileBase(),
+                        &frame.Output(), options);
+        if (programs && report.leftRunning)
+            programs->Adopt(report.leftRunning);
     }
 }
 
@@ -168,12 +176,18 @@ void MnSetMainJava(BuildTarget &window, BuildHost &frame) {
         frame.ChooseMainFile(window.FileName());
 }
 
+void StopProgram(BuildHost &frame) {
+    RunningPrograms *programs = frame.Programs();
+    if (programs && programs->StopAll())
+        frame.Output().AppendLine(QStringLiteral("-- Programm beendet --"));
+}
+
 void FindJavaTools(const std::function<void()> &openSettings) {
     JavaToolSearch(Settings::Compiler, Settings::Run)
         .SearchEverywhere(ProgramDir(), qEnvironmentVariable("JAVA_HOME"),
                           qEnvironmentVariable("PATH"));
     if (!Settings::Compiler.isEmpty() && !Settings::Run.isEmpty()) {
-        SaveSettings();
+        warnStoreProblemOnce(SaveSettings());
         ShowWarningBox(NoticeCaption,
                        QStringLiteral("Die Pfade der Java-Programme wurden gesetzt\r\n\r\n"
                                       "Kompiler: %1\r\nProgramm: %2")

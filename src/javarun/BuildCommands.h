@@ -29,6 +29,10 @@ void BuildAll(BuildHost &frame);
 // Chooses the window's file as the main file.
 void MnSetMainJava(BuildTarget &window, BuildHost &frame);
 
+// "Programm beenden": ends the programs that F9 started and that still run, and says so in
+// the panel. Nothing when none runs.
+void StopProgram(BuildHost &frame);
+
 // Looks for the Java tools (program directory tree, JAVA_HOME/bin, PATH); saves and reports
 // them when found, otherwise asks the user to enter them and calls openSettings. The frame's
 // start-up calls it when the settings name no existing compiler or runtime.

@@ -8,6 +8,9 @@
 
 #include <memory>
 
+class RunningPrograms;
+class WarmCompiler;
+
 // What the build commands need of the main frame: the error panel, the "Mit Umleitung"
 // choice, the main-file choice and the editor windows. The frame implements it; tests use
 // a fake.
@@ -24,6 +27,11 @@ public:
     virtual void ChooseMainFile(const QString &fileName) = 0;
     // The editor windows in the order they were opened, asked afresh when needed.
     virtual QList<std::shared_ptr<BuildTarget>> BuildTargets() = 0;
+    // The resident compiler that makes compiles quick, or nullptr: then every compile
+    // starts the compiler process.
+    virtual WarmCompiler *ResidentCompiler() { return nullptr; }
+    // Where programs still running after F9 are kept for "Programm beenden", or nullptr.
+    virtual RunningPrograms *Programs() { return nullptr; }
 
     // Whether a compile or run is in progress: its waiting keeps the window responsive, so
     // another build command could otherwise start inside it.

@@ -174,7 +174,7 @@ int WaitForChild(QProcess *process, bool untilEnd, bool &waitFailed) {
 // moves to the application; its further output is read and dropped up to the limit, so
 // the child never blocks on a full pipe, and then the pipe is closed. The object goes
 // when the child ends (or with the application, which then ends the hidden child).
-void LetRunOn(QProcess *process, qint64 limit) {
+QProcess *LetRunOn(QProcess *process, qint64 limit) {
     process->disconnect();
     process->setParent(QCoreApplication::instance());
     auto dropped = std::make_shared<qint64>(0);
@@ -192,6 +192,7 @@ void LetRunOn(QProcess *process, qint64 limit) {
                          process->kill();
                          process->waitForFinished();
                      });
+    return process;
 }
 
 } // namespace
@@ -292,7 +293,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     if (report.ended)
         delete process;
     else
-        LetRunOn(process, options.outputLimit);
+        report.leftRunning = LetRunOn(process, options.outputLimit);
     Pause(PauseMs);
     return report;
 }

@@ -3,6 +3,8 @@
 #include "OutputCollector.h"
 #include "RunOutput.h"
 
+#include <QPointer>
+#include <QProcess>
 #include <QString>
 
 #include <functional>
@@ -26,6 +28,8 @@ struct CapturedRunReport {
     int waits = 0;          // slices waited
     qint64 processId = 0;   // of a started child
     bool truncated = false; // output beyond the limit was dropped
+    // The child, when it was left running; it goes away when the child ends.
+    QPointer<QProcess> leftRunning;
 };
 
 // Runs program with the configured parameters and the target in the directory of

@@ -32,24 +32,25 @@ QString ProgramProblem(const QString &program) {
 
 } // namespace
 
-void RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                  const QString &target, const QString &classPath) {
+qint64 RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                    const QString &target, const QString &classPath) {
     const QString workingDir = WorkingDirectoryOf(fileName);
 #ifdef Q_OS_WIN
     // The shell's "open" gives the program a console window of its own.
     if (ExecuteFile(program, target + u' ' + parameters, workingDir, 5) <= 32)
         ShowErrorBox(ErrorCaption, ShellRunFailed);
+    return 0;
 #else
     if (const QString problem = ProgramProblem(program); !problem.isEmpty()) {
         ShowErrorBox(ErrorCaption, problem);
         ShowErrorBox(ErrorCaption, ShellRunFailed);
-        return;
+        return 0;
     }
     const std::optional<Command> terminal = FindTerminal();
     if (!terminal) {
         ShowErrorBox(ErrorCaption, NoTerminalMessage());
         ShowErrorBox(ErrorCaption, ShellRunFailed);
-        return;
+        return 0;
     }
     const Command command =
         ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target), workingDir);
@@ -62,11 +63,14 @@ void RunWithShell(const QString &fileName, const QString &program, const QString
         environment.insert(QStringLiteral("CLASSPATH"), classPath);
         terminalProcess.setProcessEnvironment(environment);
     }
-    if (!terminalProcess.startDetached()) {
+    qint64 processId = 0;
+    if (!terminalProcess.startDetached(&processId)) {
         ShowErrorBox(ErrorCaption,
                      QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") +
                          command.program);
         ShowErrorBox(ErrorCaption, ShellRunFailed);
+        return 0;
     }
+    return processId;
 #endif
 }

@@ -2,39 +2,46 @@
 
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
+#include "common/RegistryBatch.h"
 
+#include <QDir>
+
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <variant>
 
 namespace Settings {
 
-bool InEditMitTabs = false;
-qint16 ErrorSchriftGroesse = 10;
-quint32 ErrorSchriftFarbe = 0;
-QString ErrorSchriftName = QStringLiteral("MS Sans Serif");
-bool ErrorSchriftBold = false;
-qint16 EditorSchriftGroesse = 10;
-quint32 EditorSchriftFarbe = 0;
-QString EditorSchriftName = QStringLiteral("MS Sans Serif");
-bool EditorSchriftBold = false;
+// Every variable starts with its default from the table below.
+bool InEditMitTabs;
+qint16 ErrorSchriftGroesse;
+quint32 ErrorSchriftFarbe;
+QString ErrorSchriftName;
+bool ErrorSchriftBold;
+qint16 EditorSchriftGroesse;
+quint32 EditorSchriftFarbe;
+QString EditorSchriftName;
+bool EditorSchriftBold;
 QString EditorPfad;
 QString COMSPEC;
-bool COMSPECINDI = true;
-int TabBreite = 2;
-bool AutoSave = true;
-bool SucheAmAktuellenCursor = false;
+bool COMSPECINDI;
+int TabBreite;
+bool AutoSave;
+bool SucheAmAktuellenCursor;
 QString Compiler;
 QString CompilerParameter;
 QString Run;
 QString RunParameter;
-QString TastencodeCompiler = QStringLiteral("F8");
-QString TastencodeRun = QStringLiteral("F9");
-bool ParameterValue = true;
-bool UndoMitKeyUp = true;
-int UndoTimerIntervall = 10;
-quint32 Color0 = 0x0000FF;
-quint32 Color1 = 0xFF0080;
-quint32 Color2 = 0xFF0000;
-quint32 Color3 = 0x404080;
+QString TastencodeCompiler;
+QString TastencodeRun;
+bool ParameterValue;
+bool UndoMitKeyUp;
+int UndoTimerIntervall;
+quint32 Color0;
+quint32 Color1;
+quint32 Color2;
+quint32 Color3;
 
 bool MainfensterImmerMaximal = false;
 bool FensterImmerMaximal = false;
@@ -47,111 +54,203 @@ QString HelpFileName;
 
 namespace {
 
-QString key(const char *name) {
-    return Settings::RootKey + QLatin1Char('\\') + QLatin1String(name);
+// The variable of a row; its type is the value's type in the store:
+// bool = boolean DWORD 0/1, int = integer DWORD, qint16 = font size (a DWORD that must fit
+// 16 bits), quint32 = colour DWORD 0x00BBGGRR, QString = string.
+using Variable = std::variant<bool *, int *, qint16 *, quint32 *, QString *>;
+
+// Where a default comes from when it is not a fixed value.
+enum class DefaultFrom { Fixed, FrameFontName, FrameFontSize, ProgramDir };
+
+struct Default {
+    DefaultFrom from = DefaultFrom::Fixed;
+    qint64 number = 0;
+    const char *text = "";
+};
+
+constexpr Default fixed(qint64 number) {
+    return {DefaultFrom::Fixed, number, ""};
+}
+constexpr Default fixedText(const char *text) {
+    return {DefaultFrom::Fixed, 0, text};
+}
+constexpr Default from(DefaultFrom source) {
+    return {source, 0, ""};
 }
 
-// A font size must fit the 16 bits it is held in; anything else is not a size.
-qint16 readFontSize(const QString &keyPath, const QString &valueName, qint16 defaultSize) {
-    const int size = ReadRegInteger(keyPath, valueName, defaultSize);
-    if (size < std::numeric_limits<qint16>::min() || size > std::numeric_limits<qint16>::max())
-        return defaultSize;
-    return qint16(size);
+constexpr int NotSaved = -1;
+
+struct Row {
+    const char *key;
+    const char *valueName;
+    Variable variable;
+    Default byDefault;
+    int savePosition; // place in SaveSettings' order, or NotSaved
+};
+
+using namespace Settings;
+
+// Every setting, in the order LoadSettings reads them.
+const std::array<Row, 28> Table = {{
+    {"Editor", "InEditMitTabs", &InEditMitTabs, fixed(false), 0},
+    {"Schrift", "ErrorSchriftGroesse", &ErrorSchriftGroesse, from(DefaultFrom::FrameFontSize), 1},
+    {"Schrift", "ErrorSchriftFarbe", &ErrorSchriftFarbe, fixed(0), 2},
+    {"Schrift", "ErrorSchriftName", &ErrorSchriftName, from(DefaultFrom::FrameFontName), 3},
+    {"Schrift", "ErrorSchriftBold", &ErrorSchriftBold, fixed(false), 4},
+    {"Schrift", "EditorSchriftGroesse", &EditorSchriftGroesse, from(DefaultFrom::FrameFontSize), 5},
+    {"Schrift", "EditorSchriftFarbe", &EditorSchriftFarbe, fixed(0), 6},
+    {"Schrift", "EditorSchriftName", &EditorSchriftName, from(DefaultFrom::FrameFontName), 7},
+    {"Schrift", "EditorSchriftBold", &EditorSchriftBold, fixed(false), 8},
+    {"Pfade", "EditorPfad", &EditorPfad, from(DefaultFrom::ProgramDir), NotSaved},
+    {"SET", "COMSPEC", &COMSPEC, fixedText(""), 10},
+    {"SET", "COMSPECINDI", &COMSPECINDI, fixed(true), 11},
+    {"Allgemein", "TabBreite", &TabBreite, fixed(2), 13},
+    {"Allgemein", "AutoSave", &AutoSave, fixed(true), 12},
+    {"Allgemein", "SucheAmAktuellenCursor", &SucheAmAktuellenCursor, fixed(false), 9},
+    {"Programme", "Compiler", &Compiler, fixedText(""), 14},
+    {"Programme", "CompilerParameter", &CompilerParameter, fixedText(""), 15},
+    {"Programme", "Run", &Run, fixedText(""), 16},
+    {"Programme", "RunParameter", &RunParameter, fixedText(""), 17},
+    {"Tastencode", "Compiler", &TastencodeCompiler, fixedText("F8"), 18},
+    {"Tastencode", "Run", &TastencodeRun, fixedText("F9"), 19},
+    {"Wizard", "ParameterValue", &ParameterValue, fixed(true), 20},
+    {"Undo", "UndoMitKeyUp", &UndoMitKeyUp, fixed(true), 21},
+    {"Undo", "UndoTimerIntervall", &UndoTimerIntervall, fixed(10), 22},
+    {"Color", "Color0", &Color0, fixed(0x0000FF), 23},
+    {"Color", "Color1", &Color1, fixed(0xFF0080), 24},
+    {"Color", "Color2", &Color2, fixed(0xFF0000), 25},
+    {"Color", "Color3", &Color3, fixed(0x404080), 26},
+}};
+
+constexpr int SavedCount = 27;
+
+QString keyOf(const Row &row) {
+    return RootKey + QLatin1Char('\\') + QLatin1String(row.key);
 }
 
-quint32 readColor(const QString &keyPath, const QString &valueName, quint32 defaultColor) {
-    return quint32(ReadRegInteger(keyPath, valueName, int(defaultColor)));
+// The default of a row as a number and as a text; a row uses the one of its type.
+struct DefaultValue {
+    qint64 number;
+    QString text;
+};
+
+DefaultValue defaultOf(const Row &row, const QString &fontName, qint16 fontSize,
+                       const QString &programDir) {
+    switch (row.byDefault.from) {
+    case DefaultFrom::FrameFontName:
+        return {0, fontName};
+    case DefaultFrom::FrameFontSize:
+        return {fontSize, QString()};
+    case DefaultFrom::ProgramDir:
+        return {0, programDir};
+    case DefaultFrom::Fixed:
+        break;
+    }
+    return {row.byDefault.number, QString::fromLatin1(row.byDefault.text)};
 }
 
-void writeColor(const QString &keyPath, const QString &valueName, quint32 color) {
-    WriteRegInteger(keyPath, valueName, int(color));
+void assign(const Row &row, const DefaultValue &value) {
+    std::visit(
+        [&](auto *variable) {
+            using T = std::remove_pointer_t<decltype(variable)>;
+            if constexpr (std::is_same_v<T, QString>)
+                *variable = value.text;
+            else
+                *variable = T(value.number);
+        },
+        row.variable);
 }
+
+void read(const Row &row, const DefaultValue &fallback) {
+    const QString key = keyOf(row);
+    const QString name = QLatin1String(row.valueName);
+    std::visit(
+        [&](auto *variable) {
+            using T = std::remove_pointer_t<decltype(variable)>;
+            if constexpr (std::is_same_v<T, QString>) {
+                *variable = ReadRegString(key, name, fallback.text);
+            } else if constexpr (std::is_same_v<T, bool>) {
+                *variable = ReadRegBool(key, name, fallback.number != 0);
+            } else if constexpr (std::is_same_v<T, qint16>) {
+                // A font size must fit the 16 bits it is held in; anything else is no size.
+                const int size = ReadRegInteger(key, name, int(fallback.number));
+                const bool fits = size >= std::numeric_limits<qint16>::min() &&
+                                  size <= std::numeric_limits<qint16>::max();
+                *variable = qint16(fits ? size : fallback.number);
+            } else {
+                *variable = T(ReadRegInteger(key, name, int(fallback.number)));
+            }
+        },
+        row.variable);
+}
+
+RegistryStore::ValueWrite toWrite(const Row &row) {
+    RegistryStore::ValueWrite write;
+    write.keyPath = keyOf(row);
+    write.valueName = QLatin1String(row.valueName);
+    std::visit(
+        [&](auto *variable) {
+            using T = std::remove_pointer_t<decltype(variable)>;
+            if constexpr (std::is_same_v<T, QString>) {
+                write.isString = true;
+                write.text = *variable;
+            } else if constexpr (std::is_same_v<T, bool>) {
+                write.dword = *variable ? 1 : 0;
+            } else {
+                // Negative numbers keep their 32-bit pattern, as the registry stores them.
+                write.dword = quint32(qint32(*variable));
+            }
+        },
+        row.variable);
+    return write;
+}
+
+// The variables start with their defaults, as before the first LoadSettings.
+const bool DefaultsSet = [] {
+    SetDefaultSettings(QStringLiteral("MS Sans Serif"), 10, QString());
+    return true;
+}();
 
 } // namespace
 
-void LoadSettings(const QString &defaultFontName, qint16 defaultFontSize) {
-    using namespace Settings;
-    const QString editor = key("Editor");
-    const QString schrift = key("Schrift");
-    const QString pfade = key("Pfade");
-    const QString set = key("SET");
-    const QString allgemein = key("Allgemein");
-    const QString programme = key("Programme");
-    const QString tastencode = key("Tastencode");
-    const QString wizard = key("Wizard");
-    const QString undo = key("Undo");
-    const QString color = key("Color");
-
-    InEditMitTabs = ReadRegBool(editor, QStringLiteral("InEditMitTabs"), false);
-    ErrorSchriftGroesse =
-        readFontSize(schrift, QStringLiteral("ErrorSchriftGroesse"), defaultFontSize);
-    ErrorSchriftFarbe = readColor(schrift, QStringLiteral("ErrorSchriftFarbe"), 0);
-    ErrorSchriftName = ReadRegString(schrift, QStringLiteral("ErrorSchriftName"), defaultFontName);
-    ErrorSchriftBold = ReadRegBool(schrift, QStringLiteral("ErrorSchriftBold"), false);
-    EditorSchriftGroesse =
-        readFontSize(schrift, QStringLiteral("EditorSchriftGroesse"), defaultFontSize);
-    EditorSchriftFarbe = readColor(schrift, QStringLiteral("EditorSchriftFarbe"), 0);
-    EditorSchriftName =
-        ReadRegString(schrift, QStringLiteral("EditorSchriftName"), defaultFontName);
-    EditorSchriftBold = ReadRegBool(schrift, QStringLiteral("EditorSchriftBold"), false);
-    EditorPfad = ReadRegString(pfade, QStringLiteral("EditorPfad"), ProgramDir());
-    COMSPEC = ReadRegString(set, QStringLiteral("COMSPEC"), QString());
-    COMSPECINDI = ReadRegBool(set, QStringLiteral("COMSPECINDI"), true);
-    TabBreite = ReadRegInteger(allgemein, QStringLiteral("TabBreite"), 2);
-    AutoSave = ReadRegBool(allgemein, QStringLiteral("AutoSave"), true);
-    SucheAmAktuellenCursor =
-        ReadRegBool(allgemein, QStringLiteral("SucheAmAktuellenCursor"), false);
-    Compiler = ReadRegString(programme, QStringLiteral("Compiler"), QString());
-    CompilerParameter = ReadRegString(programme, QStringLiteral("CompilerParameter"), QString());
-    Run = ReadRegString(programme, QStringLiteral("Run"), QString());
-    RunParameter = ReadRegString(programme, QStringLiteral("RunParameter"), QString());
-    TastencodeCompiler =
-        ReadRegString(tastencode, QStringLiteral("Compiler"), QStringLiteral("F8"));
-    TastencodeRun = ReadRegString(tastencode, QStringLiteral("Run"), QStringLiteral("F9"));
-    ParameterValue = ReadRegBool(wizard, QStringLiteral("ParameterValue"), true);
-    UndoMitKeyUp = ReadRegBool(undo, QStringLiteral("UndoMitKeyUp"), true);
-    UndoTimerIntervall = ReadRegInteger(undo, QStringLiteral("UndoTimerIntervall"), 10);
-    Color0 = readColor(color, QStringLiteral("Color0"), 0x0000FF);
-    Color1 = readColor(color, QStringLiteral("Color1"), 0xFF0080);
-    Color2 = readColor(color, QStringLiteral("Color2"), 0xFF0000);
-    Color3 = readColor(color, QStringLiteral("Color3"), 0x404080);
+void SetDefaultSettings(const QString &defaultFontName, qint16 defaultFontSize,
+                        const QString &programDir) {
+    for (const Row &row : Table)
+        assign(row, defaultOf(row, defaultFontName, defaultFontSize, programDir));
 }
 
-void SaveSettings() {
-    using namespace Settings;
-    const QString schrift = key("Schrift");
-    const QString allgemein = key("Allgemein");
-    const QString set = key("SET");
-    const QString programme = key("Programme");
-    const QString tastencode = key("Tastencode");
-    const QString undo = key("Undo");
-    const QString color = key("Color");
+QString LoadSettings(const QString &defaultFontName, qint16 defaultFontSize) {
+    const QString programDir = ProgramDir();
+    for (const Row &row : Table)
+        read(row, defaultOf(row, defaultFontName, defaultFontSize, programDir));
+    return TakeRegNotice();
+}
 
-    WriteRegBool(key("Editor"), QStringLiteral("InEditMitTabs"), InEditMitTabs);
-    WriteRegInteger(schrift, QStringLiteral("ErrorSchriftGroesse"), ErrorSchriftGroesse);
-    writeColor(schrift, QStringLiteral("ErrorSchriftFarbe"), ErrorSchriftFarbe);
-    WriteRegString(schrift, QStringLiteral("ErrorSchriftName"), ErrorSchriftName);
-    WriteRegBool(schrift, QStringLiteral("ErrorSchriftBold"), ErrorSchriftBold);
-    WriteRegInteger(schrift, QStringLiteral("EditorSchriftGroesse"), EditorSchriftGroesse);
-    writeColor(schrift, QStringLiteral("EditorSchriftFarbe"), EditorSchriftFarbe);
-    WriteRegString(schrift, QStringLiteral("EditorSchriftName"), EditorSchriftName);
-    WriteRegBool(schrift, QStringLiteral("EditorSchriftBold"), EditorSchriftBold);
-    WriteRegBool(allgemein, QStringLiteral("SucheAmAktuellenCursor"), SucheAmAktuellenCursor);
-    WriteRegString(set, QStringLiteral("COMSPEC"), COMSPEC);
-    WriteRegBool(set, QStringLiteral("COMSPECINDI"), COMSPECINDI);
-    WriteRegBool(allgemein, QStringLiteral("AutoSave"), AutoSave);
-    WriteRegInteger(allgemein, QStringLiteral("TabBreite"), TabBreite);
-    WriteRegString(programme, QStringLiteral("Compiler"), Compiler);
-    WriteRegString(programme, QStringLiteral("CompilerParameter"), CompilerParameter);
-    WriteRegString(programme, QStringLiteral("Run"), Run);
-    WriteRegString(programme, QStringLiteral("RunParameter"), RunParameter);
-    WriteRegString(tastencode, QStringLiteral("Compiler"), TastencodeCompiler);
-    WriteRegString(tastencode, QStringLiteral("Run"), TastencodeRun);
-    WriteRegBool(key("Wizard"), QStringLiteral("ParameterValue"), ParameterValue);
-    WriteRegBool(undo, QStringLiteral("UndoMitKeyUp"), UndoMitKeyUp);
-    WriteRegInteger(undo, QStringLiteral("UndoTimerIntervall"), UndoTimerIntervall);
-    writeColor(color, QStringLiteral("Color0"), Color0);
-    writeColor(color, QStringLiteral("Color1"), Color1);
-    writeColor(color, QStringLiteral("Color2"), Color2);
-    writeColor(color, QStringLiteral("Color3"), Color3);
+QList<RegistryStore::ValueWrite> SettingsToSave() {
+    QList<RegistryStore::ValueWrite> writes(SavedCount);
+    for (const Row &row : Table) {
+        if (row.savePosition != NotSaved)
+            writes[row.savePosition] = toWrite(row);
+    }
+    return writes;
+}
+
+StoreProblem SaveSettings() {
+    return WriteRegValues(SettingsToSave());
+}
+
+StoreProblem SaveEditorPfadToIni(const QString &dir) {
+    const StoreProblem problem =
+        WriteIniString(IniFileName, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"), dir);
+    if (!problem)
+        return {};
+    const QString userFile = UserDataDir() + QStringLiteral("Tintra.INI");
+    if (QDir::cleanPath(userFile) == QDir::cleanPath(IniFileName))
+        return problem;
+    const StoreProblem second =
+        WriteIniString(userFile, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"), dir);
+    if (second)
+        return second;
+    IniFileName = userFile;
+    return {};
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "common/RegistryStore.h"
+#include "common/StoreProblem.h"
+#include "common/StoreWarning.h"
+
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -50,8 +55,21 @@ extern QString HelpFileName;
 } // namespace Settings
 
 // Reads every setting in table order; the font defaults come from the frame's default font.
-void LoadSettings(const QString &defaultFontName = QStringLiteral("MS Sans Serif"),
-                  qint16 defaultFontSize = 10);
-// Writes every setting back (EditorPfad is never written). Throws QuillError when a value
-// cannot be written; the values after it are then not written.
-void SaveSettings();
+// Returns what the store has to tell the user (a damaged store file was moved aside; the
+// caller shows it), else the empty text.
+QString LoadSettings(const QString &defaultFontName = QStringLiteral("MS Sans Serif"),
+                     qint16 defaultFontSize = 10);
+// Writes every setting back (EditorPfad is never written) in one write of the store. When a
+// value cannot be written the values after it are not written either, and the problem names
+// it; the caller tells the user (warnStoreProblemOnce) and goes on.
+StoreProblem SaveSettings();
+// The values SaveSettings writes, in the order it writes them.
+QList<RegistryStore::ValueWrite> SettingsToSave();
+// Sets every setting to its default (EditorPfad to programDir).
+void SetDefaultSettings(const QString &defaultFontName, qint16 defaultFontSize,
+                        const QString &programDir);
+
+// Writes EditorPfad into the INI file Settings::IniFileName; when that file cannot take it,
+// into "Tintra.INI" of the per-user data folder, which is then used from now on. The problem
+// is returned only when neither can take it.
+StoreProblem SaveEditorPfadToIni(const QString &dir);

@@ -1,10 +1,13 @@
 #include "app/TFAbout.h"
 #include "app/TFMain.h"
 
+#include "common/CommandGuard.h"
+#include "common/DialogResult.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
+#include "common/StoreWarning.h"
 #include "editor/MDIQuill.h"
 #include "RecordingDesktop.h"
 #include "RecordingUi.h"
@@ -19,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStandardPaths>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -175,31 +180,45 @@ private slots:
         QVERIFY(!m_ui->boxes.isEmpty());
     }
 
-    void anUnwritableIniFileStopsTheOpenBeforeAWindowExists() {
+    // Neither the settings store nor the INI file can be written: files still open, and the
+    // learner is told once in this run.
+    void anUnwritableStoreNeverBlocksOpeningFiles() {
+        resetStoreWarningForTesting();
         const QString a = m_env->writeFile("A.java", "a");
-        Settings::IniFileName = m_env->path("blocked");
-        QVERIFY(QDir().mkpath(Settings::IniFileName)); // a folder cannot take the entry
-        QVERIFY_THROWS_EXCEPTION(QuillError, m_frame->OpenFileByName(a));
-        QVERIFY(m_frame->EditorWindows().isEmpty());
-        QCOMPARE(m_frame->cbMainFile()->count(), 0);
-        QVERIFY(m_frame->MdiArea()->subWindowList().isEmpty());
+        const QString b = m_env->writeFile("B.java", "b");
+        const QString blocker = m_env->writeFile("blocker", "x");
+        qputenv("QUILL_STORE_FILE", QFile::encodeName(blocker + QStringLiteral("/quill.json")));
+        Settings::IniFileName = blocker + QStringLiteral("/Tintra.INI");
+        const QString userIni = UserDataDir() + QStringLiteral("Tintra.INI");
+        QFile::remove(userIni);
+        QVERIFY(QDir().mkpath(userIni)); // the per-user folder cannot take it either
+        m_frame->OpenFileByName(a);
+        m_frame->OpenFileByName(b);
+        QVERIFY(QDir(userIni).removeRecursively());
+        QCOMPARE(fileNames(*m_frame), (QStringList{a, b}));
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes.first().icon, MsgIcon::Warning);
+        QVERIFY2(m_ui->boxes.first().text.startsWith(
+                     QStringLiteral("Die Einstellungen können nicht gespeichert werden: ")),
+                 qPrintable(m_ui->boxes.first().text));
+        QVERIFY(m_frame->close()); // the recent-file list cannot be stored either: no new box
+        QCOMPARE(m_ui->boxes.size(), 1);
     }
 
     void aFailingMenuCommandEndsWithTheErrorReport() {
-        const QString a = m_env->writeFile("A.java", "a");
-        Settings::IniFileName = m_env->path("blocked");
-        QVERIFY(QDir().mkpath(Settings::IniFileName));
-        m_ui->openAnswers << QStringList{a};
-        QAction *open = nullptr;
-        for (QAction *action : m_frame->findChildren<QAction *>())
-            if (action->text() == QStringLiteral("&Öffnen..."))
-                open = action;
-        QVERIFY(open);
-        open->trigger(); // must not throw through the signal
-        QVERIFY(m_frame->EditorWindows().isEmpty());
+        // A command connected as the frame connects its items: its error must not pass
+        // through the signal but end in the general error report.
+        QAction item(QStringLiteral("Kaputt"), m_frame.get());
+        int after = 0;
+        QObject::connect(&item, &QAction::triggered, m_frame.get(), Guarded([] {
+            throw QuillError(QStringLiteral("In X kann nicht geschrieben werden"));
+        }));
+        QObject::connect(&item, &QAction::triggered, m_frame.get(), [&after] { ++after; });
+        item.trigger();
+        QCOMPARE(after, 1); // the signal went on to the next receiver
         QCOMPARE(m_ui->boxes.size(), 1);
         QCOMPARE(m_ui->boxes.first().caption, QStringLiteral("Fehler"));
-        QVERIFY(m_ui->boxes.first().text.startsWith(QStringLiteral("In ")));
+        QCOMPARE(m_ui->boxes.first().text, QStringLiteral("In X kann nicht geschrieben werden"));
     }
 
     void openDialogFollowsTheLastOpenedFile() {
@@ -288,6 +307,72 @@ private slots:
         QCOMPARE(windows.at(2)->width(), 331);
         for (TFMDIQuill *window : windows)
             QCOMPARE(window->geometry().top(), 0);
+    }
+
+    void everyRecentMenuShowsTheOneList() {
+        const QString a = m_env->writeFile("A.java", "a");
+        const QString b = m_env->writeFile("B.java", "b");
+        m_frame->OpenFileByName(b);
+        m_frame->OpenFileByName(a);
+        QVERIFY(m_frame->EditorWindows().at(0)->close()); // B.java: the list is [B]
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QVERIFY(window->MenuItem("MnAlteDatei1")->isVisible());
+        // Opening B takes it off the list while A's window stays active meanwhile.
+        m_frame->OpenFileByName(b);
+        QVERIFY(!window->MenuItem("MnAlteDatei1")->isVisible());
+        QVERIFY(!m_frame->MnAlteDateien().at(0)->isVisible());
+    }
+
+    void aDoubleClickOnACompilerMessageShowsItsLine() {
+        const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
+        QVERIFY2(!javac.isEmpty(), "the test needs the JDK");
+        Settings::Compiler = javac;
+        Settings::CompilerParameter = QStringLiteral("-sourcepath lib");
+        const QString a = m_env->writeFile("p/A.java", "class A {\n  B b;\n  int x = \"s\";\n}\n");
+        const QString b = m_env->writeFile("p/lib/B.java", "class B {\n  int y = \"t\";\n}\n");
+        m_frame->OpenFileByName(a);
+        TFMDIQuill *windowA = m_frame->EditorWindows().first();
+        windowA->MnCompilerClick();
+        const QStringList panel = m_frame->Memo1()->toPlainText().split(u'\n');
+        const auto lineOf = [&panel](const QString &start) {
+            for (int i = 0; i < panel.size(); ++i)
+                if (panel.at(i).startsWith(start))
+                    return i;
+            return -1;
+        };
+        const auto doubleClick = [this](int line) {
+            QTextCursor cursor(m_frame->Memo1()->document()->findBlockByNumber(line));
+            const QPoint at = m_frame->Memo1()->cursorRect(cursor).center() + QPoint(2, 0);
+            QTest::mouseDClick(m_frame->Memo1()->viewport(), Qt::LeftButton, {}, at);
+        };
+        const int messageB = lineOf(QStringLiteral("lib/B.java:2: error"));
+        QVERIFY2(messageB > 0, qPrintable(panel.join(u'\n')));
+        // B.java has no window yet: it opens at its line.
+        doubleClick(messageB);
+        QCOMPARE(m_frame->EditorWindows().size(), 2);
+        TFMDIQuill *windowB = m_frame->ActiveEditorWindow();
+        QVERIFY(windowB->Document().holdsFile(b));
+        QCOMPARE(windowB->ActiveMemo()->textCursor().selectedText(),
+                 QStringLiteral("  int y = \"t\";"));
+        // The marker under A's message puts the caret at its column.
+        doubleClick(lineOf(QStringLiteral("A.java:3: error")) + 2);
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowA);
+        const QTextCursor caret = windowA->ActiveMemo()->textCursor();
+        QCOMPARE(caret.blockNumber(), 2);
+        QCOMPARE(caret.positionInBlock(), 10);
+        QVERIFY(!caret.hasSelection());
+        // A line that names no place changes nothing.
+        windowB->ActiveMemo()->setFocus();
+        m_frame->MdiArea()->setActiveSubWindow(windowB);
+        doubleClick(lineOf(QStringLiteral("2 errors")));
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowB);
+        // A message about a file that is gone gets the open command's notice.
+        QVERIFY(windowB->close());
+        QVERIFY(QFile::remove(b));
+        doubleClick(messageB);
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QVERIFY(m_ui->boxes.first().text.contains(QStringLiteral("existiert nicht")));
+        Settings::CompilerParameter.clear();
     }
 
     void horizontalTilingStacksTheWindows() {
@@ -591,6 +676,14 @@ private slots:
         QCOMPARE(m_frame->Splitter1()->handleWidth(), 3);
         QVERIFY(m_frame->MainMemo()->isHidden());
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Java-Umgebung"));
+    }
+
+    void stopCommandIsOffWhileNothingRuns() {
+        QVERIFY(!m_frame->ToolButton("BnStop")->isEnabled());
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        QAction *stop = m_frame->EditorWindows().first()->MenuItem("MnProgrammBeenden");
+        QVERIFY(!stop->isEnabled());
+        QCOMPARE(stop->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
     }
 
     void toolButtonsWithoutAWindowDoNothing() {

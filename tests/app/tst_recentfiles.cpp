@@ -60,7 +60,7 @@ private slots:
         RecentFiles list;
         list.Add(a);
         list.Add(b);
-        list.Save(Settings::RootKey);
+        QVERIFY(list.Save(Settings::RootKey).isEmpty());
         QCOMPARE(ReadRegInteger(Settings::RootKey, QStringLiteral("AnzFiles"), -1), 2);
         QCOMPARE(ReadRegString(Settings::RootKey, QStringLiteral("File1"), QString()), b);
 

@@ -6,6 +6,7 @@
 #include "colormemo/DrawRules.h"
 #include "colormemo/EditorRules.h"
 #include "colormemo/HotSpot.h"
+#include "common/Helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,11 +44,7 @@ struct Pass {
 // after each, accepted at word boundaries. The engine must give exactly these spans.
 std::vector<TKeyDescr> NaiveKeywordSpans(const TColorRule &rule, const QString &text) {
     std::vector<TKeyDescr> spans;
-    QString search = text;
-    if (!rule.KeyCase()) {
-        for (QChar &c : search)
-            c = c.toUpper();
-    }
+    const QString search = rule.KeyCase() ? text : UpperCaseChars(text);
     auto isWordChar = [&](qsizetype i) {
         if (i < 0 || i >= search.size())
             return false;
@@ -232,13 +229,15 @@ void TestColorEngine::hotSpotMarkers() {
     Pass pass;
     pass.hotSpot.Active = true;
     pass.hotSpot.MarkerColor = 0x00111111;
+    // A colour of its own, so hot-spot text cannot pass for the keywords inside it.
+    pass.hotSpot.Color = 0x00222222;
     const QString text = QStringLiteral("see \x1e"
                                         "if x\x1f and \x1eint\x1f");
     TGridView view(text);
-    QCOMPARE(
-        pass.Tagged(view),
-        QStringLiteral("see <c00111111>\x1e</c00111111><kw>if x</kw><c00111111>\x1f</c00111111>"
-                       " and <c00111111>\x1e</c00111111><kw>int</kw><c00111111>\x1f</c00111111>"));
+    QCOMPARE(pass.Tagged(view),
+             QStringLiteral("see <c00111111>\x1e</c00111111><c00222222>if x</c00222222>"
+                            "<c00111111>\x1f</c00111111> and <c00111111>\x1e</c00111111>"
+                            "<c00222222>int</c00222222><c00111111>\x1f</c00111111>"));
     const TcmHotKeywordList &hot = pass.engine.HotSpots();
     QCOMPARE(hot.Count(), 2);
     QCOMPARE(hot[0], (TcmHotKeywordList::Range{5, 8}));

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -83,6 +84,10 @@ private slots:
     void gutterOptions();
     void drawKeyHookPaintsKeywords();
     void typingAndNewLinesRecolour();
+    void fontChangeKeepsColoursAndNumbersOnTheirLines();
+    void scrollEventsComeBeforeTheScroll();
+    void hotSpotTextIsUnderlined();
+    void typingKeepsTheLineAboveColoured();
 
 private:
     std::unique_ptr<TestEnv> m_env;
@@ -165,7 +170,13 @@ void TestColorMemo::cutCopyNeedPermission() {
     memo->PasteFromClipboard();
     QCOMPARE(memo->toPlainText(), QStringLiteral("before world"));
 
+    // With permission both reach the clipboard (which held something else each time).
     memo->SetOptions(cmoAllowCutCopy);
+    cursor.setPosition(6);
+    cursor.setPosition(12, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    memo->CopyToClipboard();
+    QCOMPARE(clipboard->text(), QStringLiteral(" world"));
     cursor.setPosition(0);
     cursor.setPosition(6, QTextCursor::KeepAnchor);
     memo->setTextCursor(cursor);
@@ -206,7 +217,9 @@ void TestColorMemo::dropMovesText() {
     PressInSelection(*memo, 0, 6);                        // "alpha "
     QVERIFY(memo->DropTextAt(PointOf(*memo, 11), false)); // before "gamma"
     QCOMPARE(memo->toPlainText(), QStringLiteral("beta alpha gamma"));
-    QCOMPARE(memo->textCursor().position(), 5);
+    // The caret stands after the moved text.
+    QCOMPARE(memo->textCursor().position(), 11);
+    QVERIFY(!memo->textCursor().hasSelection());
 }
 
 void TestColorMemo::dropWithCtrlCopiesText() {
@@ -214,6 +227,7 @@ void TestColorMemo::dropWithCtrlCopiesText() {
     PressInSelection(*memo, 0, 6);
     QVERIFY(memo->DropTextAt(PointOf(*memo, 11), true));
     QCOMPARE(memo->toPlainText(), QStringLiteral("alpha beta alpha gamma"));
+    QCOMPARE(memo->textCursor().position(), 17);
 }
 
 void TestColorMemo::dropEventFromOwnDrag() {
@@ -422,6 +436,21 @@ void TestColorMemo::gutterOptions() {
     QVERIFY(gutter.Is3D());
     QCOMPARE(gutter.Color(), clWhite);
     QVERIFY_THROWS_EXCEPTION(QuillError, gutter.Assign(memo.PrintOptions()));
+
+    // The owner hears of a new width (once per change) apart from everything else.
+    struct Owner : IGutterOwner {
+        int sizes = 0;
+        int repaints = 0;
+        void GutterSizeChanged() override { ++sizes; }
+        void GutterChanged() override { ++repaints; }
+    } owner;
+    TCMGutterOptions told(&owner);
+    told.SetSize(10);
+    told.SetSize(10);
+    told.SetNumColor(clRed);
+    told.Assign(other);
+    QCOMPARE(owner.sizes, 1);
+    QCOMPARE(owner.repaints, 2);
 }
 
 void TestColorMemo::drawKeyHookPaintsKeywords() {
@@ -456,15 +485,157 @@ void TestColorMemo::typingAndNewLinesRecolour() {
     passStarts.clear();
     QTest::keyClick(memo.get(), Qt::Key_X);
     QTRY_VERIFY(!passStarts.isEmpty());
-    // The text control repaints from just above the caret's line, so the pass may start
-    // higher, never lower.
+    // One character typed without a new line: the pass starts at the caret's line.
     const int line5 = memo->document()->findBlockByNumber(5).position();
-    QVERIFY(passStarts.first() <= line5);
+    QVERIFY2(
+        passStarts.contains(line5),
+        qPrintable(QStringLiteral("pass starts %1").arg(QString::number(passStarts.value(0)))));
     // A new line changes the line count: the pass starts at the first visible line.
     passStarts.clear();
     QTest::keyClick(memo.get(), Qt::Key_Return);
     QTRY_VERIFY(!passStarts.isEmpty());
     QCOMPARE(passStarts.first(), 0);
+
+    // With RedrawAlways every change colours everything anew.
+    memo->SetRedrawAlways(true);
+    passStarts.clear();
+    QTest::keyClick(memo.get(), Qt::Key_Y);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    QVERIFY(!passStarts.contains(memo->textCursor().block().position()));
+    QCOMPARE(passStarts.first(), 0);
+}
+
+void TestColorMemo::fontChangeKeepsColoursAndNumbersOnTheirLines() {
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += QStringLiteral("MMMM // MMMMMMMM\n");
+    auto memo = MakeMemo(text);
+    Grab(*memo);
+    Grab(*memo); // the view now knows where the lines of the small font stand
+    QFont big = memo->font();
+    big.setPixelSize(big.pixelSize() * 2);
+    memo->setFont(big);
+    // Where the text control itself puts the lines now.
+    const QTextDocument *doc = memo->document();
+    QStringList expectedNumbers;
+    for (QTextBlock block = doc->findBlockByNumber(memo->View().FirstVisibleLine());
+         block.isValid(); block = block.next()) {
+        const QRect line = memo->cursorRect(QTextCursor(block));
+        if (line.top() >= memo->viewport()->height())
+            break;
+        expectedNumbers << QString::number(block.blockNumber() + 1);
+        if (block.blockNumber() < 3)
+            QCOMPARE(memo->View().PosFromChar(block.position())->y(), line.top());
+    }
+    QCOMPARE(memo->GutterNumbers(), expectedNumbers);
+    // The comment of the third line is painted where that line now stands.
+    const QImage image = Grab(*memo);
+    const QColor comment = ToQColor(kComment, memo->palette());
+    const QColor plain = memo->palette().color(QPalette::Text);
+    const QColor base = memo->palette().color(QPalette::Base);
+    QTextCursor third(doc->findBlockByNumber(2));
+    third.setPosition(third.position() + 5);
+    const QRect commentStart = memo->cursorRect(third);
+    const QRect commentRect(commentStart.left(), commentStart.top(), 200, commentStart.height());
+    QVERIFY(CountInk(image, commentRect, comment, plain, base) > 10);
+    QCOMPARE(CountInk(image, commentRect, plain, comment, base), 0);
+}
+
+void TestColorMemo::scrollEventsComeBeforeTheScroll() {
+    QString text;
+    for (int i = 0; i < 100; ++i)
+        text += QStringLiteral("int line%1 = %1; ").arg(i).repeated(6) + u'\n';
+    auto memo = MakeMemo(text);
+    Grab(*memo);
+    QStringList events; // the event, and what was on screen when it came
+    memo->OnVScroll = [&](TColorMemo *sender) {
+        events << QStringLiteral("v %1").arg(sender->View().FirstVisibleLine());
+    };
+    memo->OnHScroll = [&](TColorMemo *sender) {
+        events << QStringLiteral("h %1").arg(sender->horizontalScrollBar()->value());
+    };
+    QList<int> passStarts;
+    memo->OnDrawEx = [&](TColorMemo *, QStringView, int bufferStart, int fromOffset) {
+        passStarts << bufferStart + fromOffset;
+    };
+    memo->verticalScrollBar()->setValue(10);
+    QCOMPARE(events, QStringList({"v 0"}));
+    QCOMPARE(memo->View().FirstVisibleLine(), 10);
+    // The scroll is followed by a pass over what is now on screen.
+    QTRY_VERIFY(!passStarts.isEmpty());
+    QCOMPARE(passStarts.first(), memo->document()->findBlockByNumber(10).position());
+    events.clear();
+    memo->horizontalScrollBar()->setValue(30);
+    QCOMPARE(events, QStringList({"h 30"}));
+    QVERIFY(memo->horizontalScrollBar()->value() == 30);
+}
+
+void TestColorMemo::hotSpotTextIsUnderlined() {
+    auto memo = MakeMemo(QStringLiteral("MMMM \x1eMMMMMMMM\x1f MMMM"));
+    memo->ColorRules().Clear();
+    const QColor hot = ToQColor(memo->HotSpot().Color, memo->palette());
+    const QColor base = memo->palette().color(QPalette::Base);
+    const QColor plain = memo->palette().color(QPalette::Text);
+    // Below the baseline of capital Ms only an underline leaves ink.
+    const QFontMetrics metrics(memo->font());
+    const QPoint first = *memo->View().PosFromChar(6);
+    const QPoint last = *memo->View().PosFromChar(14);
+    const QRect belowHot(first.x(), first.y() + metrics.ascent() + 1, last.x() - first.x(),
+                         metrics.descent());
+    const QPoint after = *memo->View().PosFromChar(16);
+    const QRect belowPlain(after.x(), belowHot.top(), 4 * metrics.horizontalAdvance(u'M'),
+                           belowHot.height());
+    auto underlineInk = [&](const QRect &rect, const QColor &color) {
+        const QImage image = Grab(*memo);
+        return CountInk(image, rect, color, base, base);
+    };
+    memo->HotSpot().Active = true;
+    Grab(*memo);
+    QVERIFY(underlineInk(belowHot, hot) >= belowHot.width() / 2);
+    QCOMPARE(underlineInk(belowPlain, plain), 0);
+    memo->HotSpot().Underlined = false;
+    QCOMPARE(underlineInk(belowHot, hot), 0);
+    // Inactive hot spots are neither coloured nor underlined.
+    memo->HotSpot().Underlined = true;
+    memo->HotSpot().Active = false;
+    QCOMPARE(underlineInk(belowHot, hot), 0);
+    QCOMPARE(underlineInk(belowHot, plain), 0);
+}
+
+void TestColorMemo::typingKeepsTheLineAboveColoured() {
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QStringLiteral("int gjpq; // gjpqy gjpqy\n");
+    auto memo = MakeMemo(text);
+    // A background of its own fills keyword runs to the bottom of their line box.
+    memo->ColorRules().Items(2)->SetKeyBrushColor(0x0000FFFF);
+    QVERIFY(QTest::qWaitForWindowExposed(memo.get()));
+    Grab(*memo);
+    memo->setFocus();
+    QTextCursor cursor(memo->document()->findBlockByNumber(5));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    memo->setTextCursor(cursor);
+    QList<int> passStarts;
+    memo->OnDrawEx = [&](TColorMemo *, QStringView, int bufferStart, int fromOffset) {
+        passStarts << bufferStart + fromOffset;
+    };
+    // What the screen shows (the window's backing store, painted piece by piece).
+    auto screen = [&] {
+        QCoreApplication::processEvents();
+        return memo->screen()->grabWindow(memo->winId()).toImage();
+    };
+    QTRY_VERIFY(!passStarts.isEmpty());
+    const QImage before = screen();
+    const QPoint lineTop = memo->viewport()->mapTo(
+        memo.get(), *memo->View().PosFromChar(memo->document()->findBlockByNumber(4).position()));
+    const QRect lineAbove(lineTop.x(), lineTop.y(), memo->viewport()->width(),
+                          memo->View().LineHeight());
+    passStarts.clear();
+    QTest::keyClick(memo.get(), Qt::Key_X);
+    QTRY_VERIFY(!passStarts.isEmpty());
+    const QImage after = screen();
+    QVERIFY(passStarts.contains(memo->document()->findBlockByNumber(5).position()));
+    QCOMPARE(after.copy(lineAbove), before.copy(lineAbove));
 }
 
 QTEST_MAIN(TestColorMemo)

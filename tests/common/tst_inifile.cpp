@@ -1,8 +1,8 @@
 #include "TestEnv.h"
 
 #include "common/Helpers.h"
-#include "common/QuillError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -54,8 +54,9 @@ private slots:
         TestEnv env;
         const QString file = before.isNull() ? env.path(QStringLiteral("Tintra.INI"))
                                              : env.writeFile(QStringLiteral("Tintra.INI"), before);
-        WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
-                       QStringLiteral("/neu/"));
+        QVERIFY(WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
+                               QStringLiteral("/neu/"))
+                    .isEmpty());
         QCOMPARE(contentOf(file), after);
     }
 
@@ -67,37 +68,44 @@ private slots:
         QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=/home/j\xc3\xb6rg/\n"));
     }
 
-    void unwritableFileRaisesError() {
+    // Each way the entry cannot be written: the problem names the file and says why,
+    // and an existing file stays as it was.
+    void unwritableFileReturnsTheProblem_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file instead of folder") << "blocker"
+                                                << "ist eine Datei, kein Ordner.";
+        QTest::newRow("read-only file") << "readonly"
+                                        << "ist schreibgeschützt.";
+        QTest::newRow("folder instead of file") << "folder"
+                                                << "ist keine Datei.";
+        QTest::newRow("line break in value") << "linebreak"
+                                             << "zerstören.";
+    }
+
+    void unwritableFileReturnsTheProblem() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         TestEnv env;
-        const QString blocker = env.writeFile(QStringLiteral("blocker"), "x");
-        const QString file = blocker + QStringLiteral("/Tintra.INI");
-        try {
-            WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"),
-                           QStringLiteral("/x/"));
-            QFAIL("no error raised");
-        } catch (const QuillError &error) {
-            QCOMPARE(error.message(),
-                     QStringLiteral("In %1 kann nicht geschrieben werden").arg(file));
+        const QByteArray before("[Pfade]\nEditorPfad=a\n");
+        QString file = env.writeFile(QStringLiteral("Tintra.INI"), before);
+        QString value = QStringLiteral("/x/");
+        if (kind == QLatin1String("blocker")) {
+            file = env.writeFile(QStringLiteral("blocker"), "x") + QStringLiteral("/Tintra.INI");
+        } else if (kind == QLatin1String("readonly")) {
+            QFile::setPermissions(file, QFileDevice::ReadOwner);
+        } else if (kind == QLatin1String("folder")) {
+            file = env.path(QStringLiteral("Ordner.INI"));
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            value = QStringLiteral("b\n[X]");
         }
-    }
-
-    void readOnlyFileStaysAsItWas() {
-        TestEnv env;
-        const QString file = env.writeFile(QStringLiteral("Tintra.INI"), "[Pfade]\nEditorPfad=a\n");
-        QFile::setPermissions(file, QFileDevice::ReadOwner);
-        QVERIFY_THROWS_EXCEPTION(QuillError,
-                                 WriteIniString(file, QStringLiteral("Pfade"),
-                                                QStringLiteral("EditorPfad"), QStringLiteral("b")));
-        QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=a\n"));
-    }
-
-    void lineBreakInValueIsRefused() {
-        TestEnv env;
-        const QString file = env.writeFile(QStringLiteral("Tintra.INI"), "[Pfade]\nEditorPfad=a\n");
-        QVERIFY_THROWS_EXCEPTION(QuillError, WriteIniString(file, QStringLiteral("Pfade"),
-                                                            QStringLiteral("EditorPfad"),
-                                                            QStringLiteral("b\n[X]")));
-        QCOMPARE(contentOf(file), QByteArray("[Pfade]\nEditorPfad=a\n"));
+        const StoreProblem problem =
+            WriteIniString(file, QStringLiteral("Pfade"), QStringLiteral("EditorPfad"), value);
+        QCOMPARE(problem.message, QStringLiteral("In %1 kann nicht geschrieben werden").arg(file));
+        QVERIFY2(problem.reason.endsWith(reason), qPrintable(problem.reason));
+        if (kind == QLatin1String("readonly") || kind == QLatin1String("linebreak"))
+            QCOMPARE(contentOf(file), before);
     }
 };
 

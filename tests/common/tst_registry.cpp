@@ -3,6 +3,7 @@
 
 #include "common/Helpers.h"
 #include "common/QuillError.h"
+#include "common/RegistryBatch.h"
 #include "common/RegistryStore.h"
 
 #include <QCoreApplication>
@@ -234,10 +235,11 @@ private slots:
         const QString store = env.writeFile(QStringLiteral("store/quill-store.json"), garbage);
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 3), 3);
         QCOMPARE(ReadRegString(Key, QStringLiteral("B"), QStringLiteral("d")), QStringLiteral("d"));
-        QCOMPARE(ui.boxes.size(), 1);
-        QCOMPARE(ui.boxes.first().icon, MsgIcon::Warning);
-        QVERIFY(ui.boxes.first().text.contains(QDir::toNativeSeparators(store) +
-                                               QStringLiteral(".defekt")));
+        // The store shows nothing itself; its notice is handed out once.
+        QVERIFY(ui.boxes.isEmpty());
+        QVERIFY(
+            TakeRegNotice().contains(QDir::toNativeSeparators(store) + QStringLiteral(".defekt")));
+        QVERIFY(TakeRegNotice().isEmpty());
         QFile aside(store + QStringLiteral(".defekt"));
         QVERIFY(aside.open(QIODevice::ReadOnly));
         QCOMPARE(aside.readAll(), garbage);
@@ -247,7 +249,7 @@ private slots:
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 3), 8);
         env.writeFile(QStringLiteral("store/quill-store.json"), "nonsense");
         WriteRegInteger(Key, QStringLiteral("B"), 9);
-        QCOMPARE(ui.boxes.size(), 2);
+        QVERIFY(!TakeRegNotice().isEmpty());
         QVERIFY(QFile::exists(store + QStringLiteral(".defekt2")));
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 3), 3);
         QCOMPARE(ReadRegInteger(Key, QStringLiteral("B"), 3), 9);
@@ -284,6 +286,46 @@ private slots:
             QCOMPARE(ReadRegInteger(Key, QStringLiteral("Parent") + QString::number(i), -1), i);
             QCOMPARE(ReadRegInteger(Key, QStringLiteral("Child") + QString::number(i), -1), i);
         }
+    }
+
+    // A batch is one save; a value that cannot be written stops it there, and a store that
+    // cannot be written at all names the first value that would have changed it.
+    void batchWritesOnceAndStopsAtTheFailingValue() {
+        TestEnv env;
+        WriteRegInteger(Key, QStringLiteral("Same"), 1);
+        int saves = 0;
+        RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
+        const auto dword = &RegistryStore::ValueWrite::ofDword;
+        const RegistryStore::ValueWrite text =
+            RegistryStore::ValueWrite::ofString(OtherKey, QStringLiteral("T"), QStringLiteral("x"));
+        const QString tooLongKey = QStringLiteral("\\") + QString(256, QLatin1Char('k'));
+        const QString tooLongName(16384, QLatin1Char('n'));
+        QVERIFY(WriteRegValues({dword(Key, QStringLiteral("Same"), 1),
+                                dword(tooLongKey, QStringLiteral("Skipped"), 1),
+                                dword(Key, QStringLiteral("A"), 2), text,
+                                dword(Key, tooLongName, 3), dword(Key, QStringLiteral("B"), 4)})
+                    .message ==
+                QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(tooLongName));
+        QCOMPARE(saves, 1);
+        QCOMPARE(ReadRegInteger(Key, QStringLiteral("A"), 0), 2);
+        QCOMPARE(ReadRegString(OtherKey, QStringLiteral("T"), QString()), QStringLiteral("x"));
+        QCOMPARE(ReadRegInteger(Key, QStringLiteral("B"), 0), 0);
+
+        RegistryStore::setBeforeCommitHookForTesting([] { return false; });
+        const StoreProblem problem = WriteRegValues(
+            {dword(Key, QStringLiteral("A"), 2), dword(Key, QStringLiteral("B"), 5)});
+        RegistryStore::setBeforeCommitHookForTesting({});
+        QCOMPARE(problem.message, QStringLiteral("Fehler beim Setzen der Daten für 'B'"));
+        QVERIFY(!problem.reason.isEmpty());
+        QCOMPARE(ReadRegInteger(Key, QStringLiteral("B"), 0), 0);
+
+        const QString blocker = env.writeFile(QStringLiteral("blocker"), "x");
+        qputenv("QUILL_STORE_FILE", QFile::encodeName(blocker + QStringLiteral("/s.json")));
+        const StoreProblem blocked = WriteRegValues({dword(Key, QStringLiteral("A"), 1)});
+        QCOMPARE(blocked.message, QStringLiteral("Fehler beim Setzen der Daten für 'A'"));
+        QCOMPARE(blocked.reason, QStringLiteral("%1 ist eine Datei, kein Ordner.")
+                                     .arg(QDir::toNativeSeparators(blocker)));
+        QVERIFY(WriteRegValues({}).isEmpty());
     }
 
     void keyExistsAfterWritingBelowIt() {

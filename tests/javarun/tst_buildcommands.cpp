@@ -10,6 +10,7 @@
 #include "common/ProgramDir.h"
 #include "javarun/BuildCommands.h"
 #include "javarun/JavaToolSearch.h"
+#include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
 #include "settings/Settings.h"
 
@@ -105,6 +106,7 @@ private slots:
     void consoleProgramFindsTheShippedEnvironment();
     void chosenMainFileWithoutAWindowIsReported();
     void aSecondBuildWaitsForNone();
+    void stopEndsAProgramLeftRunning();
     void discoveryInNestedFolder();
     void discoveryThroughPath();
     void discoveryFindsNothing();
@@ -412,6 +414,29 @@ void TestBuildCommands::aSecondBuildWaitsForNone() {
     MnCompilerClick(*m_windows.first(), Frame());
     QCOMPARE(desktop.beeps, 3);
     QCOMPARE(m_windows.first()->statuses.size(), 4);
+}
+
+void TestBuildCommands::stopEndsAProgramLeftRunning() {
+    RunningPrograms programs;
+    m_host.programs = &programs;
+    const QByteArray endless = "public class Endlos { public static void main(String[] a) "
+                               "throws Exception { while (true) Thread.sleep(20); } }";
+    const QString source = m_java.Write("stop/Endlos.java", endless);
+    QVERIFY(JavaFixture::Compile({source}));
+    m_windows << new FakeWindow(source, endless);
+    RunFile(*m_windows.first(), Frame()); // returns while the program goes on
+    QVERIFY(programs.AnyRunning());
+    StopProgram(Frame());
+    QCOMPARE(PanelLines().last(), QString("-- Programm beendet --"));
+    QTRY_VERIFY(!programs.AnyRunning());
+
+    // A program that ended by itself leaves nothing to stop.
+    m_windows << new FakeWindow(m_hallo, HalloText);
+    RunFile(*m_windows.last(), Frame());
+    QVERIFY(!programs.AnyRunning());
+    StopProgram(Frame());
+    QCOMPARE(PanelLines().last(), QString("-- Fertig --"));
+    m_host.programs = nullptr;
 }
 
 void TestBuildCommands::discoveryInNestedFolder() {

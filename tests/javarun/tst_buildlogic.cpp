@@ -1,5 +1,6 @@
 // The decisions of compile and run, without any process or window.
 
+#include "javarun/CompilerMessage.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/OutputCollector.h"
 #include "javarun/RunPlan.h"
@@ -27,6 +28,8 @@ private slots:
     void compilerParametersName();
     void derivedFileNames();
     void shippedClassPath();
+    void sourcePlaceOfPanelLines_data();
+    void sourcePlaceOfPanelLines();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -378,6 +381,52 @@ void TestBuildLogic::shippedClassPath() {
     QCOMPARE(ShippedClassPath("'-cp lib'", shipped, ""), QStringLiteral(".") + sep + shipped);
     QCOMPARE(ShippedClassPath("", dir.filePath("fehlt"), ""), QString());
     QCOMPARE(ShippedClassPath("", "", ""), QString());
+}
+
+void TestBuildLogic::sourcePlaceOfPanelLines_data() {
+    QTest::addColumn<QStringList>("panel");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("file"); // "" for no place
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    const QStringList panel{
+        "Datei \"/home/lea/p r/A.java\"",
+        "",
+        "",
+        "A.java:3: error: incompatible types: String cannot be converted to int",
+        "  int x = \"s\";",
+        "          ^",
+        "lib/B.java:12: warning: [deprecation] x: y",
+        "/abs/C.java:7: error: ';' expected",
+        "2 errors",
+        "-- Fertig --"};
+    QTest::newRow("relative to the compiled file")
+        << panel << 3 << "/home/lea/p r/A.java" << 3 << -1;
+    QTest::newRow("column marker") << panel << 5 << "/home/lea/p r/A.java" << 3 << 10;
+    QTest::newRow("quoted source line") << panel << 4 << "" << 0 << 0;
+    QTest::newRow("in a subfolder") << panel << 6 << "/home/lea/p r/lib/B.java" << 12 << -1;
+    QTest::newRow("absolute") << panel << 7 << "/abs/C.java" << 7 << -1;
+    QTest::newRow("summary") << panel << 8 << "" << 0 << 0;
+    QTest::newRow("file line") << panel << 0 << "" << 0 << 0;
+    QTest::newRow("outside") << panel << 10 << "" << 0 << 0;
+    QTest::newRow("no compiled file") << QStringList{"A.java:3: error: x"} << 0 << "" << 0 << 0;
+    QTest::newRow("program output")
+        << QStringList{"Datei \"/p/A.java\"", "", "", "Wert: 3: ok"} << 3 << "" << 0 << 0;
+}
+
+void TestBuildLogic::sourcePlaceOfPanelLines() {
+    QFETCH(QStringList, panel);
+    QFETCH(int, index);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    const std::optional<SourcePlace> place = SourcePlaceAt(panel, index);
+    if (file.isEmpty()) {
+        QVERIFY(!place);
+        return;
+    }
+    QVERIFY(place);
+    QCOMPARE(*place, (SourcePlace{file, line, column}));
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)

@@ -134,7 +134,7 @@ void TestProcessRunner::compileErrorIsFramed() {
     const QString source = m_java.Write("fehler/Kaputt.java", "public class Kaputt { int x = ; }");
     const CapturedRunReport report =
         Run(source, JavaFixture::Javac(), "", "Kaputt.java",
-            CapturedRunOptions{true, {}, OutputCollector::DefaultLimit});
+            CapturedRunOptions{true, {}, OutputCollector::DefaultLimit, {}});
     QVERIFY(report.ended);
     QVERIFY(!QFile::exists(m_java.Path("fehler/Kaputt.class")));
     const QStringList lines = Lines(m_panel);
@@ -192,7 +192,7 @@ void TestProcessRunner::parametersAreSplitLikeShellWords() {
 
 void TestProcessRunner::directoryWithBlanks() {
     const QString source = m_java.Write("Mein Ordner; echo x/Hallo.java", HalloSource);
-    Run(source, JavaFixture::Javac(), "", "Hallo.java", CapturedRunOptions{true, {}, 4 << 20});
+    Run(source, JavaFixture::Javac(), "", "Hallo.java", CapturedRunOptions{true, {}, 4 << 20, {}});
     QVERIFY(QFile::exists(m_java.Path("Mein Ordner; echo x/Hallo.class")));
     QCOMPARE(m_panel.text, "Datei \"" + source + "\"\n\n\n-- Fertig --");
     Run(source, JavaFixture::Java(), "", "Hallo");
@@ -229,7 +229,7 @@ void TestProcessRunner::slowCompilerIsWaitedFor() {
     QStringList statuses;
     const CapturedRunReport report =
         Run(m_hallo, compiler, "", "Hallo.java",
-            CapturedRunOptions{true, [&](const QString &s) { statuses << s; }, 4 << 20});
+            CapturedRunOptions{true, [&](const QString &s) { statuses << s; }, 4 << 20, {}});
     QVERIFY(report.ended);
     QVERIFY(report.waits > 31);
     QCOMPARE(Lines(m_panel).mid(3), (QStringList{"Hallo.java übersetzt", "-- Fertig --"}));
@@ -240,7 +240,7 @@ void TestProcessRunner::endlessOutputIsCapped() {
     // A limit lower than the usual 4 MB keeps the test independent of the machine's speed.
     const qint64 limit = 1024 * 1024;
     const CapturedRunReport report = Run(m_java.Path("Endlos.java"), JavaFixture::Java(), "",
-                                         "Endlos", CapturedRunOptions{false, {}, limit});
+                                         "Endlos", CapturedRunOptions{false, {}, limit, {}});
     Kill(report.processId);
     QVERIFY(report.truncated);
     const QStringList lines = Lines(m_panel);
@@ -289,7 +289,7 @@ void TestProcessRunner::programLeftRunningEndsWithTheApplication() {
     CapturedRunReport report;
     QTimer::singleShot(0, [&] {
         report = Run(m_java.Path("Endlos.java"), JavaFixture::Java(), "", "Endlos",
-                     CapturedRunOptions{false, {}, 1024 * 1024});
+                     CapturedRunOptions{false, {}, 1024 * 1024, {}});
         QCoreApplication::exit(0);
     });
     QCoreApplication::exec();

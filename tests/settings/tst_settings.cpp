@@ -1,11 +1,12 @@
+#include "RecordingUi.h"
 #include "TestEnv.h"
 
 #include "common/Helpers.h"
 #include "common/ProgramDir.h"
-#include "common/QuillError.h"
 #include "common/RegistryStore.h"
 #include "settings/Settings.h"
 
+#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -216,44 +217,79 @@ private slots:
         QCOMPARE(int(Settings::EditorSchriftGroesse), expected);
     }
 
-    void saveStopsAtTheFailingValue_data() {
-        QTest::addColumn<int>("failAt");
-        for (int i = 0; i < SaveOrder.size(); ++i)
-            QTest::addRow("%d %s", i + 1, qPrintable(SaveOrder.at(i))) << i;
-    }
-
-    // Failing each write in turn shows the order of the writes and that SaveSettings stops.
-    void saveStopsAtTheFailingValue() {
-        QFETCH(int, failAt);
+    // The values go out in the specified order, with their keys and types, in one write.
+    void saveWritesInOrderOnce() {
         TestEnv env;
         setNonDefaults();
-        int writes = 0;
-        RegistryStore::setBeforeCommitHookForTesting([&] { return writes++ != failAt; });
-        try {
-            SaveSettings();
-            QFAIL("no error raised");
-        } catch (const QuillError &error) {
-            QCOMPARE(
-                error.message(),
-                QStringLiteral("Fehler beim Setzen der Daten für '%1'").arg(SaveOrder.at(failAt)));
-        }
-        QCOMPARE(writes, failAt + 1);
-        RegistryStore::setBeforeCommitHookForTesting({});
-        // Nothing after the failing value was written.
-        QCOMPARE(ReadRegInteger(key(QStringLiteral("Color")), QStringLiteral("Color3"), 42), 42);
+        const QList<RegistryStore::ValueWrite> writes = SettingsToSave();
+        QStringList names;
+        for (const RegistryStore::ValueWrite &write : writes)
+            names << write.valueName;
+        QCOMPARE(names, SaveOrder);
+        QCOMPARE(writes.at(0).keyPath, key(QStringLiteral("Editor")));
+        QCOMPARE(writes.at(9).keyPath, key(QStringLiteral("Allgemein")));
+        QCOMPARE(writes.at(18).keyPath, key(QStringLiteral("Tastencode")));
+        QVERIFY(writes.at(18).isString);
+        QCOMPARE(writes.at(5).dword, quint32(-7)); // negative sizes keep their bit pattern
+        int saves = 0;
+        RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
+        QVERIFY(SaveSettings().isEmpty());
+        QCOMPARE(saves, 1);
+        QVERIFY(SaveSettings().isEmpty()); // nothing changed: the file stays as it is
+        QCOMPARE(saves, 1);
     }
 
-    void unwritableStoreRaisesTheFirstValue() {
+    // A store that cannot be written never throws: the problem comes back, and the first
+    // value is the one named; nothing is written.
+    void unwritableStoreReturnsTheProblem() {
         TestEnv env;
         const QString blocker = env.writeFile(QStringLiteral("blocker"), "x");
         qputenv("QUILL_STORE_FILE", QFile::encodeName(blocker + QStringLiteral("/store.json")));
-        try {
-            SaveSettings();
-            QFAIL("no error raised");
-        } catch (const QuillError &error) {
-            QCOMPARE(error.message(),
-                     QStringLiteral("Fehler beim Setzen der Daten für 'InEditMitTabs'"));
-        }
+        const StoreProblem problem = SaveSettings();
+        QCOMPARE(problem.message,
+                 QStringLiteral("Fehler beim Setzen der Daten für 'InEditMitTabs'"));
+        QCOMPARE(storeWarningText(problem),
+                 QStringLiteral("Die Einstellungen können nicht gespeichert werden: %1 ist eine "
+                                "Datei, kein Ordner.\r\nFehler beim Setzen der Daten für "
+                                "'InEditMitTabs'")
+                     .arg(QDir::toNativeSeparators(blocker)));
+
+        // A refused save names the first value that differs from what is stored.
+        qputenv("QUILL_STORE_FILE", QFile::encodeName(env.path(QStringLiteral("s.json"))));
+        WriteRegBool(key(QStringLiteral("Editor")), QStringLiteral("InEditMitTabs"), true);
+        setNonDefaults();
+        RegistryStore::setBeforeCommitHookForTesting([] { return false; });
+        QCOMPARE(SaveSettings().message,
+                 QStringLiteral("Fehler beim Setzen der Daten für 'ErrorSchriftGroesse'"));
+        QCOMPARE(ReadRegInteger(key(QStringLiteral("Schrift")),
+                                QStringLiteral("ErrorSchriftGroesse"), -1),
+                 -1);
+    }
+
+    // The INI entry goes to the per-user folder when the program's file cannot take it; only
+    // when neither can is there a problem, and each run warns once at most.
+    void iniFallsBackToTheUserFolder() {
+        TestEnv env;
+        RecordingUi ui;
+        resetStoreWarningForTesting();
+        const QString userIni = UserDataDir() + QStringLiteral("Tintra.INI");
+        QFile::remove(userIni);
+        Settings::IniFileName = env.path(QStringLiteral("prog/Tintra.INI"));
+        QVERIFY(QDir().mkpath(Settings::IniFileName)); // a folder cannot take the entry
+        QVERIFY(SaveEditorPfadToIni(QStringLiteral("/a/")).isEmpty());
+        QCOMPARE(Settings::IniFileName, userIni);
+        QVERIFY(QFile::remove(userIni));
+
+        Settings::IniFileName = env.path(QStringLiteral("prog/Tintra.INI"));
+        QVERIFY(QDir().mkpath(userIni));
+        const StoreProblem problem = SaveEditorPfadToIni(QStringLiteral("/b/"));
+        QVERIFY(QDir(userIni).removeRecursively());
+        QCOMPARE(problem.message,
+                 QStringLiteral("In %1 kann nicht geschrieben werden").arg(userIni));
+        QVERIFY(warnStoreProblemOnce(problem));
+        QVERIFY(!warnStoreProblemOnce(problem));
+        QVERIFY(!warnStoreProblemOnce(SaveSettings()));
+        QCOMPARE(ui.texts(), QStringList{storeWarningText(problem)});
     }
 };
 

@@ -26,6 +26,8 @@ public:
                 return;
             }
     }
+    WarmCompiler *ResidentCompiler() override { return warm; }
+    RunningPrograms *Programs() override { return programs; }
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override {
         return targets ? targets() : QList<std::shared_ptr<BuildTarget>>();
     }
@@ -34,5 +36,7 @@ public:
     bool umleitung = true;
     QStringList mainFiles;
     int chosen = -1;
+    WarmCompiler *warm = nullptr;
+    RunningPrograms *programs = nullptr;
     std::function<QList<std::shared_ptr<BuildTarget>>()> targets;
 };

@@ -16,6 +16,8 @@ void RecordingUi::clear() {
     openRequests.clear();
     saveRequests.clear();
     inputPrompts.clear();
+    printRequests = 0;
+    pageSetupRequests = 0;
 }
 
 MsgButton RecordingUi::messageBox(MsgIcon icon, const QString &caption, const QString &text,
@@ -50,4 +52,14 @@ std::optional<FontChoice> RecordingUi::chooseFont(const QString &, const FontCho
 
 std::optional<quint32> RecordingUi::chooseColor(const QString &, quint32) {
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+}
+
+bool RecordingUi::printDialog(QPrinter &printer) {
+    ++printRequests;
+    return !printAnswers.isEmpty() && printAnswers.dequeue()(printer);
+}
+
+bool RecordingUi::pageSetupDialog(QPrinter &printer) {
+    ++pageSetupRequests;
+    return !pageSetupAnswers.isEmpty() && pageSetupAnswers.dequeue()(printer);
 }

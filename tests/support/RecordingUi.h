@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A UiProvider for tests: records every box and dialog request and answers from scripts.
 // An unscripted question is answered as cancelled, so no test ever blocks on a dialog.
 class RecordingUi : public UiProvider {
@@ -33,6 +35,12 @@ public:
     QQueue<QString> saveAnswers;
     QQueue<std::optional<FontChoice>> fontAnswers;
     QQueue<std::optional<quint32>> colorAnswers;
+    // Print and page set-up dialogs: how many were shown, and answers that set up the printer
+    // and return whether the dialog was confirmed (none scripted: cancelled).
+    int printRequests = 0;
+    int pageSetupRequests = 0;
+    QQueue<std::function<bool(QPrinter &)>> printAnswers;
+    QQueue<std::function<bool(QPrinter &)>> pageSetupAnswers;
 
     // The texts of all boxes, for compact assertions.
     QStringList texts() const;
@@ -47,4 +55,6 @@ public:
     std::optional<FontChoice> chooseFont(const QString &caption,
                                          const FontChoice &initial) override;
     std::optional<quint32> chooseColor(const QString &caption, quint32 initial) override;
+    bool printDialog(QPrinter &printer) override;
+    bool pageSetupDialog(QPrinter &printer) override;
 };

@@ -1,0 +1,6 @@
+#include "DialogResult.h"
+
+QString &DialogResultText() {
+    static QString text;
+    return text;
+}

@@ -1,0 +1,84 @@
+// View switching, page set-up and printing of the editor window.
+
+#include "MDIQuill.h"
+
+#include "colormemo/ColorMemo.h"
+#include "PrintRenderer.h"
+#include "SwitchView.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+
+void TFMDIQuill::SwitchViewTo(bool color) {
+    const EditorView shown =
+        m_activeMemo == m_memoColor ? EditorView::Color : EditorView::Monochrome;
+    TMemo *target = color ? static_cast<TMemo *>(m_memoColor) : m_memoSW;
+    const ViewSwitch change =
+        SwitchView(shown, color ? EditorView::Color : EditorView::Monochrome,
+                   m_activeMemo->toPlainText(), m_activeMemo->Modified(), target->toPlainText());
+    if (!change.Switch)
+        return;
+    TMemo *old = m_activeMemo;
+    if (change.SetText)
+        target->setPlainText(change.Text); // caret at the start
+    target->SetMaxLength(old->MaxLength());
+    SetActiveMemo(target);
+    target->SetModified(change.Modified);
+}
+
+void TFMDIQuill::MnSetMemoColorClick() {
+    SwitchViewTo(true);
+    m_memoColor->setFocus();
+}
+
+void TFMDIQuill::MnSerMemoSWClick() {
+    SwitchViewTo(false);
+    m_memoSW->setFocus();
+}
+
+QPrinter &TFMDIQuill::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void TFMDIQuill::MnDruckerSetupClick() {
+    // A cancelled dialog changes nothing, whatever it did to the printer meanwhile.
+    QPrinter &printer = Printer();
+    const QPageLayout before = printer.pageLayout();
+    if (!ui().pageSetupDialog(printer))
+        printer.setPageLayout(before);
+}
+
+void TFMDIQuill::MnDruckenClick() {
+    QPrinter &printer = Printer();
+    const QString title =
+        m_doc.hasFile() ? QFileInfo(FileName()).fileName() : EditorDocument::NoName();
+    printer.setDocName(title);
+    if (!ui().printDialog(printer))
+        return;
+
+    PrintDocument document;
+    document.Title = title;
+    QString text = m_activeMemo->toPlainText();
+    // A line break at the very end ends the last line; it starts no empty one.
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    if (!text.isEmpty())
+        document.Lines = text.split(u'\n');
+    document.Font = m_activeMemo->font();
+    document.TabStopChars =
+        m_activeMemo->tabStopDistance() /
+        std::max<qreal>(1, QFontMetricsF(m_activeMemo->font()).averageCharWidth());
+    document.Print.Assign(m_memoColor->PrintOptions());
+    if (m_activeMemo == m_memoColor) {
+        document.Rules = &m_memoColor->ColorRules();
+        document.Options = m_memoColor->Options();
+        document.Palette = m_memoColor->palette();
+        document.TextColor = m_memoColor->palette().color(QPalette::Text);
+        document.NumberColor = document.TextColor;
+    }
+    if (!PrintPages(document, printer, printer.fromPage(), printer.toPage()))
+        ShowError(QStringLiteral("Das Dokument konnte nicht gedruckt werden."));
+}

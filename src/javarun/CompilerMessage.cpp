@@ -1,0 +1,54 @@
+#include "CompilerMessage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// The folder relative message names start from: that of the compiled file.
+QString CompiledFolder(const QStringList &panelLines) {
+    static const QRegularExpression fileLine(QStringLiteral("^Datei \"(.+)\"$"));
+    if (panelLines.isEmpty())
+        return QString();
+    const QRegularExpressionMatch match = fileLine.match(panelLines.first());
+    return match.hasMatch() ? QFileInfo(match.captured(1)).absolutePath() : QString();
+}
+
+std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder) {
+    // The shortest name ending in ".java" followed by the line number: a folder may hold
+    // a colon, the message text often does.
+    static const QRegularExpression message(QStringLiteral("^(.+?\\.java):(\\d+): "));
+    const QRegularExpressionMatch match = message.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int number = match.captured(2).toInt(&ok);
+    if (!ok || number < 1)
+        return std::nullopt;
+    QString name = match.captured(1);
+    if (QFileInfo(name).isRelative()) {
+        if (folder.isEmpty())
+            return std::nullopt;
+        name = QDir(folder).filePath(name);
+    }
+    return SourcePlace{QDir::cleanPath(name), number, -1};
+}
+
+} // namespace
+
+std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index) {
+    if (index < 0 || index >= panelLines.size())
+        return std::nullopt;
+    const QString folder = CompiledFolder(panelLines);
+    const QString &line = panelLines.at(index);
+    if (std::optional<SourcePlace> place = MessagePlace(line, folder))
+        return place;
+    // The marker stands two lines below its message, under the quoted source line.
+    if (line.trimmed() != QStringLiteral("^") || index < 2)
+        return std::nullopt;
+    std::optional<SourcePlace> place = MessagePlace(panelLines.at(index - 2), folder);
+    if (place)
+        place->column = int(line.indexOf(u'^'));
+    return place;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "RunPlan.h"
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// When the resident compiler may stand in for the compiler process: only where it can
+// promise the same class files, messages and exit status.
+
+// The Java launcher of the JDK whose own compiler the configured one is (symbolic links
+// followed, so /usr/bin/javac leads to the JDK it links into), or "" when the configured
+// compiler is anything else: another program, a wrapper script, a javac without its JDK.
+QString JdkLauncherOf(const QString &compiler);
+
+// True when the compiler's arguments (the configured parameters as the process gets them,
+// then the source file) mean nothing that the resident compiler would do differently:
+// source files and a short list of plain options, their values taken as given. Anything
+// else (launcher options "-J", argument files, unknown options) goes to the process.
+bool WarmArgumentsAllowed(const QStringList &arguments, bool localeIsUtf8);
+
+// True when the environment lets a resident compiler behave like the compiler process:
+// JVM options from the environment would make the process print notes of its own.
+bool WarmEnvironmentAllowed(const QProcessEnvironment &environment);
+
+// True when the locale that the environment chooses for a started program encodes in
+// UTF-8 (the program's own locale may differ: the toolkit prefers UTF-8 to plain "C").
+bool LocaleIsUtf8(const QProcessEnvironment &environment);
+
+// The environment the resident compiler starts with: the program's own, without the
+// options that only the java launcher (and not javac's) reads.
+QProcessEnvironment CompileServerEnvironment(const QProcessEnvironment &environment);
+
+// The name of the resident compiler's class and its class file, beside the program.
+QString CompileServerClass();
+QString CompileServerClassFile();
+
+// The command that starts the resident compiler with the given launcher; its class is
+// looked up in serverDir. The options keep it small (well under 200 MB).
+Command CompileServerCommand(const QString &launcher, const QString &serverDir);

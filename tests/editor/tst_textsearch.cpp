@@ -1,0 +1,307 @@
+// The search, replace, incremental prompt and view switch decisions, without a window.
+
+#include "editor/IncrementalPrompt.h"
+#include "editor/SearchLogic.h"
+#include "editor/SwitchView.h"
+#include "editor/TextSearch.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+// The same text cut into pieces at its line breaks, as a document hands it out.
+class LinePieces : public TextSource {
+public:
+    explicit LinePieces(const QString &text) : m_text(text) {
+        qsizetype start = 0;
+        for (;;) {
+            const qsizetype end = text.indexOf(u'\n', start);
+            m_starts.push_back(start);
+            m_ends.push_back(end < 0 ? text.size() : end);
+            if (end < 0)
+                break;
+            start = end + 1;
+        }
+    }
+    qsizetype Length() const override { return m_text.size(); }
+    int PieceCount() const override { return int(m_starts.size()); }
+    int PieceIndexAt(qsizetype position) const override {
+        int i = 0;
+        while (i + 1 < PieceCount() && m_starts[size_t(i + 1)] <= position)
+            ++i;
+        return i;
+    }
+    Piece PieceAt(int index) const override {
+        const qsizetype start = m_starts[size_t(index)];
+        return {start, QStringView(m_text).mid(start, m_ends[size_t(index)] - start),
+                index + 1 < PieceCount()};
+    }
+
+private:
+    QString m_text;
+    std::vector<qsizetype> m_starts;
+    std::vector<qsizetype> m_ends;
+};
+
+// The search as described: every start position in turn, each character folded.
+qsizetype Oracle(const QString &text, const QString &pattern, bool matchCase, qsizetype from,
+                 bool down) {
+    const SearchFolding folding(matchCase);
+    const QString folded = folding.Fold(pattern);
+    auto matches = [&](qsizetype p) {
+        if (p < 0 || p + folded.size() > text.size())
+            return false;
+        for (qsizetype k = 0; k < folded.size(); ++k) {
+            if (folding.Fold(text[p + k].unicode()) != folded[k].unicode())
+                return false;
+        }
+        return true;
+    };
+    for (qsizetype p = from; down ? p <= text.size() : p >= 0; p += down ? 1 : -1) {
+        if (matches(p))
+            return p;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestTextSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void foldingTable();
+    void searchMatchesOracle();
+    void searchFromCaret_data();
+    void searchFromCaret();
+    void wordAtCaret();
+    void replace_data();
+    void replace();
+    void emptySearchTextDoesNothing();
+    void incrementalPrompt();
+    void switchView();
+};
+
+void TestTextSearch::foldingTable() {
+    const SearchFolding ignore(false);
+    const SearchFolding exact(true);
+    for (int c = 0; c < 256; ++c)
+        QCOMPARE(exact.Table()[size_t(c)], char16_t(c));
+    QCOMPARE(ignore.Fold(u'a'), u'A');
+    QCOMPARE(ignore.Fold(u'ä'), u'Ä');
+    QCOMPARE(ignore.Fold(u'ö'), u'Ö');
+    QCOMPARE(ignore.Fold(u'ü'), u'Ü');
+    QCOMPARE(ignore.Fold(u'ß'), u'ß'); // one character stays one character
+    QCOMPARE(ignore.Fold(u'ÿ'), char16_t(0x178));
+    QCOMPARE(ignore.Fold(u'1'), u'1');
+    // Beyond the 8-bit range: simple mapping, per character.
+    QCOMPARE(ignore.Fold(u'ω'), u'Ω');
+    QCOMPARE(ignore.Fold(u'ж'), u'Ж');
+    QCOMPARE(ignore.Fold(u'ſ'), u'S');
+    QCOMPARE(exact.Fold(u'ω'), u'ω');
+    QCOMPARE(ignore.Fold(QStringLiteral("straße")), QStringLiteral("STRAßE"));
+    const std::vector<char16_t> s = ignore.Preimage(u'S');
+    QCOMPARE(s, (std::vector<char16_t>{u'S', u's', u'ſ'}));
+}
+
+void TestTextSearch::searchMatchesOracle() {
+    // Random texts of a few letters in both cases, umlauts, Greek and line breaks, searched
+    // in pieces and whole, both directions, against the plain description of the search.
+    const QString alphabet = QStringLiteral("aAbBäÄsSſßωΩ \n");
+    QRandomGenerator random(42);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        const int length = int(random.bounded(120));
+        for (int i = 0; i < length; ++i)
+            text.append(alphabet[int(random.bounded(alphabet.size()))]);
+        QString pattern;
+        const int patternLength = 1 + int(random.bounded(4));
+        for (int i = 0; i < patternLength; ++i)
+            pattern.append(alphabet[int(random.bounded(alphabet.size() - 1))]);
+        if (round % 7 == 0)
+            pattern.insert(int(random.bounded(pattern.size() + 1)), u'\n');
+        const bool matchCase = round % 2;
+        const SearchPattern prepared(pattern, matchCase);
+        const StringTextSource whole(text);
+        const LinePieces pieces(text);
+        const qsizetype from = random.bounded(length + 2);
+        const qsizetype down = Oracle(text, pattern, matchCase, from, true);
+        const qsizetype up = Oracle(text, pattern, matchCase, from, false);
+        QCOMPARE(FindForward(whole, prepared, from), down);
+        QCOMPARE(FindForward(pieces, prepared, from), down);
+        QCOMPARE(FindBackward(whole, prepared, from), up);
+        QCOMPARE(FindBackward(pieces, prepared, from), up);
+    }
+}
+
+void TestTextSearch::searchFromCaret_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<int>("found"); // -1: the box
+
+    const QString hallo = QStringLiteral("Hallo HALLO hallo");
+    QTest::newRow("match at the caret is skipped") << hallo << 0 << "Hallo" << false << true << 6;
+    QTest::newRow("from the caret, not the start") << hallo << 7 << "hallo" << false << true << 12;
+    QTest::newRow("match case") << hallo << 0 << "hallo" << true << true << 12;
+    QTest::newRow("after the last match") << hallo << 12 << "hallo" << false << true << -1;
+    QTest::newRow("upwards: nearest before the caret")
+        << hallo << 12 << "HALLO" << false << false << 6;
+    QTest::newRow("upwards at the start") << hallo << 0 << "hallo" << false << false << -1;
+    QTest::newRow("umlauts ignoring case")
+        << QStringLiteral("Maße: ÄPFEL äpfel") << 0 << "äpfel" << false << true << 6;
+    QTest::newRow("ß is not SS") << QStringLiteral("STRASSE Straße") << 0 << "straße" << false
+                                 << true << 8;
+    QTest::newRow("Greek ignoring case") << QStringLiteral("x ΑΛΦΑ") << 0 << "άλφα" << false << true
+                                         << -1; // accented alpha is another letter
+    QTest::newRow("Cyrillic ignoring case")
+        << QStringLiteral("x ПРИВЕТ") << 0 << "привет" << false << true << 2;
+    QTest::newRow("across a line break")
+        << QStringLiteral("ab\ncd") << 0 << "b\nc" << false << true << 1;
+}
+
+void TestTextSearch::searchFromCaret() {
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(QString, search);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, down);
+    QFETCH(int, found);
+    const LinePieces source(text);
+    const SearchOutcome outcome = SearchFromCaret(source, caret, {search, matchCase, down});
+    QVERIFY(outcome.Searched);
+    QCOMPARE(outcome.Found, found >= 0);
+    QCOMPARE(outcome.Position, qsizetype(found));
+    if (found >= 0) {
+        QCOMPARE(outcome.Length, search.size());
+        QVERIFY(outcome.Messages.empty());
+    } else {
+        // The box names the text as compared: upper case when case does not matter.
+        const QString compared = matchCase ? search : SearchFolding(false).Fold(search);
+        QCOMPARE(outcome.Messages,
+                 (std::vector<SearchMessage>{{"Suchen", "Der Suchstring\r\n" + compared +
+                                                            "\r\nkonnte nicht gefunden werden"}}));
+    }
+}
+
+void TestTextSearch::wordAtCaret() {
+    const LinePieces source(QStringLiteral("x = Hallo.Welt(a);\nzwei\tdrei"));
+    QCOMPARE(WordAtCaret(source, 4), QStringLiteral("Hallo"));
+    QCOMPARE(WordAtCaret(source, 6), QStringLiteral("llo"));
+    QCOMPARE(WordAtCaret(source, 3), QString()); // before a space: the old text stays
+    QCOMPARE(WordAtCaret(source, 9), QString()); // before a dot
+    QCOMPARE(WordAtCaret(source, 10), QStringLiteral("Welt"));
+    QCOMPARE(WordAtCaret(source, 19), QStringLiteral("zwei")); // stops at the tab
+    QCOMPARE(WordAtCaret(source, 24), QStringLiteral("drei"));
+    QCOMPARE(WordAtCaret(source, 28), QString()); // at the end
+    // Codes above 47 belong to the word: digits, colon, angle brackets.
+    QCOMPARE(WordAtCaret(StringTextSource(u"a1:b<c> d"), 0), QStringLiteral("a1:b<c>"));
+}
+
+void TestTextSearch::replace_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("selectStart"); // -1: stays
+    QTest::addColumn<int>("selectLength");
+    QTest::addColumn<QStringList>("captions"); // boxes shown
+
+    const QStringList search{"Suchen"};
+    const QStringList both{"Suchen", "Suchen/Ersetzen"};
+    // The search text is "ab" throughout, match case off.
+    QTest::newRow("replace all, touching matches")
+        << "xababab ab" << 0 << 0 << "Q" << true << "xQabQ Q" << 7 << 0 << search;
+    QTest::newRow("replace all with the first selected")
+        << "AB ab ab" << 0 << 2 << "ZZZ" << true << "ZZZ ZZZ ZZZ" << 11 << 0 << search;
+    QTest::newRow("replace all, nothing there")
+        << "xyz" << 0 << 0 << "Q" << true << "xyz" << -1 << 0 << search;
+    QTest::newRow("replace: selected match, next selected")
+        << "ab ab" << 0 << 2 << "Q" << false << "Q ab" << 2 << 2 << QStringList();
+    QTest::newRow("replace: no selection selects the first")
+        << "x ab ab" << 0 << 0 << "Q" << false << "x ab ab" << 2 << 2 << QStringList();
+    QTest::newRow("replace: last match, both boxes")
+        << "x ab" << 2 << 2 << "Q" << false << "x Q" << 3 << 0 << both;
+    QTest::newRow("replace: nothing selected, nothing found")
+        << "x ab" << 3 << 0 << "Q" << false << "x ab" << -1 << 0 << both;
+    QTest::newRow("replacement holding the text")
+        << "ab ab" << 0 << 0 << "abab" << true << "ab abab" << 7 << 0 << search;
+}
+
+void TestTextSearch::replace() {
+    QFETCH(QString, text);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, replacement);
+    QFETCH(bool, all);
+    QFETCH(QString, result);
+    QFETCH(int, selectStart);
+    QFETCH(int, selectLength);
+    QFETCH(QStringList, captions);
+    const QString searchText = QStringLiteral("ab");
+    const ReplaceOutcome outcome = PlanReplace(StringTextSource(text), selStart, selLength,
+                                               searchText, replacement, false, all);
+    QString edited = text;
+    for (auto it = outcome.Positions.rbegin(); it != outcome.Positions.rend(); ++it)
+        edited.replace(*it, outcome.Length, replacement);
+    QCOMPARE(edited, result);
+    QCOMPARE(outcome.SelectStart, qsizetype(selectStart));
+    QCOMPARE(outcome.SelectLength, qsizetype(selectLength));
+    QStringList shown;
+    for (const SearchMessage &message : outcome.Messages)
+        shown << message.Caption;
+    QCOMPARE(shown, captions);
+    if (captions.size() == 2) {
+        // The first box names the text as compared, the second as typed.
+        QVERIFY(outcome.Messages[0].Text.contains(u"\r\nAB\r\n"));
+        QVERIFY(outcome.Messages[1].Text.contains(u"\r\nab\r\n"));
+    }
+}
+
+void TestTextSearch::emptySearchTextDoesNothing() {
+    const StringTextSource text(u"abc");
+    const SearchOutcome found = SearchFromCaret(text, 0, {QString(), false, true});
+    QVERIFY(!found.Searched && !found.Found && found.Messages.empty());
+    const ReplaceOutcome replaced =
+        PlanReplace(text, 0, 0, QString(), QStringLiteral("x"), false, true);
+    QVERIFY(!replaced.Searched && replaced.Positions.empty() && replaced.Messages.empty());
+    QCOMPARE(replaced.SelectStart, qsizetype(-1));
+}
+
+void TestTextSearch::incrementalPrompt() {
+    QCOMPARE(IncrementalPrompt::Panels(), (QStringList{"Suchen nach", QString(), "Ende mit ESC"}));
+    QCOMPARE(IncrementalPrompt::Beeps, 1);
+    IncrementalPrompt prompt;
+    QVERIFY(!prompt.KeyReleased(Qt::Key_Escape)); // nothing to end
+    prompt.Start();
+    QVERIFY(!prompt.KeyReleased(Qt::Key_A)); // typing goes on
+    QVERIFY(prompt.IsActive());
+    QVERIFY(prompt.KeyReleased(Qt::Key_Escape));
+    QVERIFY(!prompt.IsActive());
+    QVERIFY(!prompt.KeyReleased(Qt::Key_Escape));
+}
+
+void TestTextSearch::switchView() {
+    // Towards colour: tabs become two spaces; the modified flag goes along.
+    ViewSwitch s = SwitchView(EditorView::Monochrome, EditorView::Color, "a\tb\t\tc", true, "old");
+    QVERIFY(s.Switch && s.SetText && s.Modified);
+    QCOMPARE(s.Text, QStringLiteral("a  b    c"));
+    // Back to monochrome: unchanged; the control that still holds it keeps its caret.
+    s = SwitchView(EditorView::Color, EditorView::Monochrome, "a  b", false, "a  b");
+    QVERIFY(s.Switch && !s.SetText && !s.Modified);
+    QCOMPARE(s.Text, QStringLiteral("a  b"));
+    s = SwitchView(EditorView::Color, EditorView::Monochrome, "a\tb", true, "x");
+    QVERIFY(s.SetText && s.Modified);
+    QCOMPARE(s.Text, QStringLiteral("a\tb"));
+    // The view already shown: nothing.
+    s = SwitchView(EditorView::Color, EditorView::Color, "a\tb", true, "x");
+    QVERIFY(!s.Switch && !s.SetText);
+}
+
+QTEST_GUILESS_MAIN(TestTextSearch)
+#include "tst_textsearch.moc"
