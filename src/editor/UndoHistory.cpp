@@ -143,22 +143,23 @@ UndoHistory::Step UndoHistory::diffToCurrent(int node) const {
     range.prefix = std::min({own.prefix, path.prefix, shorter});
     range.suffix = std::min({own.suffix, path.suffix, shorter - range.prefix});
 
-    Step step;
-    step.before = middleOf(node, range);
-    step.after = m_document.text(range.prefix, length - range.suffix - range.prefix);
+    return trimmed(range.prefix, middleOf(node, range),
+                   m_document.text(range.prefix, length - range.suffix - range.prefix));
+}
+
+UndoHistory::Step UndoHistory::trimmed(int prefix, QString before, QString after) {
     // Only what really differs is kept.
-    const qsizetype both = std::min(step.before.size(), step.after.size());
+    const qsizetype both = std::min(before.size(), after.size());
     qsizetype head = 0;
-    while (head < both && step.before[head] == step.after[head])
+    while (head < both && before[head] == after[head])
         ++head;
     qsizetype tail = 0;
-    while (tail < both - head &&
-           step.before[step.before.size() - 1 - tail] == step.after[step.after.size() - 1 - tail])
+    while (tail < both - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    step.prefix = range.prefix + int(head);
-    step.before = step.before.mid(head, step.before.size() - head - tail);
-    step.after = step.after.mid(head, step.after.size() - head - tail);
-    return step;
+    if (head == 0 && tail == 0)
+        return {prefix, std::move(before), std::move(after)};
+    return {prefix + int(head), before.mid(head, before.size() - head - tail),
+            after.mid(head, after.size() - head - tail)};
 }
 
 int UndoHistory::addNode(int parent, Step step, int length) {
@@ -280,7 +281,12 @@ void UndoHistory::SaveUndoState() {
     }
     // The new snapshot hangs below the text it was edited from; an unchanged text (a
     // restored entry) is that text's node itself.
-    Step fromBase = m_changed ? diffToCurrent(m_base) : Step{};
+    Step fromBase;
+    if (m_changed && m_base == m_lastNode && spans.size() == 1)
+        fromBase = trimmed(spans[0].t0, m_last.mid(spans[0].l0, spans[0].l1 - spans[0].l0),
+                           current[0]); // the one span is the change itself: no second read
+    else if (m_changed)
+        fromBase = diffToCurrent(m_base);
     int node = m_base;
     if (!fromBase.before.isEmpty() || !fromBase.after.isEmpty())
         node = addNode(m_base, std::move(fromBase), m_length);

@@ -103,6 +103,8 @@ private:
     QString middleOf(int node, Common range) const;
     // How the text of `node` differs from the current text (before = node, after = current).
     Step diffToCurrent(int node) const;
+    // The step from `before` to `after` at `prefix`, without their common start and end.
+    static Step trimmed(int prefix, QString before, QString after);
     int addNode(int parent, Step step, int length);
     // Drops nodes that no entry, LastUndoText or the current text needs any more.
     void prune();
