@@ -11,6 +11,7 @@ packages=(
     xterm
     libbenchmark-dev
     poppler-utils
+    libqt6svg6 desktop-file-utils
 )
 
 missing=()

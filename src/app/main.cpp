@@ -22,7 +22,10 @@ int main(int argc, char *argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication::setWindowIcon(DrawnToolIcon(ToolPicture::Application));
+    // Our own icon, as in the desktop's menu; drawn when the SVG support is missing.
+    const QIcon icon(QStringLiteral(":/quill.svg"));
+    QApplication::setWindowIcon(icon.pixmap(32).isNull() ? DrawnToolIcon(ToolPicture::Application)
+                                                         : icon);
 
     QtUiProvider provider;
     setUi(&provider);

@@ -20,15 +20,15 @@ void TFMDIQuill::FillFromTemplate(const TNewFile &description) {
     if (!source.Replace)
         return;
     // Hidden while it is filled, so a long program is not laid out line by line on screen.
-    const bool visible = m_activeMemo->isVisible();
-    m_activeMemo->setVisible(false);
+    const bool hidden = m_activeMemo->isHidden();
+    m_activeMemo->hide();
     m_activeMemo->setPlainText(source.Lines.isEmpty() ? QString()
                                                       : source.Lines.join(u'\n') + u'\n');
     m_activeMemo->SetModified(!source.Lines.isEmpty());
     QTextCursor cursor = m_activeMemo->textCursor();
     cursor.movePosition(source.CaretAtStart ? QTextCursor::Start : QTextCursor::End);
     m_activeMemo->setTextCursor(cursor);
-    m_activeMemo->setVisible(visible);
+    m_activeMemo->setHidden(hidden);
 }
 
 void TFMDIQuill::InsertSnippet(int snippet) {

@@ -636,6 +636,7 @@ void TestMDIQuill::wizardDocumentAndSnippetKeys() {
     const QString generated = window->ActiveMemo()->toPlainText();
     QCOMPARE(generated, GenerateJavaSource(description).Lines.join(u'\n') + u'\n');
     QVERIFY(window->Modified());
+    QVERIFY(!window->ActiveMemo()->isHidden()); // hidden only while it was filled
     QCOMPARE(window->ActiveMemo()->textCursor().position(), 0);
 
     // Ctrl+Shift+S puts the output line above the caret's line.
