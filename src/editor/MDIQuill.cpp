@@ -93,6 +93,7 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_timerUndo = new QTimer(this);
     m_timerUndo->setObjectName(QStringLiteral("TimerUndo"));
     m_timerUndo->setInterval(2000);
+    connect(m_timerUndo, &QTimer::timeout, this, Guarded([this] { TimerUndoTimer(); }));
 
     CreateMenus();
     FormCreate();
@@ -101,6 +102,8 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     // The window sees every key before the focused text control does.
     m_memoColor->installEventFilter(this);
     m_memoSW->installEventFilter(this);
+    m_memoColor->viewport()->installEventFilter(this);
+    m_memoSW->viewport()->installEventFilter(this);
 
     connect(this, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
@@ -137,6 +140,7 @@ void TFMDIQuill::SetActiveMemo(TMemo *memo) {
     if (memo != m_memoColor && memo != m_memoSW)
         return;
     m_activeMemo = memo;
+    m_undo.setMemo(memo);
     m_notebook->setCurrentIndex(memo == m_memoColor ? 0 : 1);
 }
 
@@ -210,11 +214,7 @@ void TFMDIQuill::MnExitClick() {
     m_host.MnExitClick();
 }
 
-// --- Commands whose full behaviour comes with undo and the build ---
-
-void TFMDIQuill::MnRueckgaengigClick() {
-    m_activeMemo->undo();
-}
+// --- Clipboard ---
 
 void TFMDIQuill::MnBlockAusschneidenClick() {
     m_activeMemo->CutToClipboard();
@@ -318,6 +318,11 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
 }
 
 bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
+    // A text control gets its mouse events through its viewport.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_memoColor->viewport() || watched == m_memoSW->viewport()))
+        RunCommand(
+            [&] { watched == m_memoColor->viewport() ? MemoColorMouseUp() : MemoSWMouseUp(); });
     if (watched != m_memoColor && watched != m_memoSW)
         return QMdiSubWindow::eventFilter(watched, event);
     const auto isCloseKey = [](const QKeyEvent *key) {
@@ -341,12 +346,18 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
             return true;
         }
     } else if (event->type() == QEvent::KeyRelease) {
-        if (m_incrementalPrompt.KeyReleased(static_cast<QKeyEvent *>(event)->key()))
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (m_incrementalPrompt.KeyReleased(key->key()))
             SetStatusPanel(2, QString());
+        // Held keys repeat their releases too; only the real release counts.
+        if (!key->isAutoRepeat())
+            RunCommand([&] { watched == m_memoColor ? MemoColorKeyUp() : MemoSWKeyUp(); });
     } else if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
+        m_skipSnapshot = false;
         FormKeyDown(key);
         if (QAction *item = MenuItemForKey(key)) {
+            m_skipSnapshot = item->objectName() == QLatin1String("MnWiderrufen");
             item->trigger();
             return true;
         }

@@ -3,6 +3,7 @@
 #include "codegen/NewFile.h"
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
+#include "editor/MemoUndo.h"
 #include "editor/IncrementalPrompt.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
@@ -74,6 +75,11 @@ public:
     void SetStatusPanel(int index, const QString &text);
     // The undo timer (2000 ms, off until the document is initialised).
     QTimer *TimerUndo() const { return m_timerUndo; }
+    // The window's undo history; it works on the active control.
+    const UndoHistory &UndoStore() const { return m_undo.history(); }
+    // Undo snapshots by key release (timer off) or by the timer every UndoTimerIntervall
+    // seconds, as the settings say now; called once when the document is initialised.
+    void ConfigureUndoTimer();
 
     // The document's modified flag: that of the active text control.
     bool Modified() const;
@@ -141,9 +147,17 @@ public slots:
     void MnExitClick();
     // "&Bearbeiten"
     void MnRueckgaengigClick();
+    void MnWiderrufenClick();
     void MnBlockAusschneidenClick();
     void MnBlockKopierenClick();
     void MnBlockEinfuegenClick();
+    void MnBlockLoeschenClick();
+    void MnAktuelleZeileloeschenClick();
+    void MnZeilebisEndeLoeschenClick();
+    void MnBlocknachlinksClick();
+    void MnBlocknachrechtsClick();
+    void MnGehezuClick();
+    void MnAllesmarkierenClick();
     void MnBlockalsDateiSichernClick();
     void MnKonverttextvonDOSnachWindowsClick();
     void MnKonverttextvonWindowsnachDOSClick();
@@ -224,6 +238,16 @@ private:
     void SelectInActive(qsizetype start, qsizetype length);
     // Moves the document to the other control (see SwitchView).
     void SwitchViewTo(bool color);
+    // Key and mouse releases in the text controls: the caret text, then after a key the undo
+    // snapshot when UndoMitKeyUp is on. They read the active control, not the sender.
+    void MemoColorKeyUp();
+    void MemoSWKeyUp();
+    void MemoColorMouseUp();
+    void MemoSWMouseUp();
+    void ShowCaretText();
+    void TimerUndoTimer();
+    // Block left or right on the lines of the selection.
+    void ShiftBlock(bool right);
     void ShowError(const QString &text);
 
     EditorHost &m_host;
@@ -241,6 +265,11 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QList<QLabel *> m_panels;
     QTimer *m_timerUndo = nullptr;
+    MemoUndo m_undo;
+    // Set from a redo by key to the next key press: a snapshot on the releases in between
+    // would overwrite the next entry with the text just restored, so that the following redo
+    // could never bring that entry back.
+    bool m_skipSnapshot = false;
     QList<QMenu *> m_menus;
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;

@@ -59,6 +59,7 @@ bool TFMDIQuill::InitDocument(const QString &name, const TNewFile &description) 
     }
     if (!loaded)
         return false;
+    ConfigureUndoTimer();
     setzeAlteDateien();
     m_memoColor->setFocus();
     show();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// A long text kept in pieces of a few thousand characters, so that replacing a short range
+// costs the size of a piece, not of the whole text. Offsets are those of the whole text.
+class TextChunks {
+public:
+    int length() const { return m_length; }
+    // The whole text as one string.
+    QString toString() const { return mid(0, m_length); }
+    // The characters [position, position + count), clipped to the text.
+    QString mid(int position, int count) const;
+    // Replaces the characters [position, position + count) with `text`; the range is clipped
+    // to the text.
+    void replace(int position, int count, const QString &text);
+    void assign(const QString &text);
+    // Bytes held by the pieces (their allocated capacity) and the piece table.
+    qsizetype bytes() const;
+
+private:
+    // Index of the piece that holds `position` and the offset where that piece starts; a
+    // position at the very end belongs to the last piece.
+    int pieceAt(int position, int &pieceStart) const;
+    void split(const QString &text, std::vector<QString> &out) const;
+
+    std::vector<QString> m_pieces;
+    int m_length = 0;
+};

@@ -1,0 +1,247 @@
+// The editing commands, caret text and undo of a real editor window, driven by keys.
+#include "editor/MDIQuill.h"
+
+#include "colormemo/ColorMemo.h"
+#include "FakeEditorHost.h"
+#include "RecordingUi.h"
+#include "settings/Settings.h"
+#include "TestEnv.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+class TestMDIQuillEdit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void ctrlZAndCtrlAltZStepThroughSnapshots();
+    void timerModeIsFixedWhenTheWindowIsCreated();
+    void lineAndBlockCommandsByKey();
+    void goToLine();
+    void clipboardCommandsSetTheModifiedFlag();
+
+private:
+    TFMDIQuill *OpenWindow(const QByteArray &text);
+    static QString Text(TFMDIQuill *window) { return window->ActiveMemo()->toPlainText(); }
+
+    TestEnv *m_env = nullptr;
+    RecordingUi *m_ui = nullptr;
+    FakeEditorHost *m_host = nullptr;
+    QPointer<TFMDIQuill> m_window;
+};
+
+void TestMDIQuillEdit::init() {
+    m_env = new TestEnv;
+    Settings::AutoSave = false;
+    Settings::UndoMitKeyUp = true;
+    Settings::UndoTimerIntervall = 10;
+    m_ui = new RecordingUi;
+    m_host = new FakeEditorHost;
+}
+
+void TestMDIQuillEdit::cleanup() {
+    delete m_window.data();
+    delete m_host;
+    delete m_ui;
+    delete m_env;
+}
+
+TFMDIQuill *TestMDIQuillEdit::OpenWindow(const QByteArray &text) {
+    m_window = new TFMDIQuill(*m_host);
+    m_host->windows << m_window;
+    if (!m_window->InitDocument(m_env->writeFile("T.java", text), TNewFile()))
+        return nullptr;
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window))
+        return nullptr;
+    m_window->ActiveMemo()->setFocus();
+    return m_window;
+}
+
+void TestMDIQuillEdit::ctrlZAndCtrlAltZStepThroughSnapshots() {
+    TFMDIQuill *window = OpenWindow("abc\n");
+    QVERIFY(window);
+    TMemo *memo = window->ActiveMemo();
+    QVERIFY(!memo->document()->isUndoRedoEnabled());
+    QVERIFY(!window->TimerUndo()->isActive());
+
+    // An arrow key takes a snapshot of the loaded text; each typed key one more.
+    QTest::keyClick(memo, Qt::Key_Right);
+    QCOMPARE(window->StatusPanel(0), QStringLiteral("Zeile: 1  Spalte: 2"));
+    QTest::keyClicks(memo, "xy");
+    QCOMPARE(Text(window), QStringLiteral("axybc\n"));
+    QCOMPARE(window->UndoStore().UndoPos(), 3);
+    memo->SetModified(false);
+
+    // Ctrl+Z moves back one state for every second press: the release of Z takes a
+    // snapshot of the restored text.
+    QStringList seen;
+    for (int press = 0; press < 6; ++press) {
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        seen << Text(window);
+    }
+    QCOMPARE(seen, QStringList({"axybc\n", "axbc\n", "axbc\n", "abc\n", "abc\n", "abc\n"}));
+    QVERIFY(window->Modified());
+    // The caret is where it was at the snapshot, after the arrow key.
+    QCOMPARE(memo->textCursor().position(), 1);
+    QVERIFY(!memo->textCursor().hasSelection());
+
+    // Redo by key walks up to the highest entry and no further; its release takes no
+    // snapshot, which would overwrite the entry the next redo restores.
+    seen.clear();
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+        seen << Text(window);
+    }
+    QCOMPARE(seen, QStringList({"abc\n", "axbc\n", "axybc\n", "axybc\n"}));
+    QCOMPARE(window->UndoStore().UndoPos(), window->UndoStore().UndoTop());
+
+    // Undo through the menu takes no snapshot afterwards.
+    const int top = window->UndoStore().UndoTop();
+    window->MenuItem("MnRueckgaengig")->trigger();
+    window->MenuItem("MnRueckgaengig")->trigger();
+    QCOMPARE(Text(window), QStringLiteral("axbc\n"));
+    QCOMPARE(window->UndoStore().UndoTop(), top);
+    QCOMPARE(window->UndoStore().UndoPos(), top - 2);
+}
+
+void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
+    Settings::UndoMitKeyUp = false;
+    Settings::UndoTimerIntervall = 3;
+    TFMDIQuill *window = OpenWindow("abc\n");
+    QVERIFY(window);
+    TMemo *memo = window->ActiveMemo();
+    QVERIFY(window->TimerUndo()->isActive());
+    QCOMPARE(window->TimerUndo()->interval(), 3000);
+
+    // Changes within one interval form one step.
+    QTest::keyClicks(memo, "12");
+    QCOMPARE(window->UndoStore().UndoTop(), 0);
+    QMetaObject::invokeMethod(window->TimerUndo(), "timeout");
+    QCOMPARE(window->UndoStore().UndoTop(), 1);
+    // Switched to key mode later: key releases take snapshots too.
+    Settings::UndoMitKeyUp = true;
+    QTest::keyClicks(memo, "3");
+    QCOMPARE(window->UndoStore().UndoTop(), 2);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("12abc\n"));
+
+    // A window created in key mode keeps its timer off when the setting changes.
+    delete window;
+    Settings::UndoMitKeyUp = true;
+    window = OpenWindow("abc\n");
+    QVERIFY(window);
+    Settings::UndoMitKeyUp = false;
+    QTest::keyClicks(window->ActiveMemo(), "x");
+    QVERIFY(!window->TimerUndo()->isActive());
+    QCOMPARE(window->UndoStore().UndoTop(), 0);
+}
+
+void TestMDIQuillEdit::lineAndBlockCommandsByKey() {
+    TFMDIQuill *window = OpenWindow(" one\ntwo\n  three\nfour\n");
+    QVERIFY(window);
+    TMemo *memo = window->ActiveMemo();
+    QTextCursor cursor = memo->textCursor();
+
+    // Block left over three lines: two spaces go, the length shrinks by three.
+    cursor.setPosition(0);
+    cursor.setPosition(12, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("one\ntwo\n three\nfour\n"));
+    QCOMPARE(memo->textCursor().selectionStart(), 0);
+    QCOMPARE(memo->textCursor().selectionEnd(), 9);
+
+    // Block right on a selection ending at column 1 of the next line indents that line too.
+    cursor.setPosition(4);
+    cursor.setPosition(8, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("one\n two\n  three\nfour\n"));
+    QCOMPARE(memo->textCursor().selectionStart(), 4);
+    QCOMPARE(memo->textCursor().selectionEnd(), 10);
+
+    // Delete to end of line cuts at the caret; at offset 0 nothing happens.
+    cursor.setPosition(2);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n two\n  three\nfour\n"));
+    QCOMPARE(memo->textCursor().position(), 2);
+    cursor.setPosition(0);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n two\n  three\nfour\n"));
+
+    // Delete line takes the caret's line with its break; after the final break no line.
+    cursor.setPosition(5);
+    memo->setTextCursor(cursor);
+    QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n  three\nfour\n"));
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n  three\nfour\n"));
+
+    // Every command is one undo step.
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n two\n  three\nfour\n"));
+}
+
+void TestMDIQuillEdit::goToLine() {
+    TFMDIQuill *window = OpenWindow("a\nbb\n\nd\ne\n");
+    QVERIFY(window);
+    TMemo *memo = window->ActiveMemo();
+    const auto go = [&](const std::optional<QString> &answer) {
+        m_ui->inputAnswers.enqueue(answer);
+        QTest::keyClick(memo, Qt::Key_G, Qt::ControlModifier);
+        const QTextCursor c = memo->textCursor();
+        return QStringLiteral("%1-%2").arg(c.selectionStart()).arg(c.selectionEnd());
+    };
+    QCOMPARE(go(QStringLiteral("2")), QStringLiteral("2-3"));
+    QCOMPARE(m_ui->inputPrompts, QStringList({QStringLiteral("gewünschte Zeile")}));
+    QCOMPARE(go(QStringLiteral("3")), QStringLiteral("5-6")); // the break of the empty line
+    QCOMPARE(go(QStringLiteral("5")), QStringLiteral("8-9"));
+    QCOMPARE(go(QStringLiteral("6")), QStringLiteral("8-9"));
+    QCOMPARE(go(QStringLiteral("abc")), QStringLiteral("8-9"));
+    QCOMPARE(go(std::nullopt), QStringLiteral("8-9"));
+    QCOMPARE(go(QStringLiteral("0")), QStringLiteral("0-1"));
+    // The caret text follows key and mouse releases only.
+    QCOMPARE(window->StatusPanel(0), QStringLiteral("Zeile: 1  Spalte: 1"));
+    QTest::mouseClick(
+        memo->viewport(), Qt::LeftButton, {},
+        memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(1))).center());
+    QCOMPARE(window->StatusPanel(0), QStringLiteral("Zeile: 2  Spalte: 1"));
+}
+
+void TestMDIQuillEdit::clipboardCommandsSetTheModifiedFlag() {
+    TFMDIQuill *window = OpenWindow("hello world\n");
+    QVERIFY(window);
+    TMemo *memo = window->ActiveMemo();
+    // Cut with nothing selected changes nothing but counts as a change.
+    window->MenuItem("MnBlockAusschneiden")->trigger();
+    QCOMPARE(Text(window), QStringLiteral("hello world\n"));
+    QVERIFY(window->Modified());
+    memo->SetModified(false);
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(!window->Modified());
+    QCOMPARE(memo->textCursor().selectionEnd(), 12);
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(11, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    window->MenuItem("MnBlockLoeschen")->trigger();
+    QCOMPARE(Text(window), QStringLiteral("hello\n"));
+    QVERIFY(window->Modified());
+}
+
+QTEST_MAIN(TestMDIQuillEdit)
+#include "tst_mdiquilledit.moc"
