@@ -1,5 +1,7 @@
 #include "codegen/TFNewDataTyp.h"
 
+#include "codegen/FormHelpers.h"
+
 #include "common/Helpers.h"
 
 #include <QGroupBox>
@@ -10,19 +12,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename W> W *Named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QString T(const char *text) {
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 TFNewDataTyp::TFNewDataTyp(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FNewDataTyp"));

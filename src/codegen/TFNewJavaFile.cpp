@@ -1,5 +1,7 @@
 #include "codegen/TFNewJavaFile.h"
 
+#include "codegen/FormHelpers.h"
+
 #include "common/Helpers.h"
 
 #include <QCheckBox>
@@ -14,19 +16,6 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename W> W *Named(W *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QString T(const char *text) {
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 TFNewJavaFile::TFNewJavaFile(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FNewJavaFile"));

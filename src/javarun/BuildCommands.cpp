@@ -62,15 +62,23 @@ bool MayStart(const BuildHost &frame) {
     return false;
 }
 
+// F8 and F9: nothing but a beep while another build runs, and a notice for a document that
+// was never saved.
+bool MayBuild(const BuildTarget &window, const BuildHost &frame) {
+    if (!MayStart(frame))
+        return false;
+    if (!window.HasFile()) {
+        ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void MnCompilerClick(BuildTarget &window, BuildHost &frame) {
-    if (!MayStart(frame))
+    if (!MayBuild(window, frame))
         return;
-    if (!window.HasFile()) {
-        ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
-        return;
-    }
     const BuildBusyGuard busy(frame);
     CompileFile(window, frame);
 }
@@ -104,12 +112,8 @@ void CompileFile(BuildTarget &window, BuildHost &frame) {
 }
 
 void MnRunClick(BuildTarget &window, BuildHost &frame) {
-    if (!MayStart(frame))
+    if (!MayBuild(window, frame))
         return;
-    if (!window.HasFile()) {
-        ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
-        return;
-    }
     const BuildBusyGuard busy(frame);
     const Liveness liveness(window);
     CompileFile(window, frame);

@@ -49,27 +49,6 @@ QAbstractButton *buttonOf(QWidget *dialog, const char *name) {
     return dialog->findChild<QAbstractButton *>(QLatin1String(name));
 }
 
-// An open frame for ApplyConfirmedSettings: the error panel and windows of two controls.
-class FakeFrame : public SettingsApplyHost {
-public:
-    QPlainTextEdit memo1;
-    QList<QPlainTextEdit *> controls; // two per window
-    QStringList calls;
-
-    explicit FakeFrame(int windows) {
-        for (int i = 0; i < 2 * windows; ++i)
-            controls << new QPlainTextEdit(&memo1);
-    }
-    QWidget *errorPanel() override { return &memo1; }
-    int editorWindowCount() const override { return int(controls.size()) / 2; }
-    QList<QWidget *> textControls(int window) override {
-        return {controls.at(2 * window), controls.at(2 * window + 1)};
-    }
-    void applyBuildShortcuts(int window) override { calls << QStringLiteral("keys%1").arg(window); }
-    void applyRuleColors(int window) override { calls << QStringLiteral("colors%1").arg(window); }
-    QAbstractScrollArea *activeMemo(int window) override { return controls.at(2 * window); }
-};
-
 } // namespace
 
 class TestSettingsDialogs : public QObject {
@@ -262,22 +241,6 @@ private slots:
         QVERIFY(ShowEinstProgDialog(nullptr));
         QVERIFY(Settings::Compiler.isEmpty());
         QCOMPARE(Settings::RunParameter, QStringLiteral("-ea"));
-    }
-
-    void confirmedSettingsReachEveryWindow() {
-        Settings::ErrorSchriftGroesse = 17;
-        Settings::EditorSchriftGroesse = 15;
-        Settings::EditorSchriftBold = true;
-        Settings::EditorSchriftFarbe = 0x0000FF;
-        FakeFrame frame(2);
-        ApplyConfirmedSettings(frame);
-        QCOMPARE(frame.memo1.font().pointSize(), 17);
-        for (QPlainTextEdit *control : frame.controls) {
-            QCOMPARE(control->font().pointSize(), 15);
-            QVERIFY(control->font().bold());
-            QCOMPARE(control->palette().color(QPalette::Text), QColor(Qt::red));
-        }
-        QCOMPARE(frame.calls, (QStringList{"keys0", "keys1", "colors0", "colors1"}));
     }
 
 private:
