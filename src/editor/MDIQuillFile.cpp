@@ -99,7 +99,7 @@ bool TFMDIQuill::Open(const QString &name) {
 }
 
 void TFMDIQuill::MnUpdateClick() {
-    // An unnamed document has no file to reload; a file that happens to be called "noname"
+    // An unnamed document has no file to reload; a file that happens to carry the no-name text
     // in the working directory is not it.
     if (!m_doc.hasFile()) {
         ShowError(QStringLiteral("Die Datei kann nicht gelesen werden:\r\n%1\r\n"
