@@ -10,6 +10,7 @@
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
 #include "editor/DocumentEdits.h"
+#include "editor/DocumentMirror.h"
 #include "editor/DocumentTextSource.h"
 #include "editor/PrintRenderer.h"
 #include "editor/SearchLogic.h"
@@ -18,9 +19,11 @@
 #include <QDir>
 #include <QFile>
 #include <QPdfWriter>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
@@ -96,6 +99,24 @@ void BM_S1_SearchDocument(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_S1_SearchDocument)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What the window searches: its copy of the document, after a one-character edit between
+// two searches (the copy follows the edit; the first search made the copy).
+void BM_S1_SearchWindowText(benchmark::State &state) {
+    QTextDocument document;
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); // as in the window
+    document.setPlainText(MillionLines());
+    DocumentMirror mirror(document);
+    mirror.Source();
+    for (auto _ : state) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(10);
+        cursor.insertText(QStringLiteral("x"));
+        const SearchOutcome outcome = SearchFromCaret(mirror.Source(), 0, {Sought, false, true});
+        benchmark::DoNotOptimize(outcome.Position);
+    }
+}
+BENCHMARK(BM_S1_SearchWindowText)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_S2_ReplaceAll(benchmark::State &state) {
     // 100,000 lines, each with one "abc" in it.

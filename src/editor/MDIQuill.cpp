@@ -1,5 +1,7 @@
 #include "MDIQuill.h"
 
+#include "editor/DocumentMirror.h"
+
 #include "codegen/JavaSource.h"
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"

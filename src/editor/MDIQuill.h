@@ -3,8 +3,8 @@
 #include "codegen/NewFile.h"
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
-#include "editor/MemoUndo.h"
 #include "editor/IncrementalPrompt.h"
+#include "editor/MemoUndo.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
 
@@ -15,7 +15,9 @@
 #include <memory>
 
 class EditorHost;
+class DocumentMirror;
 class FindDialog;
+class TextSource;
 class QPrinter;
 class ReplaceDialog;
 class QAction;
@@ -274,6 +276,9 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     FindDialog *m_findDialog = nullptr;
+    // The active control's text for searching, made on the first search.
+    std::unique_ptr<DocumentMirror> m_mirror;
+    const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
     IncrementalPrompt m_incrementalPrompt;
     std::unique_ptr<QPrinter> m_printer;

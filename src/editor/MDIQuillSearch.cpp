@@ -6,7 +6,7 @@
 #include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "DocumentEdits.h"
-#include "DocumentTextSource.h"
+#include "DocumentMirror.h"
 #include "FindDialog.h"
 #include "ReplaceDialog.h"
 
@@ -39,6 +39,12 @@ void TFMDIQuill::ShowSearchMessages(const std::vector<SearchMessage> &messages) 
         ShowWarningBox(message.Caption, message.Text);
 }
 
+const TextSource &TFMDIQuill::SearchSource() {
+    if (!m_mirror || m_mirror->document() != m_activeMemo->document())
+        m_mirror = std::make_unique<DocumentMirror>(*m_activeMemo->document());
+    return m_mirror->Source();
+}
+
 void TFMDIQuill::SelectInActive(qsizetype start, qsizetype length) {
     QTextCursor cursor = m_activeMemo->textCursor();
     cursor.setPosition(int(start));
@@ -52,7 +58,7 @@ void TFMDIQuill::SearchText(const QString &text, bool matchCase, bool down) {
 }
 
 bool TFMDIQuill::SearchForReplace(const QString &text, const QString &, bool down, bool matchCase) {
-    const DocumentTextSource source(*m_activeMemo->document());
+    const TextSource &source = SearchSource();
     const SearchOutcome outcome = SearchFromCaret(
         source, m_activeMemo->textCursor().selectionStart(), {text, matchCase, down});
     if (outcome.Found) {
@@ -65,7 +71,7 @@ bool TFMDIQuill::SearchForReplace(const QString &text, const QString &, bool dow
 
 void TFMDIQuill::MnSuchenClick() {
     FindDialog *dialog = FindDialog1();
-    const DocumentTextSource source(*m_activeMemo->document());
+    const TextSource &source = SearchSource();
     const QString word = WordAtCaret(source, m_activeMemo->textCursor().selectionStart());
     if (!word.isEmpty())
         dialog->SetFindText(word);
@@ -106,7 +112,7 @@ void TFMDIQuill::ReplaceDialog1Replace(bool all) {
     const QTextCursor cursor = m_activeMemo->textCursor();
     ReplaceOutcome outcome;
     {
-        const DocumentTextSource source(*m_activeMemo->document());
+        const TextSource &source = SearchSource();
         outcome = PlanReplace(
             source, cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(),
             m_replaceDialog->FindText(), replacement, m_replaceDialog->MatchCase(), all);

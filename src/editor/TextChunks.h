@@ -17,6 +17,9 @@ public:
     // to the text.
     void replace(int position, int count, const QString &text);
     void assign(const QString &text);
+    // The pieces in order; together they are the text.
+    int pieceCount() const { return int(m_pieces.size()); }
+    const QString &piece(int index) const { return m_pieces[size_t(index)]; }
     // Bytes held by the pieces (their allocated capacity) and the piece table.
     qsizetype bytes() const;
 
