@@ -279,7 +279,8 @@ void TestEditorSearch::printing() {
 
     // A cancelled print dialog prints nothing; so does message 1039 answered the same way.
     Trigger("MnDrucken");
-    QCoreApplication::sendEvent(m_window, new EditorMessageEvent(1039));
+    EditorMessageEvent message(1039);
+    QCoreApplication::sendEvent(m_window, &message);
     QCOMPARE(m_ui->printRequests, 2);
     QVERIFY(!QFile::exists(pdf));
 
