@@ -217,8 +217,10 @@ QList<std::shared_ptr<BuildTarget>> TFMain::BuildTargets() {
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
+    // The menu bar follows the active child. The resident compiler follows the compiles
+    // (each one prepares it for its folder), not the activations: switching between windows
+    // of two folders would otherwise start a new one every time.
     rebuildMenuBar();
-    prepareResidentCompiler();
 }
 
 void TFMain::prepareResidentCompiler() {

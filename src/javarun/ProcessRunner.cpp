@@ -77,16 +77,6 @@ int StartErrorCode(const QProcess &process) {
     return ENOENT;
 }
 
-QString PanelText(const QString &text) {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(u'\r', u'\n');
-    // A line end at the very end ends the last line; it does not start an empty one.
-    if (lines.endsWith(u'\n'))
-        lines.chop(1);
-    return lines;
-}
-
 #ifdef Q_OS_UNIX
 // The child's standard input: a pipe holding the line end written before the child starts.
 // Afterwards it tells what the child left unread, as the shared pipe of the original
@@ -197,19 +187,45 @@ QProcess *LetRunOn(QProcess *process, qint64 limit) {
 
 } // namespace
 
+QString BeginCapturedPanel(RunOutput *panel, const QString &fileName) {
+    const QString fileLine = QStringLiteral("Datei \"%1\"").arg(fileName);
+    if (panel)
+        panel->Clear();
+    AddLine(panel, fileLine);
+    AddLine(panel, QString());
+    return fileLine + QStringLiteral("\n\n");
+}
+
+void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
+                         const OutputCollector &collector) {
+    if (!panel)
+        return;
+    QString text = start + QString::fromLocal8Bit(unreadInput) + collector.Text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    panel->SetText(text);
+    if (collector.Truncated())
+        panel->AppendLine(collector.TruncationLine());
+    panel->AppendLine(FinishedLine);
+}
+
+QString CompileStatusText(const QString &target) {
+    return QStringLiteral("Kompiliere %1 ...").arg(target);
+}
+
+void PauseAfterRun() {
+    Pause(PauseMs);
+}
+
 CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
                               const QString &parameters, const QString &target, RunOutput *panel,
                               const CapturedRunOptions &options) {
     CapturedRunReport report;
     if (ApplicationQuitting())
         return report;
-    const QString fileLine = QStringLiteral("Datei \"%1\"").arg(fileName);
-    if (panel)
-        panel->Clear();
-    AddLine(panel, fileLine);
-    AddLine(panel, QString());
-    // Every line of the panel is ended, as the output that follows expects.
-    const QString header = fileLine + QStringLiteral("\n\n");
+    const QString header = BeginCapturedPanel(panel, fileName);
 
 #ifdef Q_OS_UNIX
     InputPipe input;
@@ -228,11 +244,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     auto *process = new QProcess;
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setWorkingDirectory(WorkingDirectoryOf(fileName));
-    if (!options.classPath.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CLASSPATH"), options.classPath);
-        process->setProcessEnvironment(environment);
-    }
+    if (!options.classPath.isEmpty())
+        process->setProcessEnvironment(ClassPathEnvironment(options.classPath));
     process->setProgram(command.program);
     process->setArguments(command.arguments);
 #ifdef Q_OS_UNIX
@@ -260,7 +273,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     report.processId = process->processId();
 
     if (options.waitForEnd && options.status)
-        options.status(QStringLiteral("Kompiliere %1 ...").arg(target));
+        options.status(CompileStatusText(target));
     bool waitFailed = false;
     report.waits = WaitForChild(process, options.waitForEnd, waitFailed);
     if (options.waitForEnd && options.status)
@@ -279,15 +292,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
             Drain(process, collector);
         Drain(process, collector);
         report.truncated = collector.Truncated();
-        if (panel) {
-            QString text = header;
-            text += QString::fromLocal8Bit(unreadInput);
-            text += collector.Text();
-            panel->SetText(PanelText(text));
-            if (collector.Truncated())
-                panel->AppendLine(collector.TruncationLine());
-            panel->AppendLine(FinishedLine);
-        }
+        FinishCapturedPanel(panel, header, unreadInput, collector);
     }
 
     if (report.ended)

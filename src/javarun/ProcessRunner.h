@@ -32,6 +32,23 @@ struct CapturedRunReport {
     QPointer<QProcess> leftRunning;
 };
 
+// The pieces a captured run shows, for the runs that do not start a process (the resident
+// compiler) to show the very same panel text.
+
+// Clears the panel and writes the "Datei" line and an empty line; returns that text, each
+// line ended, as the start of the finished panel.
+QString BeginCapturedPanel(RunOutput *panel, const QString &fileName);
+// The finished panel: the start, what the child left unread of its input and what it wrote
+// (line ends made uniform; a line end at the very end starts no empty line), the line that
+// says the output was cut, and "-- Fertig --".
+void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
+                         const OutputCollector &collector);
+// The status text while the compiler runs.
+QString CompileStatusText(const QString &target);
+// The pause after every captured run; the window stays responsive, and it ends at once
+// when the application quits.
+void PauseAfterRun();
+
 // Runs program with the configured parameters and the target in the directory of
 // fileName and shows what it writes (standard output and error, in order) in the panel:
 // a "Datei" line, an empty line, the output and "-- Fertig --", or a failure line. The

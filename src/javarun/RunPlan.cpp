@@ -110,6 +110,12 @@ QString ShippedClassPath(const QString &parameters, const QString &shippedDir,
     return first + QDir::listSeparator() + QDir::toNativeSeparators(shippedDir);
 }
 
+QProcessEnvironment ClassPathEnvironment(const QString &classPath) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CLASSPATH"), classPath);
+    return environment;
+}
+
 QString WorkingDirectoryOf(const QString &fileName) {
     return fileName.left(NameStart(fileName));
 }

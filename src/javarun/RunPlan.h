@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,9 @@ QString CompilerParameters(const QString &configured, const QString &sourceEncod
 // empty or missing.
 QString ShippedClassPath(const QString &parameters, const QString &shippedDir,
                          const QString &inherited);
+
+// The program's environment with CLASSPATH set to classPath.
+QProcessEnvironment ClassPathEnvironment(const QString &classPath);
 
 // The directory a run works in: the directory of the document's full file name.
 QString WorkingDirectoryOf(const QString &fileName);

@@ -59,11 +59,8 @@ qint64 RunWithShell(const QString &fileName, const QString &program, const QStri
     terminalProcess.setProgram(command.program);
     terminalProcess.setArguments(command.arguments);
     terminalProcess.setWorkingDirectory(workingDir);
-    if (!classPath.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CLASSPATH"), classPath);
-        terminalProcess.setProcessEnvironment(environment);
-    }
+    if (!classPath.isEmpty())
+        terminalProcess.setProcessEnvironment(ClassPathEnvironment(classPath));
     qint64 processId = 0;
     if (!terminalProcess.startDetached(&processId)) {
         ShowErrorBox(ErrorCaption,
