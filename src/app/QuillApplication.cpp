@@ -1,18 +1,12 @@
 #include "QuillApplication.h"
 
-#include "common/QuillError.h"
-#include "common/UiProvider.h"
+#include "common/CommandGuard.h"
 
 QuillApplication::QuillApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
 bool QuillApplication::notify(QObject *receiver, QEvent *event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const QuillError &error) {
-        ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"), error.message(), {MsgButton::Ok});
-    } catch (const std::exception &error) {
-        ui().messageBox(MsgIcon::Error, QStringLiteral("Fehler"),
-                        QString::fromLocal8Bit(error.what()), {MsgButton::Ok});
-    }
-    return false;
+    // The last resort: commands report their own errors where they are connected.
+    bool handled = false;
+    RunCommand([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }

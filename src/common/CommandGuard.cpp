@@ -3,15 +3,15 @@
 #include "Helpers.h"
 #include "QuillError.h"
 
-void RunCommand(const std::function<void()> &command) noexcept {
+void ReportCommandError(std::exception_ptr error) noexcept {
     const QString caption = QStringLiteral("Fehler");
     try {
         try {
-            command();
-        } catch (const QuillError &error) {
-            ShowErrorBox(caption, error.message());
-        } catch (const std::exception &error) {
-            ShowErrorBox(caption, QString::fromLocal8Bit(error.what()));
+            std::rethrow_exception(error);
+        } catch (const QuillError &failure) {
+            ShowErrorBox(caption, failure.message());
+        } catch (const std::exception &failure) {
+            ShowErrorBox(caption, QString::fromLocal8Bit(failure.what()));
         } catch (...) {
             ShowErrorBox(caption, QStringLiteral("Unbekannter Fehler"));
         }
