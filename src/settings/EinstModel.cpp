@@ -64,10 +64,7 @@ void EinstModel::Init() {
     values.fensterMaximal = FensterImmerMaximal;
     values.inEditMitTabs = InEditMitTabs;
     // 5.
-    values.compiler = Compiler;
-    values.compilerParameter = CompilerParameter;
-    values.run = Run;
-    values.runParameter = RunParameter;
+    takeProgramSettings();
     values.keyCompiler = TastencodeCompiler;
     values.keyRun = TastencodeRun;
     // 6.
@@ -89,10 +86,21 @@ void EinstModel::InitProg() {
     m_tab = EinstTab::Allgemein;
     m_helpIndex = 0;
     values = EinstValues();
-    values.compiler = Compiler;
-    values.compilerParameter = CompilerParameter;
-    values.run = Run;
-    values.runParameter = RunParameter;
+    takeProgramSettings();
+}
+
+void EinstModel::giveProgramSettings() const {
+    Settings::Compiler = values.compiler;
+    Settings::CompilerParameter = values.compilerParameter;
+    Settings::Run = values.run;
+    Settings::RunParameter = values.runParameter;
+}
+
+void EinstModel::takeProgramSettings() {
+    values.compiler = Settings::Compiler;
+    values.compilerParameter = Settings::CompilerParameter;
+    values.run = Settings::Run;
+    values.runParameter = Settings::RunParameter;
 }
 
 void EinstModel::MainTabChange(EinstTab tab) {
@@ -213,10 +221,7 @@ void EinstModel::FormCloseQuery() {
         return;
     using namespace Settings;
     if (m_progOnly) {
-        Compiler = values.compiler;
-        CompilerParameter = values.compilerParameter;
-        Run = values.run;
-        RunParameter = values.runParameter;
+        giveProgramSettings();
     } else {
         TastencodeCompiler = values.keyCompiler;
         TastencodeRun = values.keyRun;
@@ -224,10 +229,7 @@ void EinstModel::FormCloseQuery() {
         InEditMitTabs = values.inEditMitTabs;
         TabBreite = values.tabBreite;
         SucheAmAktuellenCursor = values.sucheAmAktuellenCursor;
-        Compiler = values.compiler;
-        CompilerParameter = values.compilerParameter;
-        Run = values.run;
-        RunParameter = values.runParameter;
+        giveProgramSettings();
         MainfensterImmerMaximal = values.mainFensterMaximal;
         ImmerSicherheitsabfrage = values.immerSicherheitsabfrage;
         FensterImmerMaximal = values.fensterMaximal;

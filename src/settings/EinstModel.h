@@ -113,6 +113,10 @@ public:
 
 private:
     bool searchProgram(QString &field);
+    // The four compiler and runtime fields from the settings.
+    void takeProgramSettings();
+    // ... and back.
+    void giveProgramSettings() const;
 
     bool m_progOnly = false;
     bool m_cancelled = true;
