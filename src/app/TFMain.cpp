@@ -6,10 +6,12 @@
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
+#include "common/ShortcutText.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/WarmCompiler.h"
+#include "settings/FontFallback.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
 
@@ -18,6 +20,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -29,6 +33,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +60,11 @@ void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold,
     widget->setPalette(palette);
 }
 
+// The family of the desktop's fixed-pitch font ("monospace" resolved to the font behind it).
+QString SystemFixedFamily() {
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+}
+
 } // namespace
 
 TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
@@ -74,11 +85,13 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     Settings::IniFileName = WritableProgramDir() + QStringLiteral("Tintra.INI");
     showStoreNotice(LoadSettings(m_labelErrorFont->font().family(),
                                  static_cast<qint16>(m_labelErrorFont->font().pointSize())));
+    ReplaceMissingFonts(QFontDatabase::families(), m_labelErrorFont->font().family());
     ApplyFontSetting(m_labelEditorFont, Settings::EditorSchriftName, Settings::EditorSchriftGroesse,
                      Settings::EditorSchriftBold, Settings::EditorSchriftFarbe);
     ApplyFontSetting(m_labelErrorFont, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
                      Settings::ErrorSchriftBold, Settings::ErrorSchriftFarbe);
     applyErrorFont();
+    applyBuildKeys();
     m_recent.Load(Settings::RootKey);
     ShowRecentFiles();
     m_lMainJava->hide();
@@ -151,7 +164,9 @@ void TFMain::createControls() {
     m_labelEditorFont->hide();
     m_labelErrorFont = new QLabel(central);
     m_labelErrorFont->setObjectName(QStringLiteral("LabelErrorFont"));
-    m_labelErrorFont->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+    // The default font of both groups: the desktop's fixed-pitch font at 10 points, named by
+    // its real family so the settings dialog shows what the editor uses.
+    m_labelErrorFont->setFont(QFont(SystemFixedFamily(), 10));
     m_labelErrorFont->hide();
 
     setCentralWidget(central);
@@ -247,8 +262,10 @@ void TFMain::createMenus() {
     auto item = [this](QMenu *menu, const QString &caption, void (TFMain::*handler)(),
                        const QKeySequence &key = QKeySequence(), const QString &hint = QString()) {
         QAction *action = menu->addAction(caption);
-        if (!key.isEmpty())
+        if (!key.isEmpty()) {
             action->setShortcut(key);
+            m_designKeys.append({action, key});
+        }
         if (!hint.isEmpty())
             action->setToolTip(hint);
         connect(action, &QAction::triggered, this,
@@ -338,6 +355,27 @@ void TFMain::rebuildMenuBar() {
     menuBar()->addMenu(m_menuOptionen);
     menuBar()->addMenu(m_menuFenster);
     menuBar()->addMenu(m_menuHilfe);
+}
+
+void TFMain::applyBuildKeys() {
+    // A key the user gave to compiling or running is taken from the frame's items too, or
+    // the two items would share it and neither would react.
+    const QKeySequence compile = TextToShortCut(Settings::TastencodeCompiler);
+    const QKeySequence run = TextToShortCut(Settings::TastencodeRun);
+    for (const auto &[action, key] : std::as_const(m_designKeys))
+        action->setShortcut(key == compile || key == run ? QKeySequence() : key);
+}
+
+QList<KeyInUse> TFMain::KeysInUse() const {
+    QList<KeyInUse> keys = TFMDIQuill::KeysInUse();
+    for (const auto &[action, key] : m_designKeys) {
+        const QString text = ShortCutToText(key);
+        const bool known = std::any_of(keys.cbegin(), keys.cend(),
+                                       [&text](const KeyInUse &use) { return use.key == text; });
+        if (!known)
+            keys.append({text, action->text()});
+    }
+    return keys;
 }
 
 void TFMain::applyErrorFont() {

@@ -6,7 +6,9 @@
 #include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
+#include "settings/ShortkeyModel.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -92,6 +94,9 @@ public:
     void MnDateilisteloeschenClick();
     // The settings dialog; when confirmed, fonts, shortcuts and colours go to every window.
     void MnEinstellungenClick();
+    // The keys the commands of the frame and of the editor windows have by design, with
+    // their captions, for the shortcut dialog to mark.
+    QList<KeyInUse> KeysInUse() const;
     void MnProduktInfoClick();
     // Opens the help at its start.
     void MnHilfeClick();
@@ -147,6 +152,8 @@ private:
     void createToolBar();
     void createMenus();
     void applyErrorFont();
+    // The frame's items lose a key that compiles or runs, and get it back once it no longer does.
+    void applyBuildKeys();
     void applyEditorFont(TFMDIQuill *window) const;
     void rebuildMenuBar();
     // Takes the window out of the window list and the main-file lists.
@@ -193,4 +200,6 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_javaDocSeparator = nullptr;
     QAction *m_javaDoc = nullptr;
+    // The items that have a key by design, with that key.
+    QList<std::pair<QAction *, QKeySequence>> m_designKeys;
 };

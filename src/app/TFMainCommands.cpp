@@ -482,6 +482,7 @@ void TFMain::MnEinstellungenClick() {
     if (DialogResultText().isEmpty())
         return;
     applyErrorFont();
+    applyBuildKeys();
     for (TFMDIQuill *window : std::as_const(m_windows))
         window->ApplyBuildShortcuts();
     for (TFMDIQuill *window : std::as_const(m_windows)) {

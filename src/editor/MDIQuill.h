@@ -7,7 +7,10 @@
 #include "editor/MemoUndo.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
+#include "settings/ShortkeyModel.h"
 
+#include <QHash>
+#include <QKeySequence>
 #include <QList>
 #include <QMdiSubWindow>
 #include <QString>
@@ -104,8 +107,14 @@ public:
     bool Open(const QString &name);
     // The colours Color0..Color3 become the default colours of the four colour rules.
     void ApplyRuleColors();
-    // The compile and run items get the shortcuts of the Tastencode settings.
+    // The compile and run items get the shortcuts of the Tastencode settings; another item
+    // whose key is one of them shows no key (the key compiles or runs).
     void ApplyBuildShortcuts();
+    // The keys that commands of an editor window have by design, with their captions: the
+    // menu items' keys and Ctrl+F4, which closes the window. Needs no window.
+    static QList<KeyInUse> KeysInUse();
+    // Ctrl+F4: closes the window.
+    static QKeySequence CloseKey() { return QKeySequence(Qt::CTRL | Qt::Key_F4); }
     // Activation: tells the frame (window, FileName, flag) and refreshes the recent items.
     void FormActivate();
     // Fills the recent-file items from the shared list through the frame.
@@ -213,12 +222,7 @@ private:
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void FormCreate();
-    void CreateMenus();
     void ConnectMenuHandlers();
-    QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
-                     const QKeySequence &key = {}, const QString &hint = {});
-    void AddSeparator(QMenu *menu, const QString &name = {});
-    QMenu *AddMenu(const QString &name, const QString &title, const QString &hint = {});
 
     bool LoadInto(TMemo *memo, const QString &name);
     SaveResult Save();
@@ -235,6 +239,8 @@ private:
     // The visible, enabled menu item with a command whose shortcut the key press is; nullptr
     // if none.
     QAction *MenuItemForKey(const QKeyEvent *event) const;
+    // Whether the key compiles or runs now.
+    bool IsBuildKey(const QKeySequence &key) const;
     void HandleMessage(int message);
     void ShowSearchMessages(const std::vector<SearchMessage> &messages);
     void SelectInActive(qsizetype start, qsizetype length);
@@ -273,6 +279,8 @@ private:
     // could never bring that entry back.
     bool m_skipSnapshot = false;
     QList<QMenu *> m_menus;
+    // The items that have a key by design, with that key.
+    QHash<QAction *, QKeySequence> m_designKeys;
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     FindDialog *m_findDialog = nullptr;
