@@ -77,6 +77,9 @@ bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
     m_doc.setLoadedText(DocumentText(memo));
     MoveCaretToStart(memo);
     memo->SetModified(false);
+    // A class file or an image opens as text all the same; the learner should know that.
+    if (m_doc.readNotText())
+        ShowWarningBox(QStringLiteral("Hinweis"), TextFile::NotTextNotice(FileName()));
     return true;
 }
 

@@ -22,6 +22,10 @@ private slots:
     void splitShellWords();
     void decideRun_data();
     void decideRun();
+    void readsInput_data();
+    void readsInput();
+    void javaSourceByExtension_data();
+    void javaSourceByExtension();
     void runtimeForRun_data();
     void runtimeForRun();
     void commandsKeepWordsApart();
@@ -91,6 +95,8 @@ void TestBuildLogic::decideRun_data() {
     QTest::addColumn<bool>("console");
     // With "Mit Umleitung" checked: every row of the table.
     QTest::newRow("System.in.read") << true << "int c = System.in.read();" << true << true;
+    QTest::newRow("Scanner") << true << "Scanner s = new Scanner(System.in);" << true << true;
+    QTest::newRow("System.in only in a comment") << true << "// System.in.read" << false << false;
     QTest::newRow("JFrame") << true << "class A extends JFrame {}" << true << false;
     QTest::newRow("JDialog") << true << "new JDialog();" << true << false;
     QTest::newRow("JFrame and Environment")
@@ -117,6 +123,75 @@ void TestBuildLogic::decideRun() {
     QFETCH(bool, shell);
     QFETCH(bool, console);
     QCOMPARE(DecideRun(umleitung, source), (RunPlan{shell, console}));
+}
+
+void TestBuildLogic::readsInput_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("reads");
+    // Every way a first program reads its input.
+    QTest::newRow("Scanner") << "Scanner ein = new Scanner(System.in);" << true;
+    QTest::newRow("InputStreamReader")
+        << "var r = new BufferedReader(new InputStreamReader(System.in));" << true;
+    QTest::newRow("System.in.read") << "int c = System.in.read();" << true;
+    QTest::newRow("System.console") << "String s = System.console().readLine();" << true;
+    QTest::newRow("blanks around the dot") << "new Scanner(System . in)" << true;
+    QTest::newRow("line break and comment at the dot") << "System\n  ./* hier */in" << true;
+    QTest::newRow("qualified") << "new java.util.Scanner(java.lang.System.in)" << true;
+    QTest::newRow("after a character literal")
+        << "char q = '\"'; var s = new Scanner(System.in);" << true;
+    QTest::newRow("after a string with slashes")
+        << "String u = \"http://x/*\"; new Scanner(System.in);" << true;
+    QTest::newRow("after a division") << "int h = a / b; new Scanner(System.in);" << true;
+    QTest::newRow("after a text block")
+        << "String t = \"\"\"\n  a \\\"\"\" b\n  \"\"\";\nnew Scanner(System.in);" << true;
+    // Mentions that are no use of the input.
+    QTest::newRow("line comment") << "// System.in" << false;
+    QTest::newRow("block comment") << "/* new Scanner(System.in) */ int x;" << false;
+    QTest::newRow("doc comment over lines") << "/**\n * reads System.in\n */\nclass A {}" << false;
+    QTest::newRow("unclosed comment") << "/* System.in" << false;
+    QTest::newRow("string") << "System.out.println(\"System.in\");" << false;
+    QTest::newRow("escaped quote in string") << "s = \"\\\" System.in\";" << false;
+    QTest::newRow("text block") << "s = \"\"\"\n  System.console()\n  \"\"\";" << false;
+    QTest::newRow("character literal") << "c = '\\''; // System.in" << false;
+    QTest::newRow("output only") << "System.out.println(1); System.err.println(2);" << false;
+    QTest::newRow("longer member") << "System.inheritedChannel();" << false;
+    QTest::newRow("setIn") << "System.setIn(stream);" << false;
+    QTest::newRow("other class") << "MySystem.in.read(); SystemX.console();" << false;
+    QTest::newRow("letter case") << "system.in.read(); System.IN.read();" << false;
+    QTest::newRow("field named in") << "p.in = 1; System.out.print(in);" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestBuildLogic::readsInput() {
+    QFETCH(QString, source);
+    QFETCH(bool, reads);
+    QCOMPARE(ReadsInput(source), reads);
+    // The run follows: a program reading its input runs in a window of its own.
+    QCOMPARE(DecideRun(true, source), (RunPlan{reads, reads}));
+}
+
+void TestBuildLogic::javaSourceByExtension_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("java");
+    QTest::newRow("java") << "/home/a/Hallo.java" << true;
+    QTest::newRow("upper case") << "/home/a/Hallo.JAVA" << true;
+    QTest::newRow("mixed case") << "/home/a/Hallo.Java" << true;
+    QTest::newRow("dots in the name") << "/home/a/Hallo.Welt.java" << true;
+    QTest::newRow("class file") << "/home/a/Rechner.class" << false;
+    QTest::newRow("text file") << "/home/a/Notiz.txt" << false;
+    QTest::newRow("backup copy") << "/home/a/Hallo.~java" << false;
+    QTest::newRow("java before another extension") << "/home/a/Hallo.java.txt" << false;
+    QTest::newRow("longer extension") << "/home/a/Hallo.javax" << false;
+    QTest::newRow("no extension") << "/home/a/Hallo" << false;
+    QTest::newRow("folder ending in .java") << "/home/a.java/Hallo" << false;
+    QTest::newRow("no base name") << "/home/a/.java" << false;
+    QTest::newRow("no-name document") << "noname" << false;
+}
+
+void TestBuildLogic::javaSourceByExtension() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, java);
+    QCOMPARE(IsJavaSource(fileName), java);
 }
 
 void TestBuildLogic::runtimeForRun_data() {
