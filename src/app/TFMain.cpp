@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -92,6 +93,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
                      Settings::ErrorSchriftBold, Settings::ErrorSchriftFarbe);
     applyErrorFont();
     applyBuildKeys();
+    showBuildKeys();
     m_recent.Load(Settings::RootKey);
     ShowRecentFiles();
     m_lMainJava->hide();
@@ -129,6 +131,7 @@ void TFMain::createControls() {
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { rebuildMenuBar(); });
+    createStartHint();
 
     m_panelError = new QWidget(central);
     m_panelError->setObjectName(QStringLiteral("PanelError"));
@@ -174,6 +177,44 @@ void TFMain::createControls() {
     statusBar()->hide();
 }
 
+void TFMain::createStartHint() {
+    // What to do first, on the empty background; it goes as soon as a window is open.
+    m_startHint = new QLabel(m_mdiArea->viewport());
+    m_startHint->setObjectName(QStringLiteral("LStartHinweis"));
+    m_startHint->setText(QStringLiteral("Strg+N – neues Java-Programm mit dem Assistenten\n"
+                                        "Strg+O – Datei öffnen\n"
+                                        "F1 – Hilfe"));
+    m_startHint->setTextFormat(Qt::PlainText);
+    m_startHint->setAlignment(Qt::AlignCenter);
+    m_startHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = m_startHint->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    m_startHint->setFont(font);
+    // Light text on the dark background of the window area.
+    QPalette palette = m_startHint->palette();
+    palette.setColor(QPalette::WindowText, m_mdiArea->palette().color(QPalette::Light));
+    m_startHint->setPalette(palette);
+    m_startHint->setGeometry(m_mdiArea->viewport()->rect());
+    m_startHint->lower();
+    m_mdiArea->viewport()->installEventFilter(this);
+}
+
+void TFMain::showStartHint() {
+    m_startHint->setVisible(m_windows.isEmpty());
+}
+
+void TFMain::showBuildKeys() {
+    // The tool tips name the keys the learner chose; a key text that is no key names none.
+    const auto hint = [](const QString &caption, const QString &keyText) {
+        const QString key = ShortCutToText(TextToShortCut(keyText));
+        return key.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, key);
+    };
+    ToolButton(QStringLiteral("BnCompile"))
+        ->setToolTip(hint(QStringLiteral("Kompilieren"), Settings::TastencodeCompiler));
+    ToolButton(QStringLiteral("BnRun"))
+        ->setToolTip(hint(QStringLiteral("Starten"), Settings::TastencodeRun));
+}
+
 void TFMain::createToolBar() {
     m_panelButton = new QWidget(this);
     m_panelButton->setObjectName(QStringLiteral("PanelButton"));
@@ -214,15 +255,15 @@ void TFMain::createToolBar() {
     addButton("BnPaste", ToolPicture::Paste, QStringLiteral("Einfügen (^V)"),
               &TFMain::BnPasteClick);
     addGap();
-    addButton("BnPrev", ToolPicture::Previous, QStringLiteral("Vorheriges Fenster (F6)"),
+    // No key: F6 arranges the windows as a cascade, and no key goes to the next window.
+    addButton("BnPrev", ToolPicture::Previous, QStringLiteral("Vorheriges Fenster"),
               &TFMain::MnVorherigesFensterClick);
-    addButton("BnNext", ToolPicture::Next, QStringLiteral("Nächstes Fenster (F7)"),
+    addButton("BnNext", ToolPicture::Next, QStringLiteral("Nächstes Fenster"),
               &TFMain::MnNaechstesFensterClick);
     addGap();
-    addButton("BnCompile", ToolPicture::Compile, QStringLiteral("Start Compiler"),
-              &TFMain::BnCompileClick);
-    addButton("BnRun", ToolPicture::Run, QStringLiteral("Start des Programms (F9)"),
-              &TFMain::BnRunClick);
+    // Their tool tips follow the keys of the settings (showBuildKeys).
+    addButton("BnCompile", ToolPicture::Compile, QString(), &TFMain::BnCompileClick);
+    addButton("BnRun", ToolPicture::Run, QString(), &TFMain::BnRunClick);
     addButton("BnStop", ToolPicture::Run, QStringLiteral("Programm beenden (Strg+F2)"),
               &TFMain::BnStopClick);
     if (QToolButton *stop = ToolButton(QStringLiteral("BnStop"))) {
@@ -239,6 +280,11 @@ void TFMain::createToolBar() {
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);
     m_cbMitUmleitung->setObjectName(QStringLiteral("cbMitUmleitung"));
     m_cbMitUmleitung->setChecked(true);
+    m_cbMitUmleitung->setToolTip(
+        QStringLiteral("Angekreuzt: Starten zeigt die Ausgaben des Programms im Fehlerfenster "
+                       "(Programme mit Fenster oder Tastatureingabe starten trotzdem in einem "
+                       "eigenen Fenster).\nNicht angekreuzt: jedes Programm startet in einem "
+                       "eigenen Terminalfenster."));
     m_cbMitUmleitung->setFocusPolicy(Qt::NoFocus);
     row->addWidget(m_cbMitUmleitung);
     row->addSpacing(16);
@@ -381,6 +427,8 @@ QList<KeyInUse> TFMain::KeysInUse() const {
 void TFMain::applyErrorFont() {
     ApplyFontSetting(m_memo1, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
                      Settings::ErrorSchriftBold, Settings::ErrorSchriftFarbe);
+    // Stack traces indent their lines with a tab: four blanks wide, not a fifth of the panel.
+    m_memo1->setTabStopDistance(QFontMetricsF(m_memo1->font()).horizontalAdvance(u' ') * 4);
 }
 
 void TFMain::applyEditorFont(TFMDIQuill *window) const {

@@ -57,6 +57,7 @@ public:
     QPlainTextEdit *MainMemo() override;
     BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override;
+    QString LastWindowFolder(const TFMDIQuill *except) const override;
 
     // BuildHost
     RunOutput &Output() override { return m_output; }
@@ -129,6 +130,8 @@ public:
     // Controls, for the parts that read them and for tests.
     QWidget *PanelButton() const { return m_panelButton; }
     QLabel *LMainJava() const { return m_lMainJava; }
+    // The hint what to do first, on the background of the empty window area.
+    QLabel *StartHint() const { return m_startHint; }
     QWidget *PanelError() const { return m_panelError; }
     QSplitter *Splitter1() const { return m_splitter1; }
     QTimer *Timer1() const { return m_timer1; }
@@ -151,6 +154,11 @@ private:
     void createControls();
     void createToolBar();
     void createMenus();
+    void createStartHint();
+    // The hint on the empty window area shows exactly while no editor window is open.
+    void showStartHint();
+    // The compile and run tool tips name the keys of the settings.
+    void showBuildKeys();
     void applyErrorFont();
     // The frame's items lose a key that compiles or runs, and get it back once it no longer does.
     void applyBuildKeys();
@@ -162,6 +170,8 @@ private:
     // Rebuilds the recent-file items of the frame and of every editor window.
     void refreshRecentMenus();
     void startProgram(const QStringList &candidates, const QString &errorText);
+    // Restores the window if minimised, activates it and gives its text the focus.
+    void showWindow(TFMDIQuill *window);
 
     FrameCommands *m_commands = nullptr;
     // Keeps the compiler resident for the folder the learner works in.
@@ -182,6 +192,7 @@ private:
     QWidget *m_panelButton = nullptr;
     QCheckBox *m_cbMitUmleitung = nullptr;
     QLabel *m_lMainJava = nullptr;
+    QLabel *m_startHint = nullptr;
     QComboBox *m_cbMainFile = nullptr;
     QWidget *m_panelError = nullptr;
     TMemo *m_memo1 = nullptr;

@@ -43,4 +43,10 @@ public:
     virtual BuildHost &Builds() = 0;
     // The editor windows in creation order.
     virtual QList<TFMDIQuill *> EditorWindows() const = 0;
+    // The folder of the file in the window the learner was in last, `except` left out;
+    // empty when no other window has a file. A new document's save dialog starts there.
+    virtual QString LastWindowFolder(const TFMDIQuill *except) const {
+        Q_UNUSED(except);
+        return QString();
+    }
 };

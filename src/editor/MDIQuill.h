@@ -227,6 +227,8 @@ private:
     bool LoadInto(TMemo *memo, const QString &name);
     SaveResult Save();
     SaveResult SaveAs();
+    // The folder the save dialog opens in (never empty).
+    QString SaveDialogStart() const;
     bool WriteDocument();
     // Whether another editor window holds the file.
     bool IsOpenInOtherWindow(const QString &fileName) const;

@@ -667,10 +667,10 @@ private slots:
             {"BnUndo", "Wiederherstellen (^Z)"},
             {"BnCut", "Auschneiden (^X)"},
             {"BnPaste", "Einfügen (^V)"},
-            {"BnPrev", "Vorheriges Fenster (F6)"},
-            {"BnNext", "Nächstes Fenster (F7)"},
-            {"BnCompile", "Start Compiler"},
-            {"BnRun", "Start des Programms (F9)"},
+            {"BnPrev", "Vorheriges Fenster"},
+            {"BnNext", "Nächstes Fenster"},
+            {"BnCompile", "Kompilieren (F8)"},
+            {"BnRun", "Starten (F9)"},
             {"BnJavaHelp", "zeigt ein Toolfenster mit den Java-Methoden"}};
         for (const auto &[name, hint] : buttons) {
             QToolButton *button = m_frame->ToolButton(name);

@@ -35,6 +35,8 @@ private slots:
     void shippedClassPath();
     void sourcePlaceOfPanelLines_data();
     void sourcePlaceOfPanelLines();
+    void sourcePlaceOfStackTraces_data();
+    void sourcePlaceOfStackTraces();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -50,6 +52,8 @@ private slots:
 
 private:
     static void MakeFile(const QString &path, bool executable = true);
+    // The learner's files the stack trace rows refer to as "{dir}".
+    QTemporaryDir m_traceDir;
 };
 
 void TestBuildLogic::MakeFile(const QString &path, bool executable) {
@@ -519,6 +523,101 @@ void TestBuildLogic::sourcePlaceOfPanelLines() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, column}));
+}
+
+void TestBuildLogic::sourcePlaceOfStackTraces_data() {
+    QTest::addColumn<QStringList>("panel");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("openFiles");
+    QTest::addColumn<QString>("file"); // "" for no place
+    QTest::addColumn<int>("line");
+    for (const char *own :
+         {"Rechner.java", "Hilfe.java", "Scanner.java", "Integer.java", "de/schule/Konto.java"})
+        MakeFile(m_traceDir.filePath(QString::fromLatin1(own)), false);
+    const QStringList simple{
+        "Datei \"{dir}/Rechner.java\"",
+        "",
+        "",
+        "Exception in thread \"main\" java.lang.NumberFormatException: For input string: \"x\"",
+        "\tat java.base/java.lang.NumberFormatException.forInputString("
+        "NumberFormatException.java:67)",
+        "\tat java.base/java.lang.Integer.parseInt(Integer.java:662)",
+        "\tat Hilfe.lies(Hilfe.java:9)",
+        "\tat Rechner.main(Rechner.java:6)",
+        "-- Fertig --"};
+    QTest::newRow("first line of the trace")
+        << simple << 3 << QStringList() << "{dir}/Hilfe.java" << 9;
+    // Integer.java of the learner is no java.lang.Integer.
+    QTest::newRow("library frame") << simple << 5 << QStringList() << "{dir}/Hilfe.java" << 9;
+    QTest::newRow("own frame") << simple << 7 << QStringList() << "{dir}/Rechner.java" << 6;
+    QTest::newRow("after the trace") << simple << 8 << QStringList() << "" << 0;
+    QTest::newRow("file line") << simple << 0 << QStringList() << "" << 0;
+
+    const QStringList nested{"Datei \"{dir}/Rechner.java\"",
+                             "Eingabe:",
+                             "Exception in thread \"main\" java.lang.RuntimeException: kaputt",
+                             "\tat de.schule.Konto.abheben(Konto.java:14)",
+                             "\tat Rechner.lambda$main$0(Rechner.java:11)",
+                             "\tat Fenster.<init>(Fenster.java:3)",
+                             "Caused by: java.util.InputMismatchException",
+                             "\tat java.base/java.util.Scanner.throwFor(Scanner.java:939)",
+                             "\tat java.base/java.util.Scanner.next(Scanner.java:1594)",
+                             "\tat app//Rechner$Eingabe.lies(Rechner.java:20)",
+                             "\t... 2 more",
+                             "Ende"};
+    const QStringList fenster{"/anderswo/Fenster.java"};
+    QTest::newRow("package below the folder")
+        << nested << 3 << QStringList() << "{dir}/de/schule/Konto.java" << 14;
+    QTest::newRow("lambda") << nested << 4 << QStringList() << "{dir}/Rechner.java" << 11;
+    QTest::newRow("open window elsewhere")
+        << nested << 5 << fenster << "/anderswo/Fenster.java" << 3;
+    QTest::newRow("not open: the next own frame")
+        << nested << 5 << QStringList() << "{dir}/Rechner.java" << 20;
+    QTest::newRow("cause, class loader in front")
+        << nested << 6 << fenster << "{dir}/Rechner.java" << 20;
+    QTest::newRow("elided frames") << nested << 10 << fenster << "" << 0;
+    QTest::newRow("output before the trace") << nested << 1 << fenster << "" << 0;
+    QTest::newRow("output after it") << nested << 11 << fenster << "" << 0;
+
+    QTest::newRow("compiled file in its package folder")
+        << QStringList{"Datei \"{dir}/de/schule/Konto.java\"",
+                       "Exception in thread \"main\" java.lang.Error",
+                       "\tat de.schule.Konto.main(Konto.java:5)"}
+        << 1 << QStringList() << "{dir}/de/schule/Konto.java" << 5;
+    QTest::newRow("printed by the program")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "java.lang.ArithmeticException: / by zero",
+                       "    at Rechner.teile(Rechner.java:4)"}
+        << 1 << QStringList() << "{dir}/Rechner.java" << 4;
+    QTest::newRow("no line number")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "Exception in thread \"main\" X",
+                       "\tat Rechner.main(Unknown Source)",
+                       "\tat jdk.internal.reflect.NativeMethodAccessorImpl.invoke0(Native Method)"}
+        << 1 << QStringList() << "" << 0;
+    QTest::newRow("only library frames")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "Exception in thread \"main\" X",
+                       "\tat java.base/java.util.Objects.requireNonNull(Objects.java:209)"}
+        << 1 << QStringList() << "" << 0;
+    QTest::newRow("without the compiled file, an open window")
+        << QStringList{"Exception in thread \"main\" X", "\tat Rechner.main(Rechner.java:2)"} << 0
+        << QStringList{"/p/Rechner.java"} << "/p/Rechner.java" << 2;
+}
+
+void TestBuildLogic::sourcePlaceOfStackTraces() {
+    QFETCH(QStringList, panel);
+    QFETCH(int, index);
+    QFETCH(QStringList, openFiles);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    const QString dir = m_traceDir.path();
+    panel.replaceInStrings(QStringLiteral("{dir}"), dir);
+    file.replace(QStringLiteral("{dir}"), dir);
+    const std::optional<SourcePlace> place = SourcePlaceAt(panel, index, openFiles);
+    if (file.isEmpty()) {
+        QVERIFY2(!place, place ? qPrintable(place->fileName) : "");
+        return;
+    }
+    QVERIFY(place);
+    QCOMPARE(*place, (SourcePlace{file, line, -1}));
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)
