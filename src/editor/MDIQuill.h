@@ -268,9 +268,10 @@ private:
     QList<QLabel *> m_panels;
     QTimer *m_timerUndo = nullptr;
     MemoUndo m_undo;
-    // Set from a redo by key to the next key press: a snapshot on the releases in between
-    // would overwrite the next entry with the text just restored, so that the following redo
-    // could never bring that entry back.
+    // Set from an undo or redo by key to the next key press. A snapshot on the releases in
+    // between would store the text just restored as a new entry: after an undo the next undo
+    // would only step back to it, after a redo the following redo could never bring the
+    // overwritten entry back. By key, menu and tool button both commands give the same states.
     bool m_skipSnapshot = false;
     QList<QMenu *> m_menus;
     QList<QAction *> m_recentItems;
