@@ -80,7 +80,8 @@ public:
     // The window's undo history; it works on the active control.
     const UndoHistory &UndoStore() const { return m_undo.history(); }
     // Undo snapshots by key release (timer off) or by the timer every UndoTimerIntervall
-    // seconds, as the settings say now; called once when the document is initialised.
+    // seconds, as the settings say now; called when the document is initialised and by the
+    // frame after the settings dialog was confirmed.
     void ConfigureUndoTimer();
 
     // The document's modified flag: that of the active text control.

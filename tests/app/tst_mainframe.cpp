@@ -825,6 +825,41 @@ private slots:
         QCOMPARE(compiles, 1);
     }
 
+    void openWindowsFollowAConfirmedUndoMode() {
+        Settings::UndoMitKeyUp = true;
+        Settings::UndoTimerIntervall = 10;
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // A cancelled dialog leaves the window as it is.
+        m_commands.settings = [] { Settings::UndoMitKeyUp = false; };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // Confirmed timer mode: the window's timer runs at once and takes the snapshots.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = false;
+            Settings::UndoTimerIntervall = 3;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(window->TimerUndo()->isActive());
+        QCOMPARE(window->TimerUndo()->interval(), 3000);
+        window->ActiveMemo()->insertPlainText(QStringLiteral("b"));
+        QCOMPARE(window->UndoStore().UndoTop(), 0);
+        QMetaObject::invokeMethod(window->TimerUndo(), "timeout");
+        QCOMPARE(window->UndoStore().UndoTop(), 1);
+
+        // Back to key mode: the timer stops.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = true;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+    }
+
     void javaHelpButtonOpensTheReference() {
         int opened = 0;
         m_commands.javaHelp = [&] { ++opened; };

@@ -172,7 +172,8 @@ void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Text(window), QStringLiteral("12abc\n"));
 
-    // A window created in key mode keeps its timer off when the setting changes.
+    // A window created in key mode keeps its timer off when the setting changes, until the
+    // frame applies the confirmed settings dialog.
     delete window;
     Settings::UndoMitKeyUp = true;
     window = OpenWindow("abc\n");
@@ -181,6 +182,14 @@ void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
     QTest::keyClicks(window->ActiveMemo(), "x");
     QVERIFY(!window->TimerUndo()->isActive());
     QCOMPARE(window->UndoStore().UndoTop(), 0);
+    window->ConfigureUndoTimer();
+    QVERIFY(window->TimerUndo()->isActive());
+    QCOMPARE(window->TimerUndo()->interval(), 3000);
+    // An interval beyond the dialog's range runs at its limit instead of overflowing.
+    Settings::UndoTimerIntervall = 2147484;
+    window->ConfigureUndoTimer();
+    QVERIFY(window->TimerUndo()->isActive());
+    QCOMPARE(window->TimerUndo()->interval(), 1000 * 1000);
 }
 
 void TestMDIQuillEdit::lineAndBlockCommandsByKey() {
