@@ -12,12 +12,15 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
@@ -55,6 +58,7 @@ public:
     QPlainTextEdit *MainMemo() override;
     BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override;
+    QPrinter &Printer() override;
 
     // BuildHost
     RunOutput &Output() override { return m_output; }
@@ -193,4 +197,6 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_javaDocSeparator = nullptr;
     QAction *m_javaDoc = nullptr;
+    // Made on the first print or page set-up of any window.
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -130,7 +130,8 @@ public:
     // The same search; true when it found the text. The replace text is not used.
     bool SearchForReplace(const QString &text, const QString &replaceText, bool down,
                           bool matchCase);
-    // The printer the window prints on; the page set-up chosen with "Drucker-Setup" stays in it.
+    // The printer the window prints on: the frame's, shared by all windows, so the page
+    // set-up chosen with "Drucker-Setup" in one window holds in every window.
     QPrinter &Printer();
 
 public slots:
@@ -283,5 +284,4 @@ private:
     const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
     IncrementalPrompt m_incrementalPrompt;
-    std::unique_ptr<QPrinter> m_printer;
 };

@@ -21,6 +21,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -858,6 +859,31 @@ private slots:
         };
         m_frame->MnEinstellungenClick();
         QVERIFY(!window->TimerUndo()->isActive());
+    }
+
+    void printerSetUpHoldsInEveryWindow() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        m_frame->OpenFileByName(m_env->writeFile("B.java", "b\n"));
+        TFMDIQuill *a = m_frame->EditorWindows().at(0);
+        TFMDIQuill *b = m_frame->EditorWindows().at(1);
+        m_ui->pageSetupAnswers.enqueue([](QPrinter &printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        a->MenuItem("MnDruckerSetup")->trigger();
+        QCOMPARE(m_ui->pageSetupRequests, 1);
+        // The other window, and one opened later, print on the printer set up so.
+        m_frame->OpenFileByName(m_env->writeFile("C.java", "c\n"));
+        TFMDIQuill *c = m_frame->EditorWindows().at(2);
+        QList<QPageLayout::Orientation> seen;
+        for (int i = 0; i < 2; ++i)
+            m_ui->printAnswers.enqueue([&seen](QPrinter &printer) {
+                seen << printer.pageLayout().orientation();
+                return false;
+            });
+        b->MenuItem("MnDrucken")->trigger();
+        c->MenuItem("MnDrucken")->trigger();
+        QCOMPARE(seen, QList<QPageLayout::Orientation>(2, QPageLayout::Landscape));
     }
 
     void javaHelpButtonOpensTheReference() {
