@@ -29,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -444,6 +445,11 @@ QToolButton *TFMain::ToolButton(const QString &objectName) const {
 
 QPlainTextEdit *TFMain::MainMemo() {
     return m_mainMemo;
+}
+QPrinter &TFMain::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;

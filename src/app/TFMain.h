@@ -14,12 +14,15 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
@@ -58,6 +61,7 @@ public:
     BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override;
     QString LastWindowFolder(const TFMDIQuill *except) const override;
+    QPrinter &Printer() override;
 
     // BuildHost
     RunOutput &Output() override { return m_output; }
@@ -213,4 +217,6 @@ private:
     QAction *m_javaDoc = nullptr;
     // The items that have a key by design, with that key.
     QList<std::pair<QAction *, QKeySequence>> m_designKeys;
+    // Made on the first print or page set-up of any window.
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -497,6 +497,7 @@ void TFMain::MnEinstellungenClick() {
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         applyEditorFont(window);
         window->ApplyRuleColors();
+        window->ConfigureUndoTimer();
         window->ActiveMemo()->viewport()->repaint();
     }
 }

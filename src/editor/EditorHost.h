@@ -6,6 +6,7 @@
 class BuildHost;
 class QAction;
 class QPlainTextEdit;
+class QPrinter;
 class TFMDIQuill;
 
 // What an editor window needs of the main frame. The frame implements it; tests of the
@@ -49,4 +50,6 @@ public:
         Q_UNUSED(except);
         return QString();
     }
+    // The printer every window prints on, so the set-up chosen in one window holds in all.
+    virtual QPrinter &Printer() = 0;
 };

@@ -389,7 +389,8 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
         m_skipSnapshot = false;
         FormKeyDown(key);
         if (QAction *item = MenuItemForKey(key)) {
-            m_skipSnapshot = item->objectName() == QLatin1String("MnWiderrufen");
+            m_skipSnapshot = item->objectName() == QLatin1String("MnRueckgaengig") ||
+                             item->objectName() == QLatin1String("MnWiderrufen");
             item->trigger();
             return true;
         }

@@ -83,7 +83,8 @@ public:
     // The window's undo history; it works on the active control.
     const UndoHistory &UndoStore() const { return m_undo.history(); }
     // Undo snapshots by key release (timer off) or by the timer every UndoTimerIntervall
-    // seconds, as the settings say now; called once when the document is initialised.
+    // seconds, as the settings say now; called when the document is initialised and by the
+    // frame after the settings dialog was confirmed.
     void ConfigureUndoTimer();
 
     // The document's modified flag: that of the active text control.
@@ -138,7 +139,8 @@ public:
     // The same search; true when it found the text. The replace text is not used.
     bool SearchForReplace(const QString &text, const QString &replaceText, bool down,
                           bool matchCase);
-    // The printer the window prints on; the page set-up chosen with "Drucker-Setup" stays in it.
+    // The printer the window prints on: the frame's, shared by all windows, so the page
+    // set-up chosen with "Drucker-Setup" in one window holds in every window.
     QPrinter &Printer();
 
 public slots:
@@ -276,9 +278,10 @@ private:
     QList<QLabel *> m_panels;
     QTimer *m_timerUndo = nullptr;
     MemoUndo m_undo;
-    // Set from a redo by key to the next key press: a snapshot on the releases in between
-    // would overwrite the next entry with the text just restored, so that the following redo
-    // could never bring that entry back.
+    // Set from an undo or redo by key to the next key press. A snapshot on the releases in
+    // between would store the text just restored as a new entry: after an undo the next undo
+    // would only step back to it, after a redo the following redo could never bring the
+    // overwritten entry back. By key, menu and tool button both commands give the same states.
     bool m_skipSnapshot = false;
     QList<QMenu *> m_menus;
     // The items that have a key by design, with that key.
@@ -291,5 +294,4 @@ private:
     const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
     IncrementalPrompt m_incrementalPrompt;
-    std::unique_ptr<QPrinter> m_printer;
 };

@@ -2,6 +2,7 @@
 
 #include "common/UiProvider.h"
 #include "ShortkeyModel.h"
+#include "settings/Settings.h"
 
 #include <QString>
 
@@ -49,8 +50,8 @@ struct EinstValues {
     std::array<quint32, 4> colors{};
 
     static constexpr int UndoIntervallDesign = 2;
-    static constexpr int UndoIntervallMin = 2;
-    static constexpr int UndoIntervallMax = 1000;
+    static constexpr int UndoIntervallMin = Settings::UndoTimerIntervallMin;
+    static constexpr int UndoIntervallMax = Settings::UndoTimerIntervallMax;
 };
 
 // The logic of the settings dialogs TFEinst and TFEinstProg without their widgets: the

@@ -29,6 +29,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -971,6 +972,66 @@ private slots:
         QVERIFY(tile);
         QVERIFY(tile->shortcut().isEmpty());
         Settings::TastencodeCompiler = QStringLiteral("F8");
+    }
+
+    void openWindowsFollowAConfirmedUndoMode() {
+        Settings::UndoMitKeyUp = true;
+        Settings::UndoTimerIntervall = 10;
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // A cancelled dialog leaves the window as it is.
+        m_commands.settings = [] { Settings::UndoMitKeyUp = false; };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // Confirmed timer mode: the window's timer runs at once and takes the snapshots.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = false;
+            Settings::UndoTimerIntervall = 3;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(window->TimerUndo()->isActive());
+        QCOMPARE(window->TimerUndo()->interval(), 3000);
+        window->ActiveMemo()->insertPlainText(QStringLiteral("b"));
+        QCOMPARE(window->UndoStore().UndoTop(), 0);
+        QMetaObject::invokeMethod(window->TimerUndo(), "timeout");
+        QCOMPARE(window->UndoStore().UndoTop(), 1);
+
+        // Back to key mode: the timer stops.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = true;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+    }
+
+    void printerSetUpHoldsInEveryWindow() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        m_frame->OpenFileByName(m_env->writeFile("B.java", "b\n"));
+        TFMDIQuill *a = m_frame->EditorWindows().at(0);
+        TFMDIQuill *b = m_frame->EditorWindows().at(1);
+        m_ui->pageSetupAnswers.enqueue([](QPrinter &printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        a->MenuItem("MnDruckerSetup")->trigger();
+        QCOMPARE(m_ui->pageSetupRequests, 1);
+        // The other window, and one opened later, print on the printer set up so.
+        m_frame->OpenFileByName(m_env->writeFile("C.java", "c\n"));
+        TFMDIQuill *c = m_frame->EditorWindows().at(2);
+        QList<QPageLayout::Orientation> seen;
+        for (int i = 0; i < 2; ++i)
+            m_ui->printAnswers.enqueue([&seen](QPrinter &printer) {
+                seen << printer.pageLayout().orientation();
+                return false;
+            });
+        b->MenuItem("MnDrucken")->trigger();
+        c->MenuItem("MnDrucken")->trigger();
+        QCOMPARE(seen, QList<QPageLayout::Orientation>(2, QPageLayout::Landscape));
     }
 
     void javaHelpButtonOpensTheReference() {

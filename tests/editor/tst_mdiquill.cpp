@@ -61,6 +61,7 @@ private slots:
     void closeQuestion_data();
     void closeQuestion();
     void unmodifiedDocumentClosesWithoutQuestion();
+    void viewSwitchThatReplacedTabsAsksOnClose();
     void failedSaveKeepsDocumentAndWindow();
     void readOnlyTargetTurnsSaveIntoSaveAs();
     void saveAsRefusesAFileOpenInAnotherWindow();
@@ -324,6 +325,32 @@ void TestMDIQuill::unmodifiedDocumentClosesWithoutQuestion() {
     window->close();
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::viewSwitchThatReplacedTabsAsksOnClose() {
+    // Monochrome and back to colour: the unedited tabs became two spaces each.
+    ProbeWindow *window = OpenWindow(m_env->writeFile("T.java", "class T {\n\tint x;\n}\n"));
+    QVERIFY(window);
+    QVERIFY(!window->Modified());
+    window->MenuItem("MnSerMemoSW")->trigger();
+    QVERIFY(!window->Modified()); // the text went over unchanged
+    window->MenuItem("MnSetMemoColor")->trigger();
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("class T {\n  int x;\n}\n"));
+    QVERIFY(window->Modified());
+    m_ui->boxAnswers.enqueue(MsgButton::Cancel);
+    QVERIFY(!window->close());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].text,
+             QStringLiteral("Änderungen nach '%1' speichern?").arg(window->FileName()));
+
+    // A text without tabs switches back and forth unmodified and closes without a question.
+    ProbeWindow *plain = OpenWindow(m_env->writeFile("P.java", "class P {\n  int x;\n}\n"));
+    QVERIFY(plain);
+    plain->MenuItem("MnSerMemoSW")->trigger();
+    plain->MenuItem("MnSetMemoColor")->trigger();
+    QVERIFY(!plain->Modified());
+    QVERIFY(plain->close());
+    QCOMPARE(m_ui->boxes.size(), 1);
 }
 
 void TestMDIQuill::failedSaveKeepsDocumentAndWindow() {

@@ -218,6 +218,33 @@ private slots:
         QCOMPARE(int(Settings::EditorSchriftGroesse), expected);
     }
 
+    void undoIntervalIsBroughtIntoTheDialogsRange_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("25") << 25 << 25;
+        QTest::newRow("smallest") << 2 << 2;
+        QTest::newRow("largest") << 1000 << 1000;
+        QTest::newRow("1") << 1 << 2;
+        QTest::newRow("0") << 0 << 2;
+        QTest::newRow("negative") << -5 << 2;
+        QTest::newRow("1001") << 1001 << 1000;
+        // In milliseconds beyond what a timer takes.
+        QTest::newRow("2147484") << 2147484 << 1000;
+        QTest::newRow("largest integer") << 2147483647 << 1000;
+    }
+
+    // A stored interval outside 2..1000 seconds comes in at the nearer limit, in key mode too.
+    void undoIntervalIsBroughtIntoTheDialogsRange() {
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+        TestEnv env;
+        WriteRegBool(key(QStringLiteral("Undo")), QStringLiteral("UndoMitKeyUp"), true);
+        WriteRegInteger(key(QStringLiteral("Undo")), QStringLiteral("UndoTimerIntervall"), stored);
+        LoadSettings();
+        QCOMPARE(Settings::UndoTimerIntervall, expected);
+        QCOMPARE(Settings::UndoMitKeyUp, true);
+    }
+
     // The values go out in the specified order, with their keys and types, in one write.
     void saveWritesInOrderOnce() {
         TestEnv env;
