@@ -62,6 +62,7 @@ void TFMain::Timer1Timer() {
         if (info.isFile())
             OpenFileByName(info.absoluteFilePath());
     }
+    emit startFilesOpened();
     if (!QFileInfo(Settings::Compiler).isFile())
         Settings::Compiler.clear();
     if (!QFileInfo(Settings::Run).isFile())
@@ -135,6 +136,7 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     }
     window->show();
     rebuildMenuBar();
+    emit editorWindowCreated(window);
     return window;
 }
 
