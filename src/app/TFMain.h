@@ -150,6 +150,12 @@ public:
     // False for a line that names no place.
     bool JumpFromPanelLine(int index);
 
+signals:
+    // A new editor window holds its document (opened, created or recovered).
+    void editorWindowCreated(TFMDIQuill *window);
+    // The start sequence has opened the command-line files; the Java tool check follows.
+    void startFilesOpened();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

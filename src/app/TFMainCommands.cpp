@@ -64,6 +64,7 @@ void TFMain::Timer1Timer() {
         if (info.isFile())
             OpenFileByName(info.absoluteFilePath());
     }
+    emit startFilesOpened();
     if (!QFileInfo(Settings::Compiler).isFile())
         Settings::Compiler.clear();
     if (!QFileInfo(Settings::Run).isFile())
@@ -142,6 +143,7 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     }
     window->show();
     rebuildMenuBar();
+    emit editorWindowCreated(window);
     return window;
 }
 

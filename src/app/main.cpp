@@ -1,5 +1,6 @@
 #include "ProgramCommands.h"
 #include "QuillApplication.h"
+#include "SessionRecovery.h"
 #include "TFMain.h"
 #include "ToolIcons.h"
 
@@ -35,6 +36,8 @@ int main(int argc, char *argv[]) {
         TFMain frame(QCoreApplication::arguments().mid(1));
         ProgramCommands commands(frame);
         frame.SetCommands(&commands);
+        // Copies of unsaved changes; its end with the frame's is the program's normal end.
+        SessionRecovery recovery(frame);
         // Without a window manager nobody maximises the frame: give it the whole screen.
         if (const QScreen *screen = frame.screen())
             frame.setGeometry(screen->availableGeometry());
