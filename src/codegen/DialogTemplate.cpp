@@ -32,6 +32,7 @@ void Templates::dialogFrame(QStringList &out, const TNewFile &nf, QStringList &n
     out << "";
     out << "";
     out << "public class " + nf.ClassName + " extends JFrame {";
+    serialVersion(out);
     out << "";
     for (int i = 1; i <= buttons; ++i)
         out << QStringLiteral("  JButton Bn%1 = new JButton(\"Bn%1\");").arg(i);
@@ -39,13 +40,13 @@ void Templates::dialogFrame(QStringList &out, const TNewFile &nf, QStringList &n
     out << "  JButton BnEsc = new JButton(\"Abbruch\");";
     out << "";
     out << "";
-    out << "  private " + nf.ElementType + " " + nf.ElementVar + ";";
+    out << "  private " + fieldType(element) + " " + nf.ElementVar + ";";
     if (element.isTree())
         out << "  private DefaultMutableTreeNode rootNode;";
     if (element.isList())
-        out << "  private Vector liste; // Vector<klasse> liste";
+        out << listField();
     out << "";
-    out << "  public " + nf.ClassName + "() {";
+    constructorHead(out, nf.ClassName);
     out << "    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );";
     out << "    setGUI();";
     out << "  }";

@@ -20,9 +20,11 @@ import javax.swing.*;
 
 
 public class %1 extends JFrame {
+  private static final long serialVersionUID = 1L;
   JButton BnTest1 = new JButton("Test1");
   JButton BnTest2 = new JButton("Test2");
 
+  @SuppressWarnings("this-escape")
   public %1() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -74,6 +76,7 @@ myDialog d = new myDialog(this, sName, alter);
 
 // Modaler Dialog zum Bearbeiten von Name und Alter; result ist true nach "Ok"
 class myDialog extends JDialog {
+  private static final long serialVersionUID = 1L;
   public boolean result = false;
   private String _sName;
   private int _alter;
@@ -185,11 +188,13 @@ import java.io.*;
 // Unten Schalter
 
 public class %1 extends JFrame {
+  private static final long serialVersionUID = 1L;
   JTextField _Editzeile = new JTextField("10");
   JTextArea _Editor = new JTextArea();
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Esc");
 
+  @SuppressWarnings("this-escape")
   public %1() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();

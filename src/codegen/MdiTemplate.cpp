@@ -10,6 +10,7 @@ void internalFrameClass(QStringList &out, const QString &name, const QString &ma
     out << "";
     out << "";
     out << "class " + name + " extends JInternalFrame {";
+    serialVersion(out);
     out << "  private String _sFileName;";
     out << "  private String _Caption;";
     out << "  private " + mainClass + " _Main;";
@@ -48,12 +49,13 @@ void Templates::mdiFrame(QStringList &out, const TNewFile &nf, const QStringList
     out << "";
     out << "";
     out << "public class " + nf.ClassName + " extends JFrame {";
+    serialVersion(out);
     out << "  // Container für die Clientfenster";
     out << "  private JDesktopPane _desktopPane = new JDesktopPane();";
     menuFields(out, nf.ProgInfo, true);
     out << "";
     out << "   // Konstruktor";
-    out << "  public " + nf.ClassName + "() {";
+    constructorHead(out, nf.ClassName);
     out << "    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );";
     out << "    setGUI();";
     out << "  }";
@@ -84,7 +86,7 @@ void Templates::mdiFrame(QStringList &out, const TNewFile &nf, const QStringList
     out << "  }";
     out << "";
     out << "  void MnOpen_click() {";
-    out << R"(    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));)";
+    out << homeFolderChooser();
     out << "    if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {";
     out << "      String sFileName = fc.getSelectedFile().getPath();";
     out << "      " + inner + " frame = new " + inner + "(this, sFileName);";

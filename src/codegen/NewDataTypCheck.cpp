@@ -1,5 +1,7 @@
 #include "codegen/NewDataTypCheck.h"
 
+#include "codegen/JavaNames.h"
+
 #include "common/Helpers.h"
 
 QString NewDataTypNotice(const QString &name) {
@@ -13,7 +15,7 @@ QString NewDataTypNotice(const QString &name) {
         return QStringLiteral("Bitte kein Punkt im Namen eingeben");
     if (name.contains(QLatin1Char(',')))
         return QStringLiteral("Bitte kein Komma im Namen eingeben");
-    return {};
+    return AttributeNameProblem(TrimBlanksAndControls(name));
 }
 
 QStringList NewDataTypJavaTypes() {

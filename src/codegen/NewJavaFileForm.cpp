@@ -1,5 +1,9 @@
 #include "codegen/NewJavaFileForm.h"
 
+#include "codegen/JavaNames.h"
+#include "codegen/JavaSource.h"
+#include "codegen/JavaTokens.h"
+
 #include "common/FileHelpers.h"
 #include "common/Helpers.h"
 
@@ -14,11 +18,35 @@ QString ElementType(const QStringList &entries, int index) {
     return blank < 0 ? entry : entry.left(blank);
 }
 
-NewJavaFileCheck Rejected(const char *message, NewJavaFileField focus) {
+NewJavaFileCheck Rejected(const QString &message, NewJavaFileField focus) {
     NewJavaFileCheck check;
-    check.message = QString::fromUtf8(message);
+    check.message = message;
     check.focus = focus;
     return check;
+}
+
+NewJavaFileCheck Rejected(const char *message, NewJavaFileField focus) {
+    return Rejected(QString::fromUtf8(message), focus);
+}
+
+// Whether a name would clash with a name that the program of the template already uses
+// (its own classes, the library classes it refers to, its fields and methods). The
+// template is generated with a stand-in for the name: "_" is a word no accepted name can be.
+QString TemplateClash(TNewFile probe, const QString &name, QString TNewFile::*field) {
+    probe.*field = QStringLiteral("_");
+    const QList<JavaToken> tokens = TokenizeJava(GenerateJavaSource(probe).Lines).tokens;
+    bool used = false;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens.at(i).kind != JavaToken::Kind::Word || tokens.at(i).text != name)
+            continue;
+        if (i > 0 && tokens.at(i - 1).isWord(QLatin1String("class")))
+            return QString::fromUtf8("Die Vorlage enthält schon eine Klasse \"%1\".").arg(name);
+        used = true;
+    }
+    if (used)
+        return QString::fromUtf8("Das Programm der Vorlage verwendet \"%1\" schon als Namen.")
+            .arg(name);
+    return {};
 }
 
 } // namespace
@@ -46,6 +74,8 @@ NewJavaFileCheck CheckNewJavaFile(const NewJavaFileForm &form) {
         return Rejected("Bitte einen Dateinamen eingeben", NewJavaFileField::ClassName);
     if (!IsValidFileName(className))
         return Rejected("Bitte einen gültigen Dateinamen eingeben", NewJavaFileField::ClassName);
+    if (const QString problem = ClassNameProblem(className); !problem.isEmpty())
+        return Rejected(problem, NewJavaFileField::ClassName);
 
     TNewFile result;
     result.ClassName = className;
@@ -86,12 +116,27 @@ NewJavaFileCheck CheckNewJavaFile(const NewJavaFileForm &form) {
         if (!IsValidFileName(name))
             return Rejected("Bitte einen gültigen Klasse JInternalFrame eingeben",
                             NewJavaFileField::InternalFrameName);
+        if (const QString problem = ClassNameProblem(name); !problem.isEmpty())
+            return Rejected(problem, NewJavaFileField::InternalFrameName);
+        if (name == className)
+            return Rejected("Der Name der Klasse JInternalFrame muss sich vom Klassennamen "
+                            "unterscheiden.",
+                            NewJavaFileField::InternalFrameName);
         result.ProgInfo = form.mdiProgInfo;
         result.InternalFrameName = name;
         break;
     }
     default:
         break;
+    }
+    if (const QString clash = TemplateClash(result, className, &TNewFile::ClassName);
+        !clash.isEmpty())
+        return Rejected(clash, NewJavaFileField::ClassName);
+    if (result.Kind == 3) {
+        const QString clash =
+            TemplateClash(result, result.InternalFrameName, &TNewFile::InternalFrameName);
+        if (!clash.isEmpty())
+            return Rejected(clash, NewJavaFileField::InternalFrameName);
     }
 
     NewJavaFileCheck check;

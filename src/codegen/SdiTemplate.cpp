@@ -37,16 +37,17 @@ void Templates::sdiFrame(QStringList &out, const TNewFile &nf, QStringList &noti
     out << "";
     out << "";
     out << "public class " + nf.ClassName + " extends JFrame {";
+    serialVersion(out);
     menuFields(out, nf.ProgInfo, false);
     if (any(&Element::isList))
-        out << "  private Vector liste; // Vector<klasse> liste";
+        out << listField();
     for (const Element &element : elements)
-        out << "  private " + element.type + " " + element.var + ";";
+        out << "  private " + fieldType(element) + " " + element.var + ";";
     if (any(&Element::isTree))
         out << "  private DefaultMutableTreeNode rootNode;";
     out << "";
     out << "   // Konstruktor";
-    out << "  public " + nf.ClassName + "() {";
+    constructorHead(out, nf.ClassName);
     out << "    setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );";
     out << "    setGUI();";
     out << "  }";
@@ -131,7 +132,7 @@ void Templates::sdiFrame(QStringList &out, const TNewFile &nf, QStringList &noti
     out << "  }";
     out << "";
     out << "  void MnOpen_click() {";
-    out << R"(    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));)";
+    out << homeFolderChooser();
     out << "    if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {";
     out << "      String sFileName = fc.getSelectedFile().getPath();";
     out << "      System.out.println(\"Datei: \" + sFileName);";

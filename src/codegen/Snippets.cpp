@@ -1,5 +1,6 @@
 #include "codegen/Snippets.h"
 
+#include "codegen/JavaClassScan.h"
 #include "codegen/SnippetTarget.h"
 #include "common/Helpers.h"
 
@@ -12,22 +13,6 @@ const char *const ClassNotFound = "Das Programm konnte den Anfang der Klasse nic
 bool IsListener(CaretSnippet snippet) {
     return snippet == CaretSnippet::WindowListener || snippet == CaretSnippet::MouseListener ||
            snippet == CaretSnippet::FocusListener;
-}
-
-int FirstLineContaining(const SnippetTarget &target, const QString &text) {
-    for (int i = 0; i < target.lineCount(); ++i) {
-        if (target.line(i).contains(text))
-            return i;
-    }
-    return -1;
-}
-
-int LastLineContaining(const SnippetTarget &target, const QString &text) {
-    for (int i = target.lineCount() - 1; i >= 0; --i) {
-        if (target.line(i).contains(text))
-            return i;
-    }
-    return -1;
 }
 
 // Insertion indices past either end of the text go to that end.
@@ -60,27 +45,64 @@ void InsertClassSkeleton(SnippetTarget &target) {
     target.setModified();
 }
 
+AttributePlacement PlaceAttribute(const QStringList &lines, int caretLine) {
+    AttributePlacement placement;
+    const QList<JavaClass> classes = ScanJavaClasses(lines);
+    const int at = ClassAtLine(classes, caretLine);
+    if (at < 0)
+        return placement;
+    const JavaClass &c = classes.at(at);
+    placement.classFound = true;
+    placement.className = c.name;
+    const QList<int> &places = c.memberBoundaries;
+    if (places.isEmpty())
+        return placement;
+    // The first place after the last field; when the class closes on that field's line, the
+    // last place of all.
+    const auto afterFields = std::upper_bound(places.begin(), places.end(), c.lastFieldLine);
+    placement.declarationAt = afterFields != places.end() ? *afterFields : places.last();
+    if (c.closeLine >= 0)
+        placement.methodsAt = places.last();
+    return placement;
+}
+
 void InsertAttribSetGet(SnippetTarget &target, const NewDataTypChoice &attribute,
                         bool parameterValue) {
-    const int classLine = FirstLineContaining(target, QStringLiteral("class "));
-    if (classLine < 0) {
+    QStringList lines;
+    for (int i = 0; i < target.lineCount(); ++i)
+        lines << target.line(i);
+    const AttributePlacement placement = PlaceAttribute(lines, target.caretLine());
+    if (!placement.classFound) {
         ShowWarningBox(QStringLiteral("Hinweis"), QString::fromUtf8(ClassNotFound));
         return;
     }
-    const int privateLine = FirstLineContaining(target, QStringLiteral("private "));
-    const int declarationAt = privateLine >= 0 ? privateLine + 1 : classLine + 2;
-    InsertClamped(target, declarationAt,
-                  {QStringLiteral("  private ") + attribute.type + QLatin1Char(' ') +
-                       attribute.name + QLatin1Char(';'),
-                   QString()});
-
-    const int lastBrace = LastLineContaining(target, QStringLiteral("}"));
-    if (lastBrace < 0) {
+    if (placement.declarationAt < 0) {
+        ShowWarningBox(QStringLiteral("Hinweis"),
+                       QString::fromUtf8("Die Klasse %1 hat keine eigene Zeile für neue "
+                                         "Attribute. Bitte die schließende Klammer } der "
+                                         "Klasse in eine eigene Zeile setzen.")
+                           .arg(placement.className));
+        return;
+    }
+    const QStringList declaration{QStringLiteral("  private ") + attribute.type + QLatin1Char(' ') +
+                                      attribute.name + QLatin1Char(';'),
+                                  QString()};
+    InsertClamped(target, placement.declarationAt, declaration);
+    if (placement.methodsAt < 0) {
         ShowWarningBox(QStringLiteral("Hinweis"), QString::fromUtf8(ClassNotFound));
         return;
     }
-    // Two empty lines, then the methods, in front of the line above the last "}" line.
-    QStringList block{QString(), QString()};
+    int methodsAt = placement.methodsAt;
+    if (methodsAt >= placement.declarationAt)
+        methodsAt += int(declaration.size());
+    // Two empty lines in front of the methods, counting those already above them.
+    int blanksAbove = 0;
+    while (blanksAbove < 2 && methodsAt - 1 - blanksAbove >= 0 &&
+           target.line(methodsAt - 1 - blanksAbove).trimmed().isEmpty())
+        ++blanksAbove;
+    QStringList block;
+    for (int blank = blanksAbove; blank < 2; ++blank)
+        block << QString();
     block << AttributeMethodLines(attribute, parameterValue);
-    InsertClamped(target, lastBrace - 1, block);
+    InsertClamped(target, methodsAt, block);
 }

@@ -43,9 +43,24 @@ void InsertClassSkeleton(SnippetTarget &target);
 // parameter name "value" over the attribute's own name.
 QStringList AttributeMethodLines(const NewDataTypChoice &attribute, bool parameterValue);
 
-// Declares the attribute after the first "private " line (else after the line that follows
-// the first "class " line) and puts its getter and setter in front of the line that precedes
-// the last line with "}". Without a "class " line nothing changes; both failures show
-// "Das Programm konnte den Anfang der Klasse nicht finden (class)" (caption "Hinweis").
+// Where the attribute snippet puts its lines in a text, for the class that holds the caret's
+// line (else the first class). Indices are insertion indices into the unchanged text.
+struct AttributePlacement {
+    bool classFound = false;
+    QString className;
+    // After the last field declaration of the class, else at the start of its body; -1 when
+    // the class has no line of its own between members (it opens and closes on one line).
+    int declarationAt = -1;
+    // In front of the line with the class's closing brace; -1 when the class is not closed.
+    int methodsAt = -1;
+};
+AttributePlacement PlaceAttribute(const QStringList &lines, int caretLine);
+
+// Declares the attribute in the class that holds the caret (else the first class), after its
+// last field declaration, and puts the getter and setter in front of its closing brace; the
+// braces are counted outside comments, strings and character literals. Without a class
+// nothing changes and "Das Programm konnte den Anfang der Klasse nicht finden (class)"
+// (caption "Hinweis") is shown; the same notice follows the declaration when the class is
+// not closed.
 void InsertAttribSetGet(SnippetTarget &target, const NewDataTypChoice &attribute,
                         bool parameterValue);

@@ -1,6 +1,7 @@
 #include "codegen/TFNewJavaFile.h"
 
 #include "codegen/FormHelpers.h"
+#include "codegen/JavaNames.h"
 
 #include "common/Helpers.h"
 
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 TFNewJavaFile::TFNewJavaFile(QWidget *parent) : QDialog(parent) {
@@ -37,6 +39,7 @@ void TFNewJavaFile::buildControls() {
     Label3 = Named(new QLabel(T("Hauptname"), this), "Label3");
     EDateiname = Named(new QLineEdit(this), "EDateiname");
     Label3->setBuddy(EDateiname);
+    connect(EDateiname, &QLineEdit::textChanged, this, &TFNewJavaFile::EDateinameChange);
 
     GroupBox1 = Named(new QGroupBox(T("Auswahl"), this), "GroupBox1");
     rbJFrameDialog = Named(new QRadioButton(T("JFrame (als einfacher Dialog)")), "rbJFrameDialog");
@@ -78,6 +81,8 @@ void TFNewJavaFile::buildControls() {
     BnEsc = Named(new QPushButton(T("&Abbruch"), this), "BnEsc");
     connect(BnOK, &QPushButton::clicked, this, &TFNewJavaFile::BnOKClick);
     connect(BnEsc, &QPushButton::clicked, this, &TFNewJavaFile::BnEscClick);
+    StatusBar1 = Named(new QStatusBar(this), "StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
 
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(Label3);
@@ -94,6 +99,7 @@ void TFNewJavaFile::buildControls() {
     layout->addLayout(nameRow);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
+    layout->addWidget(StatusBar1);
 }
 
 QWidget *TFNewJavaFile::buildDialogPage() {
@@ -225,6 +231,10 @@ void TFNewJavaFile::cbrFrame_SDI_SplitClick() {
     const bool split = cbrFrame_SDI_Split->isChecked();
     cbSDIElement2->setEnabled(split);
     LElement1->setText(split ? T("1. Element") : T("Element"));
+}
+
+void TFNewJavaFile::EDateinameChange() {
+    StatusBar1->showMessage(ClassNameHint(EDateiname->text()));
 }
 
 NewJavaFileForm TFNewJavaFile::FormState() const {

@@ -14,6 +14,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
+class QStatusBar;
 
 // The modal new-file wizard "Neues Java-Dokument": a class name, one of seven program kinds
 // and that kind's options. It only collects and checks; Result() is the description the
@@ -42,6 +43,8 @@ public:
     QStackedWidget *Notebook1;
     QPushButton *BnOK;
     QPushButton *BnEsc;
+    // Hints on the class name while it is typed.
+    QStatusBar *StatusBar1;
     // page 0
     QGroupBox *GroupBox2;
     QRadioButton *rbJFrame_Dialog_BorderLayout;
@@ -77,6 +80,7 @@ public slots:
     void rbKonsolepurClick();
     void rbKonsoleBrenntalClick();
     void cbrFrame_SDI_SplitClick();
+    void EDateinameChange();
     void BnOKClick();
     void BnEscClick();
 

@@ -210,12 +210,12 @@ void treeNodeClass(QStringList &out) {
 }
 
 void listMethod(QStringList &out) {
-    out << "  private JList createListe() {";
-    out << "    liste = new Vector();";
+    out << "  private JList<String> createListe() {";
+    out << "    liste = new Vector<String>();";
     out << "    for (int i = 0; i < 40; i++) {";
     out << "      liste.addElement(Integer.toString(i)+\". Eintrag\");";
     out << "    }";
-    out << "    return new JList(liste);";
+    out << "    return new JList<String>(liste);";
     out << "  } // createListe";
     out << "";
 }
@@ -230,7 +230,7 @@ void tableMethod(QStringList &out) {
     out << "           return 33;";
     out << "        }";
     out << "        public Object getValueAt(int row, int col) {";
-    out << "          return new Integer(row*100+ col);";
+    out << "          return Integer.valueOf(row*100+ col);";
     out << "        }";
     out << "        public String getColumnName(int column) {";
     out << "          return \"C:\" + (column + 1);";
@@ -356,6 +356,7 @@ void infoClass(QStringList &out) {
     out << "";
     out << "";
     out << "class JProgInfo extends JDialog{";
+    serialVersion(out);
     out << "  static final String VERSION = \"Version 0.01, Build 1, 02.10.2010\";";
     out << QStringLiteral("  static final String AUTOR = \"%1\";").arg(QString::fromUtf8(kAuthor));
     out << QStringLiteral("  static final String ORGANISATION = \"%1\";")
@@ -418,25 +419,27 @@ void infoClass(QStringList &out) {
     out << "    return label;";
     out << "  }";
     out << "";
+    out << "  // Der Browser oder das Mailprogramm des Desktops; ohne dessen Unterstützung "
+           "xdg-open";
     out << "  private void openAddress(String address) {";
     out << "    try {";
-    out << "      Runtime.getRuntime().exec(\"cmd /c start \" + address);";
-    out << "    }";
-    out << "    catch (IOException e) {";
-    out << "      // ohne cmd (nicht unter Windows): der Browser oder das Mailprogramm des "
-           "Desktops";
-    out << "      try {";
-    out << "        java.net.URI uri = new java.net.URI(address);";
-    out << "        if (address.startsWith(\"mailto:\")) {";
+    out << "      java.net.URI uri = new java.net.URI(address);";
+    out << "      boolean mail = address.startsWith(\"mailto:\");";
+    out << "      Desktop.Action action = mail ? Desktop.Action.MAIL : Desktop.Action.BROWSE;";
+    out << "      if (Desktop.isDesktopSupported() && Desktop.getDesktop().isSupported(action)) {";
+    out << "        if (mail) {";
     out << "          Desktop.getDesktop().mail(uri);";
     out << "        }";
     out << "        else {";
     out << "          Desktop.getDesktop().browse(uri);";
     out << "        }";
     out << "      }";
-    out << "      catch (Exception ex) {";
-    out << "        System.out.println(\"Adresse kann nicht geöffnet werden: \" + address);";
+    out << "      else {";
+    out << "        new ProcessBuilder(\"xdg-open\", address).start();";
     out << "      }";
+    out << "    }";
+    out << "    catch (Exception e) {";
+    out << "      System.out.println(\"Adresse kann nicht geöffnet werden: \" + address);";
     out << "    }";
     out << "  }";
     out << "";
@@ -445,6 +448,28 @@ void infoClass(QStringList &out) {
     out << "    dispose();";
     out << "  }";
     out << "} // JProgInfo";
+}
+
+void serialVersion(QStringList &out) {
+    out << "  private static final long serialVersionUID = 1L;";
+}
+
+void constructorHead(QStringList &out, const QString &className) {
+    out << "  @SuppressWarnings(\"this-escape\")";
+    out << "  public " + className + "() {";
+}
+
+QString fieldType(const Element &element) {
+    return element.isList() ? element.type + "<String>" : element.type;
+}
+
+QString listField() {
+    return QStringLiteral("  private Vector<String> liste; // Vector<klasse> liste");
+}
+
+QString homeFolderChooser() {
+    return QStringLiteral(
+        "    JFileChooser fc = new JFileChooser(new File(System.getProperty(\"user.home\")));");
 }
 
 void mainBlock(QStringList &out, const QString &className, bool staticPublic) {

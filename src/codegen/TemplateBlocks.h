@@ -53,6 +53,20 @@ void closeAndEditHandlers(QStringList &out);
 void infoHandler(QStringList &out);
 void infoClass(QStringList &out);
 
+// The serial number that a subclass of a Swing window declares (Swing classes are
+// serializable, and javac -Xlint asks for it).
+void serialVersion(QStringList &out);
+// The head of a window class's public constructor. It calls setGUI, which newer javac
+// versions report under -Xlint as a possible escape of "this"; for these programs that
+// is intended.
+void constructorHead(QStringList &out, const QString &className);
+// The Java type of an element's field: a list holds strings.
+QString fieldType(const Element &element);
+// The field that holds the entries of a list element.
+QString listField();
+// The file chooser of the menu "Öffnen", starting in the user's home folder.
+QString homeFolderChooser();
+
 // The static main method and the closing line of the main class.
 void mainBlock(QStringList &out, const QString &className, bool staticPublic);
 

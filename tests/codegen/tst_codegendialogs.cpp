@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +84,61 @@ private slots:
         w.BnEsc->click();
         QCOMPARE(w.result(), int(QDialog::Rejected));
         QCOMPARE(w.Result().Kind, 0);
+    }
+
+    // A class name that would not compile: the message, the focus back in the field that holds
+    // it, the dialog open; a lower-case first letter only gets a hint in the status line.
+    void wizardRejectsNamesThatCannotCompile() {
+        RecordingUi ui;
+        TFNewJavaFile w;
+        w.EDateiname->setText(u"Mein Programm"_s);
+        w.BnOK->setFocus();
+        w.BnOK->click();
+        QCOMPARE(ui.boxes.size(), 1);
+        QCOMPARE(ui.boxes.first().icon, MsgIcon::Error);
+        QCOMPARE(ui.boxes.first().caption, u"Fehler"_s);
+        QCOMPARE(ui.boxes.first().text, u"Der Klassenname darf keine Leerzeichen enthalten."_s);
+        QCOMPARE(w.focusWidget(), w.EDateiname);
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QCOMPARE(w.Result().Kind, 0);
+
+        ui.clear();
+        w.EDateiname->setText(u"myInternalFrame"_s);
+        w.rbJFrameMDI->click();
+        w.BnOK->setFocus();
+        w.BnOK->click();
+        QCOMPARE(ui.texts(), QStringList{u"Der Name der Klasse JInternalFrame muss sich vom "
+                                         u"Klassennamen unterscheiden."_s});
+        QCOMPARE(w.focusWidget(), w.MDI_NameInternalFrame);
+
+        w.EDateiname->setText(u"Verwaltung"_s);
+        QCOMPARE(w.StatusBar1->currentMessage(), QString());
+        w.EDateiname->setText(u"verwaltung"_s);
+        QCOMPARE(w.StatusBar1->currentMessage(),
+                 u"Hinweis: Klassennamen beginnen üblicherweise mit einem Großbuchstaben."_s);
+        ui.clear();
+        w.BnOK->click();
+        QVERIFY(ui.boxes.isEmpty());
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(w.Result().ClassName, u"verwaltung"_s);
+    }
+
+    void dataTypDialogRejectsNamesThatCannotCompile() {
+        RecordingUi ui;
+        TFNewDataTyp d;
+        d.EName->setText(u"1zahl"_s);
+        d.RString->click();
+        d.RString->setFocus();
+        d.BnOk->click();
+        QCOMPARE(ui.texts(), QStringList{u"Ein Name beginnt mit einem Buchstaben oder \"_\"."_s});
+        QCOMPARE(ui.boxes.first().caption, u"Hinweis"_s);
+        QCOMPARE(ui.boxes.first().icon, MsgIcon::Warning);
+        QCOMPARE(d.focusWidget(), d.EName);
+        QVERIFY(!d.Accepted());
+        d.EName->setText(u"zahl"_s);
+        d.BnOk->click();
+        QVERIFY(d.Accepted());
+        QCOMPARE(d.Name() + u' ' + d.Type(), u"zahl String"_s);
     }
 
     void dataTypDialog() {

@@ -174,9 +174,10 @@ void TestJavaTemplates::referenceFiles() {
     QCOMPARE(actual, expected);
 }
 
-// All programs in one javac call. Their helper classes share names (CTreeNodeRec, JProgInfo),
-// so each window program gets a package of its own; the console program of kind 7 stays in
-// the unnamed package beside the shipped Environment class it extends.
+// All programs in one javac call, without a single warning of javac -Xlint:all. Their helper
+// classes share names (CTreeNodeRec, JProgInfo), so each window program gets a package of its own;
+// the console program of kind 7 stays in the unnamed package beside the shipped Environment class
+// it extends.
 void TestJavaTemplates::everyProgramCompiles() {
     const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
     if (javac.isEmpty())
@@ -187,6 +188,9 @@ void TestJavaTemplates::everyProgramCompiles() {
     int number = 0;
     for (const auto &[name, input] : wizardInputs()) {
         QString source = text(GenerateJavaSource(input).Lines);
+        // Portable forms only: no Windows shell, no drive letters.
+        QVERIFY2(!source.contains(QStringLiteral("cmd /c")), qPrintable(name));
+        QVERIFY2(!source.contains(QStringLiteral("C:\\\\")), qPrintable(name));
         QString folder = QStringLiteral("plain");
         if (input.Kind != 7) {
             folder = QStringLiteral("p%1").arg(++number);
@@ -200,9 +204,12 @@ void TestJavaTemplates::everyProgramCompiles() {
     }
     bool ok = false;
     const QByteArray output = runTool(
-        javac, QStringList{"-encoding", "UTF-8", "-nowarn", "-d", dir.filePath("classes")} + files,
+        javac,
+        QStringList{"-encoding", "UTF-8", "-Xlint:all", "-Werror", "-d", dir.filePath("classes")} +
+            files,
         &ok);
     QVERIFY2(ok, output.constData());
+    QVERIFY2(output.isEmpty(), output.constData()); // not even a note
 }
 
 void TestJavaTemplates::noTemplateAndCaretRule() {

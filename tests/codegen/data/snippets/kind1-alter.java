@@ -12,6 +12,7 @@ import java.awt.event.*;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Abbruch");
@@ -20,10 +21,13 @@ public class Hallo extends JFrame {
   private JPanel jpanel;
   private int alter;
 
+
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
   }
+
   private void setGUI() {
     setSize(400, 430);
     setTitle("JFrame als Dialog");
@@ -31,15 +35,18 @@ public class Hallo extends JFrame {
     BnEsc.setFont(new Font("Arial", Font.BOLD,18));
     BnOk.setPreferredSize( BnEsc.getPreferredSize() );
     this.getContentPane().setLayout( new BorderLayout() );
+
     jpanel = new JPanel();
     jpanel.setBackground(Color.red);
     this.getContentPane().add( new JScrollPane(jpanel), BorderLayout.CENTER);
+
 	JPanel pnButton = new JPanel();
-	// pnButton.setBackground(Color.blue);
+	// pnButton.setBackground(Color.lightGray);
 	pnButton.setLayout( new FlowLayout() );
 	pnButton.add(BnOk);
 	pnButton.add(BnEsc);
 	this.getContentPane().add(pnButton, BorderLayout.SOUTH);
+
     BnOk.addActionListener(new ActionListener() {
       public void actionPerformed(ActionEvent e) {
         BnOk_Click();
@@ -76,6 +83,5 @@ public class Hallo extends JFrame {
   public void setalter (int value) {
     alter=value;
   }   //  setalter
-
 
 }  // Hallo

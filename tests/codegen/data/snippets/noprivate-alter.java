@@ -1,6 +1,6 @@
 public class Rechner {
-
   private int alter;
+
 
   public static void main(String[] args) {
     System.out.println("Hallo");
@@ -16,6 +16,5 @@ public class Rechner {
   public void setalter (int value) {
     alter=value;
   }   //  setalter
-
 
 }

@@ -8,9 +8,9 @@ import javax.swing.tree.DefaultMutableTreeNode;
 public class Baum extends JFrame {
 
   private JTree jtree;
+  private DefaultMutableTreeNode rootNode;
   private int alter;
 
-  private DefaultMutableTreeNode rootNode;
   public Baum() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -32,6 +32,17 @@ public class Baum extends JFrame {
     frame.setVisible(true);
   }
 
+
+    // get Methode für Variable alter
+  public int getalter() {
+    return alter;
+  }   //  getalter
+
+    // set Methode für Variable alter
+  public void setalter (int value) {
+    alter=value;
+  }   //  setalter
+
 }  // Baum
 
 // Einfache Klasse für jeden Knoten
@@ -48,17 +59,5 @@ class CTreeNodeRec  {
   public String toString() {   // sehr wichtig
     return _nodeString;
   }
-
-
-    // get Methode für Variable alter
-  public int getalter() {
-    return alter;
-  }   //  getalter
-
-    // set Methode für Variable alter
-  public void setalter (int value) {
-    alter=value;
-  }   //  setalter
-
 
 }  // MyTreeNodeRec

@@ -12,6 +12,7 @@ import java.awt.event.*;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton Bn1 = new JButton("Bn1");
   JButton Bn2 = new JButton("Bn2");
@@ -24,6 +25,7 @@ public class Hallo extends JFrame {
 
   private JEditorPane jeditorpane;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();

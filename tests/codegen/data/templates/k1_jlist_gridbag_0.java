@@ -13,14 +13,16 @@ import java.util.Vector;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Abbruch");
 
 
-  private JList jlist;
-  private Vector liste; // Vector<klasse> liste
+  private JList<String> jlist;
+  private Vector<String> liste; // Vector<klasse> liste
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -73,12 +75,12 @@ public class Hallo extends JFrame {
       System.exit(0);
     }
 
-  private JList createListe() {
-    liste = new Vector();
+  private JList<String> createListe() {
+    liste = new Vector<String>();
     for (int i = 0; i < 40; i++) {
       liste.addElement(Integer.toString(i)+". Eintrag");
     }
-    return new JList(liste);
+    return new JList<String>(liste);
   } // createListe
 
   public static void main(String[] args) {

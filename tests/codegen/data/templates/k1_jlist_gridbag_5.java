@@ -13,6 +13,7 @@ import java.util.Vector;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton Bn1 = new JButton("Bn1");
   JButton Bn2 = new JButton("Bn2");
@@ -23,9 +24,10 @@ public class Hallo extends JFrame {
   JButton BnEsc = new JButton("Abbruch");
 
 
-  private JList jlist;
-  private Vector liste; // Vector<klasse> liste
+  private JList<String> jlist;
+  private Vector<String> liste; // Vector<klasse> liste
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -88,12 +90,12 @@ public class Hallo extends JFrame {
       System.exit(0);
     }
 
-  private JList createListe() {
-    liste = new Vector();
+  private JList<String> createListe() {
+    liste = new Vector<String>();
     for (int i = 0; i < 40; i++) {
       liste.addElement(Integer.toString(i)+". Eintrag");
     }
-    return new JList(liste);
+    return new JList<String>(liste);
   } // createListe
 
   public static void main(String[] args) {

@@ -13,6 +13,7 @@ import javax.swing.table.*;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Abbruch");
@@ -20,6 +21,7 @@ public class Hallo extends JFrame {
 
   private JTable jtable;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -73,7 +75,7 @@ public class Hallo extends JFrame {
            return 33;
         }
         public Object getValueAt(int row, int col) {
-          return new Integer(row*100+ col);
+          return Integer.valueOf(row*100+ col);
         }
         public String getColumnName(int column) {
           return "C:" + (column + 1);

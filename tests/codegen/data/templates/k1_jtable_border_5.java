@@ -13,6 +13,7 @@ import javax.swing.table.*;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton Bn1 = new JButton("Bn1");
   JButton Bn2 = new JButton("Bn2");
@@ -25,6 +26,7 @@ public class Hallo extends JFrame {
 
   private JTable jtable;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -88,7 +90,7 @@ public class Hallo extends JFrame {
            return 33;
         }
         public Object getValueAt(int row, int col) {
-          return new Integer(row*100+ col);
+          return Integer.valueOf(row*100+ col);
         }
         public String getColumnName(int column) {
           return "C:" + (column + 1);

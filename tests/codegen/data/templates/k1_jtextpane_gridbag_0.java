@@ -12,6 +12,7 @@ import java.awt.event.*;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Abbruch");
@@ -19,6 +20,7 @@ public class Hallo extends JFrame {
 
   private JTextPane jtextpane;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();

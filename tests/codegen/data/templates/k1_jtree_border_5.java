@@ -14,6 +14,7 @@ import javax.swing.tree.DefaultMutableTreeNode;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton Bn1 = new JButton("Bn1");
   JButton Bn2 = new JButton("Bn2");
@@ -27,6 +28,7 @@ public class Hallo extends JFrame {
   private JTree jtree;
   private DefaultMutableTreeNode rootNode;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();

@@ -14,6 +14,7 @@ import javax.swing.tree.DefaultMutableTreeNode;
 
 
 public class Hallo extends JFrame {
+  private static final long serialVersionUID = 1L;
 
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Abbruch");
@@ -22,6 +23,7 @@ public class Hallo extends JFrame {
   private JTree jtree;
   private DefaultMutableTreeNode rootNode;
 
+  @SuppressWarnings("this-escape")
   public Hallo() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();

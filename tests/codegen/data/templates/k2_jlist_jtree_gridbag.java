@@ -23,6 +23,7 @@ import javax.swing.event.*;
 
 
 public class Editor extends JFrame {
+  private static final long serialVersionUID = 1L;
   private JMenuBar menuBar1;
   private JMenu MainFile;
   private JMenuItem MnNew;
@@ -32,12 +33,13 @@ public class Editor extends JFrame {
   private JMenuItem MnCut;
   private JMenuItem MnCopy;
   private JMenuItem MnInsert;
-  private Vector liste; // Vector<klasse> liste
-  private JList jlistL;
+  private Vector<String> liste; // Vector<klasse> liste
+  private JList<String> jlistL;
   private JTree jtreeR;
   private DefaultMutableTreeNode rootNode;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Editor() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -140,12 +142,12 @@ jTreeR_mouseClicked(e);
     this.setJMenuBar(menuBar1);
   } // setMenus
 
-  private JList createListe() {
-    liste = new Vector();
+  private JList<String> createListe() {
+    liste = new Vector<String>();
     for (int i = 0; i < 40; i++) {
       liste.addElement(Integer.toString(i)+". Eintrag");
     }
-    return new JList(liste);
+    return new JList<String>(liste);
   } // createListe
 
   void MnNew_click() {
@@ -153,7 +155,7 @@ jTreeR_mouseClicked(e);
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       System.out.println("Datei: " + sFileName);

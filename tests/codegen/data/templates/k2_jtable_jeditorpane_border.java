@@ -21,6 +21,7 @@ import javax.swing.event.*;
 
 
 public class Editor extends JFrame {
+  private static final long serialVersionUID = 1L;
   private JMenuBar menuBar1;
   private JMenu MainFile;
   private JMenuItem MnNew;
@@ -34,6 +35,7 @@ public class Editor extends JFrame {
   private JEditorPane jeditorpaneR;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Editor() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -116,7 +118,7 @@ public class Editor extends JFrame {
            return 33;
         }
         public Object getValueAt(int row, int col) {
-          return new Integer(row*100+ col);
+          return Integer.valueOf(row*100+ col);
         }
         public String getColumnName(int column) {
           return "C:" + (column + 1);
@@ -135,7 +137,7 @@ public class Editor extends JFrame {
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       System.out.println("Datei: " + sFileName);

@@ -20,6 +20,7 @@ import javax.swing.event.*;
 
 
 public class Editor extends JFrame {
+  private static final long serialVersionUID = 1L;
   private JMenuBar menuBar1;
   private JMenu MainFile;
   private JMenuItem MnNew;
@@ -33,6 +34,7 @@ public class Editor extends JFrame {
   private JPanel jpanelR;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Editor() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -112,7 +114,7 @@ public class Editor extends JFrame {
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       System.out.println("Datei: " + sFileName);

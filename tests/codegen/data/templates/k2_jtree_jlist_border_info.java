@@ -23,6 +23,7 @@ import javax.swing.event.*;
 
 
 public class Editor extends JFrame {
+  private static final long serialVersionUID = 1L;
   private JMenuBar menuBar1;
   private JMenu MainFile;
   private JMenuItem MnNew;
@@ -34,12 +35,13 @@ public class Editor extends JFrame {
   private JMenuItem MnInsert;
   private JMenu MainHelp;
   private JMenuItem MnInfo;
-  private Vector liste; // Vector<klasse> liste
+  private Vector<String> liste; // Vector<klasse> liste
   private JTree jtreeL;
-  private JList jlistR;
+  private JList<String> jlistR;
   private DefaultMutableTreeNode rootNode;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Editor() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -149,12 +151,12 @@ jTreeL_mouseClicked(e);
     this.setJMenuBar(menuBar1);
   } // setMenus
 
-  private JList createListe() {
-    liste = new Vector();
+  private JList<String> createListe() {
+    liste = new Vector<String>();
     for (int i = 0; i < 40; i++) {
       liste.addElement(Integer.toString(i)+". Eintrag");
     }
-    return new JList(liste);
+    return new JList<String>(liste);
   } // createListe
 
   void MnNew_click() {
@@ -162,7 +164,7 @@ jTreeL_mouseClicked(e);
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       System.out.println("Datei: " + sFileName);
@@ -230,6 +232,7 @@ class CTreeNodeRec  {
 
 
 class JProgInfo extends JDialog{
+  private static final long serialVersionUID = 1L;
   static final String VERSION = "Version 0.01, Build 1, 02.10.2010";
   static final String AUTOR = "Max Mustermann";
   static final String ORGANISATION = "Musterschule Neustadt";
@@ -288,24 +291,26 @@ class JProgInfo extends JDialog{
     return label;
   }
 
+  // Der Browser oder das Mailprogramm des Desktops; ohne dessen Unterstützung xdg-open
   private void openAddress(String address) {
     try {
-      Runtime.getRuntime().exec("cmd /c start " + address);
-    }
-    catch (IOException e) {
-      // ohne cmd (nicht unter Windows): der Browser oder das Mailprogramm des Desktops
-      try {
-        java.net.URI uri = new java.net.URI(address);
-        if (address.startsWith("mailto:")) {
+      java.net.URI uri = new java.net.URI(address);
+      boolean mail = address.startsWith("mailto:");
+      Desktop.Action action = mail ? Desktop.Action.MAIL : Desktop.Action.BROWSE;
+      if (Desktop.isDesktopSupported() && Desktop.getDesktop().isSupported(action)) {
+        if (mail) {
           Desktop.getDesktop().mail(uri);
         }
         else {
           Desktop.getDesktop().browse(uri);
         }
       }
-      catch (Exception ex) {
-        System.out.println("Adresse kann nicht geöffnet werden: " + address);
+      else {
+        new ProcessBuilder("xdg-open", address).start();
       }
+    }
+    catch (Exception e) {
+      System.out.println("Adresse kann nicht geöffnet werden: " + address);
     }
   }
 

@@ -22,6 +22,7 @@ import javax.swing.event.*;
 
 
 public class Editor extends JFrame {
+  private static final long serialVersionUID = 1L;
   private JMenuBar menuBar1;
   private JMenu MainFile;
   private JMenuItem MnNew;
@@ -36,6 +37,7 @@ public class Editor extends JFrame {
   private DefaultMutableTreeNode rootNode;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Editor() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -160,7 +162,7 @@ jTreeR_mouseClicked(e);
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       System.out.println("Datei: " + sFileName);

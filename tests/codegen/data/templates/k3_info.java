@@ -20,6 +20,7 @@ import javax.swing.event.*;
 
 
 public class Verwaltung extends JFrame {
+  private static final long serialVersionUID = 1L;
   // Container für die Clientfenster
   private JDesktopPane _desktopPane = new JDesktopPane();
   private JMenuBar menuBar1;
@@ -40,6 +41,7 @@ public class Verwaltung extends JFrame {
   private JMenuItem MnInfo;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Verwaltung() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -154,7 +156,7 @@ public class Verwaltung extends JFrame {
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       myInternalFrame frame = new myInternalFrame(this, sFileName);
@@ -333,6 +335,7 @@ public class Verwaltung extends JFrame {
 
 
 class myInternalFrame extends JInternalFrame {
+  private static final long serialVersionUID = 1L;
   private String _sFileName;
   private String _Caption;
   private Verwaltung _Main;
@@ -361,6 +364,7 @@ class myInternalFrame extends JInternalFrame {
 
 
 class JProgInfo extends JDialog{
+  private static final long serialVersionUID = 1L;
   static final String VERSION = "Version 0.01, Build 1, 02.10.2010";
   static final String AUTOR = "Max Mustermann";
   static final String ORGANISATION = "Musterschule Neustadt";
@@ -419,24 +423,26 @@ class JProgInfo extends JDialog{
     return label;
   }
 
+  // Der Browser oder das Mailprogramm des Desktops; ohne dessen Unterstützung xdg-open
   private void openAddress(String address) {
     try {
-      Runtime.getRuntime().exec("cmd /c start " + address);
-    }
-    catch (IOException e) {
-      // ohne cmd (nicht unter Windows): der Browser oder das Mailprogramm des Desktops
-      try {
-        java.net.URI uri = new java.net.URI(address);
-        if (address.startsWith("mailto:")) {
+      java.net.URI uri = new java.net.URI(address);
+      boolean mail = address.startsWith("mailto:");
+      Desktop.Action action = mail ? Desktop.Action.MAIL : Desktop.Action.BROWSE;
+      if (Desktop.isDesktopSupported() && Desktop.getDesktop().isSupported(action)) {
+        if (mail) {
           Desktop.getDesktop().mail(uri);
         }
         else {
           Desktop.getDesktop().browse(uri);
         }
       }
-      catch (Exception ex) {
-        System.out.println("Adresse kann nicht geöffnet werden: " + address);
+      else {
+        new ProcessBuilder("xdg-open", address).start();
       }
+    }
+    catch (Exception e) {
+      System.out.println("Adresse kann nicht geöffnet werden: " + address);
     }
   }
 

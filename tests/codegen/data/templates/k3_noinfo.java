@@ -20,6 +20,7 @@ import javax.swing.event.*;
 
 
 public class Verwaltung extends JFrame {
+  private static final long serialVersionUID = 1L;
   // Container für die Clientfenster
   private JDesktopPane _desktopPane = new JDesktopPane();
   private JMenuBar menuBar1;
@@ -38,6 +39,7 @@ public class Verwaltung extends JFrame {
   private JMenuItem MnCascade;
 
    // Konstruktor
+  @SuppressWarnings("this-escape")
   public Verwaltung() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -143,7 +145,7 @@ public class Verwaltung extends JFrame {
   }
 
   void MnOpen_click() {
-    JFileChooser fc = new JFileChooser(new File("C:\\DATEN"));
+    JFileChooser fc = new JFileChooser(new File(System.getProperty("user.home")));
     if (fc.showOpenDialog(this) == JFileChooser.APPROVE_OPTION) {
       String sFileName = fc.getSelectedFile().getPath();
       Dokument frame = new Dokument(this, sFileName);
@@ -317,6 +319,7 @@ public class Verwaltung extends JFrame {
 
 
 class Dokument extends JInternalFrame {
+  private static final long serialVersionUID = 1L;
   private String _sFileName;
   private String _Caption;
   private Verwaltung _Main;

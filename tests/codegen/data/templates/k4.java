@@ -12,9 +12,11 @@ import javax.swing.*;
 
 
 public class Beispiel extends JFrame {
+  private static final long serialVersionUID = 1L;
   JButton BnTest1 = new JButton("Test1");
   JButton BnTest2 = new JButton("Test2");
 
+  @SuppressWarnings("this-escape")
   public Beispiel() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
@@ -66,6 +68,7 @@ myDialog d = new myDialog(this, sName, alter);
 
 // Modaler Dialog zum Bearbeiten von Name und Alter; result ist true nach "Ok"
 class myDialog extends JDialog {
+  private static final long serialVersionUID = 1L;
   public boolean result = false;
   private String _sName;
   private int _alter;

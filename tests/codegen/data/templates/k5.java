@@ -10,11 +10,13 @@ import java.io.*;
 // Unten Schalter
 
 public class Fibonacci extends JFrame {
+  private static final long serialVersionUID = 1L;
   JTextField _Editzeile = new JTextField("10");
   JTextArea _Editor = new JTextArea();
   JButton BnOk = new JButton("Ok");
   JButton BnEsc = new JButton("Esc");
 
+  @SuppressWarnings("this-escape")
   public Fibonacci() {
     setDefaultCloseOperation( JFrame.EXIT_ON_CLOSE );
     setGUI();
