@@ -24,8 +24,10 @@ bool FontFamilyExists(const QString &name, const QStringList &families) {
     const QString wanted = name.trimmed();
     if (wanted.isEmpty())
         return false;
+    // A stored name may carry the foundry too, as the font dialog hands it out.
     for (const QString &family : families)
-        if (withoutFoundry(family).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (family.compare(wanted, Qt::CaseInsensitive) == 0 ||
+            withoutFoundry(family).compare(wanted, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }

@@ -326,6 +326,7 @@ private slots:
         QTest::newRow("listed") << "DejaVu Sans Mono" << true;
         QTest::newRow("other case") << "dejavu sans mono" << true;
         QTest::newRow("with foundry") << "Liberation Mono" << true;
+        QTest::newRow("named with its foundry") << "Liberation Mono [1ASC]" << true;
         QTest::newRow("missing") << "MS Sans Serif" << false;
         QTest::newRow("part of a name") << "DejaVu Sans" << false;
         QTest::newRow("empty") << "" << false;
