@@ -3,7 +3,7 @@
 #include "codegen/NewFile.h"
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
-#include "editor/IncrementalPrompt.h"
+#include "editor/IncrementalSearch.h"
 #include "editor/MemoUndo.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
@@ -237,6 +237,14 @@ private:
     QAction *MenuItemForKey(const QKeyEvent *event) const;
     void HandleMessage(int message);
     void ShowSearchMessages(const std::vector<SearchMessage> &messages);
+    // Searches the active control as a find dialog asks; true when found.
+    bool SearchInActive(const SearchRequest &request);
+    // The incremental search's share of the text controls' events; true when the event is
+    // used up.
+    bool IncrementalSearchEvent(QObject *watched, QEvent *event);
+    // Whether the incremental search runs on, unchanged; ends it when its text changed.
+    bool IncrementalSearchGoesOn();
+    void ApplyIncremental(const IncrementalSearch::Reaction &reaction);
     void SelectInActive(qsizetype start, qsizetype length);
     // Moves the document to the other control (see SwitchView).
     void SwitchViewTo(bool color);
@@ -280,6 +288,8 @@ private:
     std::unique_ptr<DocumentMirror> m_mirror;
     const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
-    IncrementalPrompt m_incrementalPrompt;
+    IncrementalSearch m_incrementalSearch;
+    TMemo *m_incrementalMemo = nullptr; // the control and its revision the search began on
+    int m_incrementalRevision = 0;
     std::unique_ptr<QPrinter> m_printer;
 };
