@@ -12,7 +12,7 @@ TNewFile ProgramCommands::NewFileWizard() {
 }
 
 void ProgramCommands::SettingsDialog() {
-    ShowEinstDialog(&m_frame);
+    ShowEinstDialog(&m_frame, m_frame.KeysInUse());
 }
 
 void ProgramCommands::JavaHelp() {

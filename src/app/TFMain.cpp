@@ -6,10 +6,12 @@
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
 #include "common/QuillError.h"
+#include "common/ShortcutText.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/WarmCompiler.h"
+#include "settings/FontFallback.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
 
@@ -18,17 +20,23 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +62,11 @@ void ApplyFontSetting(QWidget *widget, const QString &name, int size, bool bold,
     widget->setPalette(palette);
 }
 
+// The family of the desktop's fixed-pitch font ("monospace" resolved to the font behind it).
+QString SystemFixedFamily() {
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+}
+
 } // namespace
 
 TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
@@ -74,11 +87,14 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     Settings::IniFileName = WritableProgramDir() + QStringLiteral("Tintra.INI");
     showStoreNotice(LoadSettings(m_labelErrorFont->font().family(),
                                  static_cast<qint16>(m_labelErrorFont->font().pointSize())));
+    ReplaceMissingFonts(QFontDatabase::families(), m_labelErrorFont->font().family());
     ApplyFontSetting(m_labelEditorFont, Settings::EditorSchriftName, Settings::EditorSchriftGroesse,
                      Settings::EditorSchriftBold, Settings::EditorSchriftFarbe);
     ApplyFontSetting(m_labelErrorFont, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
                      Settings::ErrorSchriftBold, Settings::ErrorSchriftFarbe);
     applyErrorFont();
+    applyBuildKeys();
+    showBuildKeys();
     m_recent.Load(Settings::RootKey);
     ShowRecentFiles();
     m_lMainJava->hide();
@@ -116,6 +132,7 @@ void TFMain::createControls() {
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { rebuildMenuBar(); });
+    createStartHint();
 
     m_panelError = new QWidget(central);
     m_panelError->setObjectName(QStringLiteral("PanelError"));
@@ -151,12 +168,52 @@ void TFMain::createControls() {
     m_labelEditorFont->hide();
     m_labelErrorFont = new QLabel(central);
     m_labelErrorFont->setObjectName(QStringLiteral("LabelErrorFont"));
-    m_labelErrorFont->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+    // The default font of both groups: the desktop's fixed-pitch font at 10 points, named by
+    // its real family so the settings dialog shows what the editor uses.
+    m_labelErrorFont->setFont(QFont(SystemFixedFamily(), 10));
     m_labelErrorFont->hide();
 
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("StatusBar2"));
     statusBar()->hide();
+}
+
+void TFMain::createStartHint() {
+    // What to do first, on the empty background; it goes as soon as a window is open.
+    m_startHint = new QLabel(m_mdiArea->viewport());
+    m_startHint->setObjectName(QStringLiteral("LStartHinweis"));
+    m_startHint->setText(QStringLiteral("Strg+N – neues Java-Programm mit dem Assistenten\n"
+                                        "Strg+O – Datei öffnen\n"
+                                        "F1 – Hilfe"));
+    m_startHint->setTextFormat(Qt::PlainText);
+    m_startHint->setAlignment(Qt::AlignCenter);
+    m_startHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = m_startHint->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    m_startHint->setFont(font);
+    // Light text on the dark background of the window area.
+    QPalette palette = m_startHint->palette();
+    palette.setColor(QPalette::WindowText, m_mdiArea->palette().color(QPalette::Light));
+    m_startHint->setPalette(palette);
+    m_startHint->setGeometry(m_mdiArea->viewport()->rect());
+    m_startHint->lower();
+    m_mdiArea->viewport()->installEventFilter(this);
+}
+
+void TFMain::showStartHint() {
+    m_startHint->setVisible(m_windows.isEmpty());
+}
+
+void TFMain::showBuildKeys() {
+    // The tool tips name the keys the learner chose; a key text that is no key names none.
+    const auto hint = [](const QString &caption, const QString &keyText) {
+        const QString key = ShortCutToText(TextToShortCut(keyText));
+        return key.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, key);
+    };
+    ToolButton(QStringLiteral("BnCompile"))
+        ->setToolTip(hint(QStringLiteral("Kompilieren"), Settings::TastencodeCompiler));
+    ToolButton(QStringLiteral("BnRun"))
+        ->setToolTip(hint(QStringLiteral("Starten"), Settings::TastencodeRun));
 }
 
 void TFMain::createToolBar() {
@@ -199,15 +256,15 @@ void TFMain::createToolBar() {
     addButton("BnPaste", ToolPicture::Paste, QStringLiteral("Einfügen (^V)"),
               &TFMain::BnPasteClick);
     addGap();
-    addButton("BnPrev", ToolPicture::Previous, QStringLiteral("Vorheriges Fenster (F6)"),
+    // No key: F6 arranges the windows as a cascade, and no key goes to the next window.
+    addButton("BnPrev", ToolPicture::Previous, QStringLiteral("Vorheriges Fenster"),
               &TFMain::MnVorherigesFensterClick);
-    addButton("BnNext", ToolPicture::Next, QStringLiteral("Nächstes Fenster (F7)"),
+    addButton("BnNext", ToolPicture::Next, QStringLiteral("Nächstes Fenster"),
               &TFMain::MnNaechstesFensterClick);
     addGap();
-    addButton("BnCompile", ToolPicture::Compile, QStringLiteral("Start Compiler"),
-              &TFMain::BnCompileClick);
-    addButton("BnRun", ToolPicture::Run, QStringLiteral("Start des Programms (F9)"),
-              &TFMain::BnRunClick);
+    // Their tool tips follow the keys of the settings (showBuildKeys).
+    addButton("BnCompile", ToolPicture::Compile, QString(), &TFMain::BnCompileClick);
+    addButton("BnRun", ToolPicture::Run, QString(), &TFMain::BnRunClick);
     addButton("BnStop", ToolPicture::Run, QStringLiteral("Programm beenden (Strg+F2)"),
               &TFMain::BnStopClick);
     if (QToolButton *stop = ToolButton(QStringLiteral("BnStop"))) {
@@ -224,6 +281,11 @@ void TFMain::createToolBar() {
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);
     m_cbMitUmleitung->setObjectName(QStringLiteral("cbMitUmleitung"));
     m_cbMitUmleitung->setChecked(true);
+    m_cbMitUmleitung->setToolTip(
+        QStringLiteral("Angekreuzt: Starten zeigt die Ausgaben des Programms im Fehlerfenster "
+                       "(Programme mit Fenster oder Tastatureingabe starten trotzdem in einem "
+                       "eigenen Fenster).\nNicht angekreuzt: jedes Programm startet in einem "
+                       "eigenen Terminalfenster."));
     m_cbMitUmleitung->setFocusPolicy(Qt::NoFocus);
     row->addWidget(m_cbMitUmleitung);
     row->addSpacing(16);
@@ -247,8 +309,10 @@ void TFMain::createMenus() {
     auto item = [this](QMenu *menu, const QString &caption, void (TFMain::*handler)(),
                        const QKeySequence &key = QKeySequence(), const QString &hint = QString()) {
         QAction *action = menu->addAction(caption);
-        if (!key.isEmpty())
+        if (!key.isEmpty()) {
             action->setShortcut(key);
+            m_designKeys.append({action, key});
+        }
         if (!hint.isEmpty())
             action->setToolTip(hint);
         connect(action, &QAction::triggered, this,
@@ -340,9 +404,32 @@ void TFMain::rebuildMenuBar() {
     menuBar()->addMenu(m_menuHilfe);
 }
 
+void TFMain::applyBuildKeys() {
+    // A key the user gave to compiling or running is taken from the frame's items too, or
+    // the two items would share it and neither would react.
+    const QKeySequence compile = TextToShortCut(Settings::TastencodeCompiler);
+    const QKeySequence run = TextToShortCut(Settings::TastencodeRun);
+    for (const auto &[action, key] : std::as_const(m_designKeys))
+        action->setShortcut(key == compile || key == run ? QKeySequence() : key);
+}
+
+QList<KeyInUse> TFMain::KeysInUse() const {
+    QList<KeyInUse> keys = TFMDIQuill::KeysInUse();
+    for (const auto &[action, key] : m_designKeys) {
+        const QString text = ShortCutToText(key);
+        const bool known = std::any_of(keys.cbegin(), keys.cend(),
+                                       [&text](const KeyInUse &use) { return use.key == text; });
+        if (!known)
+            keys.append({text, action->text()});
+    }
+    return keys;
+}
+
 void TFMain::applyErrorFont() {
     ApplyFontSetting(m_memo1, Settings::ErrorSchriftName, Settings::ErrorSchriftGroesse,
                      Settings::ErrorSchriftBold, Settings::ErrorSchriftFarbe);
+    // Stack traces indent their lines with a tab: four blanks wide, not a fifth of the panel.
+    m_memo1->setTabStopDistance(QFontMetricsF(m_memo1->font()).horizontalAdvance(u' ') * 4);
 }
 
 void TFMain::applyEditorFont(TFMDIQuill *window) const {
@@ -358,6 +445,11 @@ QToolButton *TFMain::ToolButton(const QString &objectName) const {
 
 QPlainTextEdit *TFMain::MainMemo() {
     return m_mainMemo;
+}
+QPrinter &TFMain::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;

@@ -6,11 +6,15 @@
 #include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
+#include "settings/ShortkeyModel.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +22,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
@@ -55,6 +60,8 @@ public:
     QPlainTextEdit *MainMemo() override;
     BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override;
+    QString LastWindowFolder(const TFMDIQuill *except) const override;
+    QPrinter &Printer() override;
 
     // BuildHost
     RunOutput &Output() override { return m_output; }
@@ -92,6 +99,9 @@ public:
     void MnDateilisteloeschenClick();
     // The settings dialog; when confirmed, fonts, shortcuts and colours go to every window.
     void MnEinstellungenClick();
+    // The keys the commands of the frame and of the editor windows have by design, with
+    // their captions, for the shortcut dialog to mark.
+    QList<KeyInUse> KeysInUse() const;
     void MnProduktInfoClick();
     // Opens the help at its start.
     void MnHilfeClick();
@@ -124,6 +134,8 @@ public:
     // Controls, for the parts that read them and for tests.
     QWidget *PanelButton() const { return m_panelButton; }
     QLabel *LMainJava() const { return m_lMainJava; }
+    // The hint what to do first, on the background of the empty window area.
+    QLabel *StartHint() const { return m_startHint; }
     QWidget *PanelError() const { return m_panelError; }
     QSplitter *Splitter1() const { return m_splitter1; }
     QTimer *Timer1() const { return m_timer1; }
@@ -146,7 +158,14 @@ private:
     void createControls();
     void createToolBar();
     void createMenus();
+    void createStartHint();
+    // The hint on the empty window area shows exactly while no editor window is open.
+    void showStartHint();
+    // The compile and run tool tips name the keys of the settings.
+    void showBuildKeys();
     void applyErrorFont();
+    // The frame's items lose a key that compiles or runs, and get it back once it no longer does.
+    void applyBuildKeys();
     void applyEditorFont(TFMDIQuill *window) const;
     void rebuildMenuBar();
     // Takes the window out of the window list and the main-file lists.
@@ -155,6 +174,8 @@ private:
     // Rebuilds the recent-file items of the frame and of every editor window.
     void refreshRecentMenus();
     void startProgram(const QStringList &candidates, const QString &errorText);
+    // Restores the window if minimised, activates it and gives its text the focus.
+    void showWindow(TFMDIQuill *window);
 
     FrameCommands *m_commands = nullptr;
     // Keeps the compiler resident for the folder the learner works in.
@@ -175,6 +196,7 @@ private:
     QWidget *m_panelButton = nullptr;
     QCheckBox *m_cbMitUmleitung = nullptr;
     QLabel *m_lMainJava = nullptr;
+    QLabel *m_startHint = nullptr;
     QComboBox *m_cbMainFile = nullptr;
     QWidget *m_panelError = nullptr;
     TMemo *m_memo1 = nullptr;
@@ -193,4 +215,8 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_javaDocSeparator = nullptr;
     QAction *m_javaDoc = nullptr;
+    // The items that have a key by design, with that key.
+    QList<std::pair<QAction *, QKeySequence>> m_designKeys;
+    // Made on the first print or page set-up of any window.
+    std::unique_ptr<QPrinter> m_printer;
 };

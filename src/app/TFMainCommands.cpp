@@ -5,11 +5,13 @@
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
+#include "common/DialogStartFolder.h"
 #include "common/ExecuteFile.h"
 #include "common/FileHelpers.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "editor/EditCommands.h"
 #include "editor/MDIQuill.h"
 #include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
@@ -73,8 +75,10 @@ void TFMain::Timer1Timer() {
 
 void TFMain::MnOeffnenClick() {
     const QString currentDir = QDir::currentPath();
-    const QStringList chosen =
-        ui().openFiles(MakeOpenRequest(m_rememberedExt, Settings::EditorPfad));
+    // After a new document the last folder is empty: the dialog then starts where the
+    // learner works, never at the list of drives.
+    const QStringList chosen = ui().openFiles(MakeOpenRequest(
+        m_rememberedExt, DialogStartFolder({Settings::EditorPfad, LastWindowFolder(nullptr)})));
     // The last one chosen opens first, so the first chosen ends up on top.
     for (qsizetype i = chosen.size() - 1; i >= 0; --i)
         OpenFileByName(chosen.at(i));
@@ -95,6 +99,8 @@ void TFMain::OpenFileByName(const QString &fileName) {
         if (window->Document().holdsFile(fileName)) {
             ShowWarningBox(QStringLiteral("Hinweis"),
                            QStringLiteral("Datei ist schon geladen\r\n") + fileName);
+            // The learner wanted to see the file: there it is.
+            showWindow(window);
             return;
         }
     }
@@ -112,6 +118,7 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     m_mdiArea->addSubWindow(window);
     applyEditorFont(window);
     m_windows << window;
+    showStartHint();
     if (QAction *stop = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
         stop->setEnabled(m_programs->AnyRunning());
     {
@@ -162,6 +169,7 @@ void TFMain::dropWindow(TFMDIQuill *window) {
         return;
     const QString selectedName = ChosenMainFile();
     m_windows.removeAt(i);
+    showStartHint();
     const QSignalBlocker block(m_cbMainFile);
     m_cbMainFile->removeItem(static_cast<int>(i));
 
@@ -482,11 +490,14 @@ void TFMain::MnEinstellungenClick() {
     if (DialogResultText().isEmpty())
         return;
     applyErrorFont();
+    applyBuildKeys();
     for (TFMDIQuill *window : std::as_const(m_windows))
         window->ApplyBuildShortcuts();
+    showBuildKeys();
     for (TFMDIQuill *window : std::as_const(m_windows)) {
         applyEditorFont(window);
         window->ApplyRuleColors();
+        window->ConfigureUndoTimer();
         window->ActiveMemo()->viewport()->repaint();
     }
 }
@@ -549,11 +560,34 @@ void TFMain::refreshRecentMenus() {
 
 bool TFMain::JumpFromPanelLine(int index) {
     const QStringList lines = m_memo1->toPlainText().split(u'\n');
-    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index);
+    QStringList openFiles;
+    for (const TFMDIQuill *window : std::as_const(m_windows))
+        if (window->Document().hasFile())
+            openFiles << window->FileName();
+    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index, openFiles);
     if (!place)
         return false;
     ShowSourcePlace(*place);
     return true;
+}
+
+void TFMain::showWindow(TFMDIQuill *window) {
+    if (window->isMinimized())
+        window->showNormal();
+    m_mdiArea->setActiveSubWindow(window);
+    window->ActiveMemo()->setFocus();
+}
+
+QString TFMain::LastWindowFolder(const TFMDIQuill *except) const {
+    const QList<QMdiSubWindow *> history =
+        m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.crbegin(); it != history.crend(); ++it) {
+        auto *window = qobject_cast<TFMDIQuill *>(*it);
+        if (window && window != except && m_windows.contains(window) &&
+            window->Document().hasFile())
+            return window->FileDir();
+    }
+    return QString();
 }
 
 void TFMain::ShowSourcePlace(const SourcePlace &place) {
@@ -570,9 +604,7 @@ void TFMain::ShowSourcePlace(const SourcePlace &place) {
         if (!window)
             return;
     }
-    if (window->isMinimized())
-        window->showNormal();
-    m_mdiArea->setActiveSubWindow(window);
+    showWindow(window);
     TMemo *memo = window->ActiveMemo();
     const QTextBlock block = memo->document()->findBlockByNumber(place.line - 1);
     QTextCursor cursor(memo->document());
@@ -589,10 +621,17 @@ void TFMain::ShowSourcePlace(const SourcePlace &place) {
     memo->setTextCursor(cursor);
     memo->ensureCursorVisible();
     memo->setFocus();
+    // The status bar names the line the panel led to, as after a click there.
+    const QTextBlock start = memo->document()->findBlock(cursor.selectionStart());
+    window->SetStatusPanel(0, EditCommands::CaretText(start.blockNumber(),
+                                                      cursor.selectionStart() - start.position()));
 }
 
 bool TFMain::eventFilter(QObject *watched, QEvent *event) {
-    const bool panel = watched == m_memo1 || watched == m_memo1->viewport();
+    if (watched == m_mdiArea->viewport() && event->type() == QEvent::Resize && m_startHint)
+        m_startHint->setGeometry(m_mdiArea->viewport()->rect());
+    // The window area's events may come before the panel exists.
+    const bool panel = m_memo1 && (watched == m_memo1 || watched == m_memo1->viewport());
     if (panel && event->type() == QEvent::MouseButtonDblClick) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const int line = m_memo1->cursorForPosition(mouse->position().toPoint()).blockNumber();

@@ -75,6 +75,7 @@ bool EditorDocument::read(const QString &name, QString &text, QString &error) {
     m_format = content.format;
     m_fileBytes = content.original;
     m_textDigest = TextDigest(content.text);
+    m_readNotText = content.notText;
     text = content.text;
     return true;
 }

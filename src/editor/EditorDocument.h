@@ -42,6 +42,9 @@ public:
     // file, format and bytes are that file's; on failure `error` holds a German message
     // and nothing changed.
     bool read(const QString &name, QString &text, QString &error);
+    // Whether the bytes of the last successful read are no text (TextFile::IsNotText): the
+    // text shown stands for them only as far as it can, and saving an edit may change them.
+    bool readNotText() const { return m_readNotText; }
     // The text as the editor holds it right after loading (a text control may store some
     // characters differently): that text counts as unchanged and is written back as the
     // bytes read.
@@ -70,4 +73,5 @@ private:
     // they had.
     QByteArray m_fileBytes;
     QByteArray m_textDigest;
+    bool m_readNotText = false;
 };

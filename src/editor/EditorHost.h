@@ -6,6 +6,7 @@
 class BuildHost;
 class QAction;
 class QPlainTextEdit;
+class QPrinter;
 class TFMDIQuill;
 
 // What an editor window needs of the main frame. The frame implements it; tests of the
@@ -43,4 +44,12 @@ public:
     virtual BuildHost &Builds() = 0;
     // The editor windows in creation order.
     virtual QList<TFMDIQuill *> EditorWindows() const = 0;
+    // The folder of the file in the window the learner was in last, `except` left out;
+    // empty when no other window has a file. A new document's save dialog starts there.
+    virtual QString LastWindowFolder(const TFMDIQuill *except) const {
+        Q_UNUSED(except);
+        return QString();
+    }
+    // The printer every window prints on, so the set-up chosen in one window holds in all.
+    virtual QPrinter &Printer() = 0;
 };

@@ -8,6 +8,7 @@
 #include "common/CommandGuard.h"
 #include "common/ShortcutText.h"
 #include "EditorHost.h"
+#include "EditorMenus.h"
 #include "EditorMessage.h"
 #include "settings/Settings.h"
 
@@ -97,7 +98,15 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_timerUndo->setInterval(2000);
     connect(m_timerUndo, &QTimer::timeout, this, Guarded([this] { TimerUndoTimer(); }));
 
-    CreateMenus();
+    EditorMenus menus(this);
+    menus.CreateMenus();
+    m_menus = menus.m_menus;
+    m_recentItems = menus.m_recentItems;
+    m_recentSeparator = menus.m_recentSeparator;
+    for (QMenu *menu : std::as_const(m_menus))
+        for (QAction *action : menu->actions())
+            if (!action->shortcut().isEmpty())
+                m_designKeys.insert(action, action->shortcut());
     FormCreate();
     ConnectMenuHandlers();
 
@@ -165,9 +174,28 @@ void TFMDIQuill::ApplyRuleColors() {
 }
 
 void TFMDIQuill::ApplyBuildShortcuts() {
-    MenuItem(QStringLiteral("MnCompiler"))
-        ->setShortcut(TextToShortCut(Settings::TastencodeCompiler));
-    MenuItem(QStringLiteral("MnRun"))->setShortcut(TextToShortCut(Settings::TastencodeRun));
+    QAction *compile = MenuItem(QStringLiteral("MnCompiler"));
+    QAction *run = MenuItem(QStringLiteral("MnRun"));
+    compile->setShortcut(TextToShortCut(Settings::TastencodeCompiler));
+    run->setShortcut(TextToShortCut(Settings::TastencodeRun));
+    // The user agreed to take these keys from the items that have them by design: those
+    // items show no key until the compile and run keys move on.
+    for (auto it = m_designKeys.cbegin(); it != m_designKeys.cend(); ++it) {
+        if (it.key() == compile || it.key() == run)
+            continue;
+        it.key()->setShortcut(IsBuildKey(it.value()) ? QKeySequence() : it.value());
+    }
+}
+
+bool TFMDIQuill::IsBuildKey(const QKeySequence &key) const {
+    return !key.isEmpty() && (MenuItem(QStringLiteral("MnCompiler"))->shortcut() == key ||
+                              MenuItem(QStringLiteral("MnRun"))->shortcut() == key);
+}
+
+QList<KeyInUse> TFMDIQuill::KeysInUse() {
+    QList<KeyInUse> keys = EditorMenus::MenuKeys();
+    keys.append({ShortCutToText(CloseKey()), QStringLiteral("Fenster schließen")});
+    return keys;
 }
 
 void TFMDIQuill::FormActivate() {
@@ -330,9 +358,11 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
             [&] { watched == m_memoColor->viewport() ? MemoColorMouseUp() : MemoSWMouseUp(); });
     if (watched != m_memoColor && watched != m_memoSW)
         return QMdiSubWindow::eventFilter(watched, event);
-    const auto isCloseKey = [](const QKeyEvent *key) {
+    // Unless the user gave the key to compiling or running.
+    const auto isCloseKey = [this](const QKeyEvent *key) {
         return key->key() == Qt::Key_F4 &&
-               (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier &&
+               !IsBuildKey(CloseKey());
     };
     if (event->type() == QEvent::ShortcutOverride && isCloseKey(static_cast<QKeyEvent *>(event))) {
         event->accept();
@@ -360,7 +390,8 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
         m_skipSnapshot = false;
         FormKeyDown(key);
         if (QAction *item = MenuItemForKey(key)) {
-            m_skipSnapshot = item->objectName() == QLatin1String("MnWiderrufen");
+            m_skipSnapshot = item->objectName() == QLatin1String("MnRueckgaengig") ||
+                             item->objectName() == QLatin1String("MnWiderrufen");
             item->trigger();
             return true;
         }

@@ -7,7 +7,10 @@
 #include "editor/MemoUndo.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
+#include "settings/ShortkeyModel.h"
 
+#include <QHash>
+#include <QKeySequence>
 #include <QList>
 #include <QMdiSubWindow>
 #include <QString>
@@ -80,7 +83,8 @@ public:
     // The window's undo history; it works on the active control.
     const UndoHistory &UndoStore() const { return m_undo.history(); }
     // Undo snapshots by key release (timer off) or by the timer every UndoTimerIntervall
-    // seconds, as the settings say now; called once when the document is initialised.
+    // seconds, as the settings say now; called when the document is initialised and by the
+    // frame after the settings dialog was confirmed.
     void ConfigureUndoTimer();
 
     // The document's modified flag: that of the active text control.
@@ -104,8 +108,14 @@ public:
     bool Open(const QString &name);
     // The colours Color0..Color3 become the default colours of the four colour rules.
     void ApplyRuleColors();
-    // The compile and run items get the shortcuts of the Tastencode settings.
+    // The compile and run items get the shortcuts of the Tastencode settings; another item
+    // whose key is one of them shows no key (the key compiles or runs).
     void ApplyBuildShortcuts();
+    // The keys that commands of an editor window have by design, with their captions: the
+    // menu items' keys and Ctrl+F4, which closes the window. Needs no window.
+    static QList<KeyInUse> KeysInUse();
+    // Ctrl+F4: closes the window.
+    static QKeySequence CloseKey() { return QKeySequence(Qt::CTRL | Qt::Key_F4); }
     // Activation: tells the frame (window, FileName, flag) and refreshes the recent items.
     void FormActivate();
     // Fills the recent-file items from the shared list through the frame.
@@ -129,7 +139,8 @@ public:
     // The same search; true when it found the text. The replace text is not used.
     bool SearchForReplace(const QString &text, const QString &replaceText, bool down,
                           bool matchCase);
-    // The printer the window prints on; the page set-up chosen with "Drucker-Setup" stays in it.
+    // The printer the window prints on: the frame's, shared by all windows, so the page
+    // set-up chosen with "Drucker-Setup" in one window holds in every window.
     QPrinter &Printer();
 
 public slots:
@@ -213,16 +224,13 @@ private:
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void FormCreate();
-    void CreateMenus();
     void ConnectMenuHandlers();
-    QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
-                     const QKeySequence &key = {}, const QString &hint = {});
-    void AddSeparator(QMenu *menu, const QString &name = {});
-    QMenu *AddMenu(const QString &name, const QString &title, const QString &hint = {});
 
     bool LoadInto(TMemo *memo, const QString &name);
     SaveResult Save();
     SaveResult SaveAs();
+    // The folder the save dialog opens in (never empty).
+    QString SaveDialogStart() const;
     bool WriteDocument();
     // Whether another editor window holds the file.
     bool IsOpenInOtherWindow(const QString &fileName) const;
@@ -235,6 +243,8 @@ private:
     // The visible, enabled menu item with a command whose shortcut the key press is; nullptr
     // if none.
     QAction *MenuItemForKey(const QKeyEvent *event) const;
+    // Whether the key compiles or runs now.
+    bool IsBuildKey(const QKeySequence &key) const;
     void HandleMessage(int message);
     void ShowSearchMessages(const std::vector<SearchMessage> &messages);
     // Searches the active control as a find dialog asks; true when found.
@@ -276,11 +286,14 @@ private:
     QList<QLabel *> m_panels;
     QTimer *m_timerUndo = nullptr;
     MemoUndo m_undo;
-    // Set from a redo by key to the next key press: a snapshot on the releases in between
-    // would overwrite the next entry with the text just restored, so that the following redo
-    // could never bring that entry back.
+    // Set from an undo or redo by key to the next key press. A snapshot on the releases in
+    // between would store the text just restored as a new entry: after an undo the next undo
+    // would only step back to it, after a redo the following redo could never bring the
+    // overwritten entry back. By key, menu and tool button both commands give the same states.
     bool m_skipSnapshot = false;
     QList<QMenu *> m_menus;
+    // The items that have a key by design, with that key.
+    QHash<QAction *, QKeySequence> m_designKeys;
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     FindDialog *m_findDialog = nullptr;
@@ -291,5 +304,4 @@ private:
     IncrementalSearch m_incrementalSearch;
     TMemo *m_incrementalMemo = nullptr; // the control and its revision the search began on
     int m_incrementalRevision = 0;
-    std::unique_ptr<QPrinter> m_printer;
 };

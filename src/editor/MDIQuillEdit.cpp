@@ -70,8 +70,14 @@ void TFMDIQuill::ConfigureUndoTimer() {
         m_timerUndo->stop();
         return;
     }
-    // A stored interval below one second would keep the timer firing without pause.
-    m_timerUndo->start(std::max(1, Settings::UndoTimerIntervall) * 1000);
+    // Loading keeps the interval within the dialog's range; held to it here as well, so
+    // that the milliseconds can neither overflow nor keep the timer firing without pause.
+    const int interval = std::clamp(Settings::UndoTimerIntervall, Settings::UndoTimerIntervallMin,
+                                    Settings::UndoTimerIntervallMax) *
+                         1000;
+    // A running timer with that interval keeps counting; a restart would delay the snapshot.
+    if (!m_timerUndo->isActive() || m_timerUndo->interval() != interval)
+        m_timerUndo->start(interval);
 }
 
 void TFMDIQuill::MnRueckgaengigClick() {

@@ -4,6 +4,7 @@
 
 #include "CodePages.h"
 #include "colormemo/ColorMemo.h"
+#include "common/DialogStartFolder.h"
 #include "common/FileHelpers.h"
 #include "common/Helpers.h"
 #include "EditorHost.h"
@@ -77,6 +78,9 @@ bool TFMDIQuill::LoadInto(TMemo *memo, const QString &name) {
     m_doc.setLoadedText(DocumentText(memo));
     MoveCaretToStart(memo);
     memo->SetModified(false);
+    // A class file or an image opens as text all the same; the learner should know that.
+    if (m_doc.readNotText())
+        ShowWarningBox(QStringLiteral("Hinweis"), TextFile::NotTextNotice(FileName()));
     return true;
 }
 
@@ -126,7 +130,7 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
         m_saveDialog.defaultSuffix = QStringLiteral("java");
         m_saveDialog.filters = m_saveFilter;
         m_saveDialog.selectedFilter = 0;
-        m_saveDialog.directory = Settings::EditorPfad;
+        m_saveDialog.directory = SaveDialogStart();
         const QString chosen = ui().saveFile(m_saveDialog);
         if (chosen.isEmpty())
             return SaveResult::Cancelled;
@@ -147,6 +151,12 @@ TFMDIQuill::SaveResult TFMDIQuill::SaveAs() {
             continue;
         return WriteDocument() ? SaveResult::Saved : SaveResult::Failed;
     }
+}
+
+QString TFMDIQuill::SaveDialogStart() const {
+    // The document's own folder; for a new one where the learner works: the file of the
+    // window used last, then the last folder of the open dialog.
+    return DialogStartFolder({FileDir(), m_host.LastWindowFolder(this), Settings::EditorPfad});
 }
 
 bool TFMDIQuill::WriteDocument() {
@@ -188,7 +198,8 @@ void TFMDIQuill::MnInsertFileClick() {
     request.filters = {{QStringLiteral("Text-Dateien *.DAT"), QStringLiteral("*.DAT")},
                        {QStringLiteral("Text-Dateien *.TXT"), QStringLiteral("*.TXT")},
                        {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    request.directory = Settings::EditorPfad;
+    request.directory =
+        DialogStartFolder({Settings::EditorPfad, FileDir(), m_host.LastWindowFolder(nullptr)});
     const QStringList chosen = ui().openFiles(request);
     if (chosen.isEmpty())
         return;
@@ -216,6 +227,9 @@ void TFMDIQuill::MnInsertFileClick() {
 void TFMDIQuill::MnBlockalsDateiSichernClick() {
     m_saveDialog.title = QStringLiteral("Block speichern unter");
     m_saveDialog.fileName.clear();
+    // Before the first save as the dialog has no folder yet; it must not start at none.
+    if (m_saveDialog.directory.isEmpty())
+        m_saveDialog.directory = SaveDialogStart();
     const QString chosen = ui().saveFile(m_saveDialog);
     if (chosen.isEmpty())
         return;

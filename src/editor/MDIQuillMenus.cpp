@@ -1,14 +1,17 @@
 // The window's menus: every item with its caption, key and hint, named after its component.
+#include "EditorMenus.h"
 #include "MDIQuill.h"
 
 #include "common/CommandGuard.h"
+#include "common/ShortcutText.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QWidget>
 
-QMenu *TFMDIQuill::AddMenu(const QString &name, const QString &title, const QString &hint) {
-    auto *menu = new QMenu(title, this);
+QMenu *EditorMenus::AddMenu(const QString &name, const QString &title, const QString &hint) {
+    auto *menu = new QMenu(title, m_owner);
     menu->setObjectName(name);
     menu->setToolTipsVisible(true);
     menu->menuAction()->setObjectName(name);
@@ -18,8 +21,8 @@ QMenu *TFMDIQuill::AddMenu(const QString &name, const QString &title, const QStr
     return menu;
 }
 
-QAction *TFMDIQuill::AddItem(QMenu *menu, const QString &name, const QString &caption,
-                             const QKeySequence &key, const QString &hint) {
+QAction *EditorMenus::AddItem(QMenu *menu, const QString &name, const QString &caption,
+                              const QKeySequence &key, const QString &hint) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(key);
@@ -30,12 +33,12 @@ QAction *TFMDIQuill::AddItem(QMenu *menu, const QString &name, const QString &ca
     return action;
 }
 
-void TFMDIQuill::AddSeparator(QMenu *menu, const QString &name) {
+void EditorMenus::AddSeparator(QMenu *menu, const QString &name) {
     QAction *separator = menu->addSeparator();
     separator->setObjectName(name);
 }
 
-void TFMDIQuill::CreateMenus() {
+void EditorMenus::CreateMenus() {
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     const auto S = [](const char *text) { return QString::fromUtf8(text); };
 
@@ -145,6 +148,23 @@ void TFMDIQuill::CreateMenus() {
     AddItem(compiler, S("MnBuildAllerDateien"), S("Build aller Dateien"));
     AddSeparator(compiler, S("MnRun_leer3"));
     AddItem(compiler, S("MnProgrammEinstellungen"), S("&Einstellungen"));
+}
+
+QList<KeyInUse> EditorMenus::MenuKeys() {
+    QWidget owner;
+    EditorMenus menus(&owner);
+    menus.CreateMenus();
+    QList<KeyInUse> keys;
+    for (QMenu *menu : std::as_const(menus.m_menus)) {
+        for (QAction *action : menu->actions()) {
+            const QString name = action->objectName();
+            if (action->shortcut().isEmpty() || name == QLatin1String("MnCompiler") ||
+                name == QLatin1String("MnRun"))
+                continue;
+            keys.append({ShortCutToText(action->shortcut()), action->text()});
+        }
+    }
+    return keys;
 }
 
 void TFMDIQuill::ConnectMenuHandlers() {

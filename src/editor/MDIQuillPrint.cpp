@@ -3,6 +3,7 @@
 #include "MDIQuill.h"
 
 #include "colormemo/ColorMemo.h"
+#include "EditorHost.h"
 #include "PrintRenderer.h"
 #include "SwitchView.h"
 
@@ -38,9 +39,7 @@ void TFMDIQuill::MnSerMemoSWClick() {
 }
 
 QPrinter &TFMDIQuill::Printer() {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
+    return m_host.Printer();
 }
 
 void TFMDIQuill::MnDruckerSetupClick() {

@@ -13,9 +13,10 @@
 #include <cmath>
 #include <vector>
 
-// The colouring pass's view of one page: the page's lines are the visible ones, laid out in
-// the body of the page. Only line starts are ever asked for a position, so a position is
-// the left edge of the body at the line's top.
+// The colouring pass's view of one page: the lines with a row on the page are the visible
+// ones, as if each took one row of the body (the pass colours whole lines and never asks
+// where a character stands inside one). Only line starts are ever asked for a position, so a
+// position is the left edge of the body at that row's top.
 class PrintRenderer::PageView : public TCMView {
 public:
     PageView(const QStringList &lines, const PrintLayout &layout)
@@ -31,9 +32,19 @@ public:
         m_length = start - 1;
     }
 
-    void SetPage(int page) { m_page = page; }
+    void SetPage(int page) {
+        const int rows = m_layout.RowsOn(page);
+        if (rows == 0) {
+            m_firstLine = 0;
+            m_lastLine = -1;
+            return;
+        }
+        const int first = m_layout.FirstRow(page);
+        m_firstLine = m_layout.Rows[size_t(first)].Line;
+        m_lastLine = m_layout.Rows[size_t(first + rows - 1)].Line;
+    }
 
-    int FirstVisibleLine() const override { return m_layout.FirstLine(m_page); }
+    int FirstVisibleLine() const override { return m_firstLine; }
     int LineCount() const override { return int(m_lines.size()); }
     int LineFromChar(int index) const override {
         const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), index);
@@ -49,8 +60,11 @@ public:
     std::optional<QPoint> PosFromChar(int index) const override {
         if (index < 0 || index > m_length)
             return std::nullopt;
-        const int row = LineFromChar(index) - FirstVisibleLine();
-        const int y = row < 0 ? row * m_layout.LineHeight : m_layout.LineTop(row);
+        const int line = LineFromChar(index);
+        const int row = line - m_firstLine;
+        if (line > m_lastLine)
+            return QPoint(m_layout.Body.left(), m_layout.Body.bottom() + m_layout.LineHeight);
+        const int y = row < 0 ? row * m_layout.LineHeight : m_layout.RowTop(row);
         return QPoint(m_layout.Body.left(), y);
     }
     int CharFromPos(QPoint) const override { return -1; }
@@ -81,7 +95,8 @@ private:
     const PrintLayout &m_layout;
     std::vector<int> m_starts;
     int m_length = 0;
-    int m_page = 0;
+    int m_firstLine = 0;
+    int m_lastLine = -1;
 };
 
 // A coloured stretch of the text: characters Start..End (inclusive).
@@ -132,6 +147,18 @@ PrintRenderer::PrintRenderer(const PrintDocument &document, const QRect &paper, 
         LayOutPages(paper, resolution, document.Print.Margins(), int(std::ceil(metrics.height())),
                     int(std::ceil(metrics.horizontalAdvance(u'0'))), int(document.Lines.size()));
     m_tabWidth = std::max<qreal>(1, document.TabStopChars * metrics.averageCharWidth());
+    // Lines wider than the body go on in further rows, so nothing is cut at the margin.
+    const auto measure = [&metrics](QStringView piece) {
+        return metrics.horizontalAdvance(piece.toString());
+    };
+    std::vector<PrintRow> rows;
+    rows.reserve(size_t(document.Lines.size()));
+    for (int line = 0; line < document.Lines.size(); ++line) {
+        const QString &text = document.Lines[line];
+        AppendRows(rows, line, int(text.size()),
+                   WrapLine(text, m_layout.Body.width(), m_tabWidth, measure));
+    }
+    m_layout.SetRows(std::move(rows));
     m_view = std::make_unique<PageView>(document.Lines, m_layout);
     if (document.Rules) {
         m_rules = std::make_unique<TDrawRules>();
@@ -174,54 +201,62 @@ void PrintRenderer::PaintPage(QPainter &painter, int page) {
     }
 
     const QFontMetricsF metrics(m_font);
-    const int first = m_layout.FirstLine(page);
-    for (int row = 0; row < m_layout.LinesOn(page); ++row) {
-        const int y = m_layout.LineTop(row);
+    const int first = m_layout.FirstRow(page);
+    for (int row = 0; row < m_layout.RowsOn(page); ++row) {
+        const PrintRow &printed = m_layout.Rows[size_t(first + row)];
+        const int y = m_layout.RowTop(row);
         painter.setFont(m_font);
         painter.setPen(m_document.NumberColor);
         painter.drawText(QRect(m_layout.Numbers.left(), y,
                                m_layout.Numbers.width() - int(metrics.horizontalAdvance(u'0')),
                                m_layout.LineHeight),
-                         int(Qt::AlignRight | Qt::AlignVCenter), QString::number(first + row + 1));
-        PaintLine(painter, first + row, y, styles);
+                         int(Qt::AlignRight | Qt::AlignVCenter),
+                         printed.Continued() ? ContinuationMark()
+                                             : QString::number(printed.Line + 1));
+        PaintRow(painter, printed, y, styles);
     }
     painter.restore();
 }
 
-void PrintRenderer::PaintLine(QPainter &painter, int line, int y,
-                              const std::vector<Style> &styles) {
-    const QString &text = m_document.Lines[line];
-    if (text.isEmpty())
+void PrintRenderer::PaintRow(QPainter &painter, const PrintRow &row, int y,
+                             const std::vector<Style> &styles) {
+    const QString &text = m_document.Lines[row.Line];
+    if (row.Length <= 0)
         return;
-    const int lineStart = m_view->LineIndex(line);
-    const int lineEnd = lineStart + int(text.size()); // exclusive
+    const int lineStart = m_view->LineIndex(row.Line);
+    const int rowStart = lineStart + row.Start;
+    const int rowEnd = rowStart + row.Length; // exclusive
     const QFontMetricsF metrics(m_font);
     const qreal baseline = y + metrics.ascent();
     const qreal left = m_layout.Body.left();
     painter.save();
-    painter.setClipRect(m_layout.Body);
+    // A blank that ends a full row may reach into the right margin, never further.
+    painter.setClipRect(QRect(m_layout.Body.left(), m_layout.Body.top(),
+                              m_layout.Paper.right() + 1 - m_layout.Body.left(),
+                              m_layout.Body.height()));
 
-    // The first style that may reach into this line.
-    auto next = std::lower_bound(styles.begin(), styles.end(), lineStart,
+    // The first style that may reach into this row.
+    auto next = std::lower_bound(styles.begin(), styles.end(), rowStart,
                                  [](const Style &s, int start) { return s.End < start; });
     qreal x = left;
-    int pos = lineStart;
-    while (pos < lineEnd) {
+    int pos = rowStart;
+    while (pos < rowEnd) {
         while (next != styles.end() && next->End < pos)
             ++next;
         const Style *style = nullptr;
-        int pieceEnd = lineEnd;
+        int pieceEnd = rowEnd;
         if (next != styles.end() && next->Start <= pos) {
             style = &*next;
-            pieceEnd = std::min(lineEnd, next->End + 1);
+            pieceEnd = std::min(rowEnd, next->End + 1);
         } else if (next != styles.end()) {
-            pieceEnd = std::min(lineEnd, next->Start);
+            pieceEnd = std::min(rowEnd, next->Start);
         }
         const QFont font = style ? StyledFont(m_font, style->FontStyle) : m_font;
         painter.setFont(font);
         painter.setPen(style ? style->Color : m_document.TextColor);
-        // Tabs jump to the next stop; the rest goes in stretches between them. Positions come
-        // from the plain font, so bold text does not push the columns apart.
+        // Tabs jump to the next stop counted from the row's start, as the row was broken; the
+        // rest goes in stretches between them. Positions come from the plain font, so bold
+        // text does not push the columns apart.
         int from = pos;
         while (from < pieceEnd) {
             int to = from;
@@ -245,8 +280,6 @@ void PrintRenderer::PaintLine(QPainter &painter, int line, int y,
             from = to;
         }
         pos = pieceEnd;
-        if (x > m_layout.Body.right())
-            break;
     }
     painter.restore();
 }

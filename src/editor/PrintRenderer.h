@@ -33,7 +33,8 @@ struct PrintDocument {
 };
 
 // Paints the pages of a document: header, line numbers, the text in the colours of the colour
-// view (or plain), footer "Seite n". The layout comes from the paper (in the painter's
+// view (or plain), footer "Seite n". A line wider than the body goes on in the rows below it,
+// each marked in the number column. The layout comes from the paper (in the painter's
 // pixels), the device's resolution and the print options' margins. Any painter will do, so
 // a printer, a PDF file and an image show the same page.
 class PrintRenderer {
@@ -54,7 +55,7 @@ private:
     class PageView;
     struct Style;
 
-    void PaintLine(QPainter &painter, int line, int y, const std::vector<Style> &styles);
+    void PaintRow(QPainter &painter, const PrintRow &row, int y, const std::vector<Style> &styles);
 
     const PrintDocument &m_document;
     QFont m_font;

@@ -11,7 +11,8 @@ struct ViewSwitch {
     bool SetText = false;  // the control gets Text, and its caret goes to the start; false:
                            // it already holds that text and keeps its own caret
     QString Text;          // the document's text in the newly active control
-    bool Modified = false; // the document's modified flag, carried over to that control
+    bool Modified = false; // the document's modified flag, carried over to that control;
+                           // set as well when the switch changed the text
 };
 
 // Towards the colour view every tab becomes two spaces; towards the monochrome view the text

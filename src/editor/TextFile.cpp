@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
@@ -26,6 +28,17 @@ bool DecodeUtf8(const QByteArray &bytes, QString &text) {
                                                        QStringConverter::Flag::Stateless);
     text = decoder.decode(bytes);
     return !decoder.hasError() && text.toUtf8() == bytes;
+}
+
+// A control byte that is no text in UTF-8, Windows-1252 or the DOS code page alike: NUL
+// and the other C0 controls, apart from the blanks and breaks (tab to carriage return), the
+// DOS end-of-file mark and the escape of terminal colours. Every byte from 0x80 up is a
+// letter or sign in one of the code pages (0x81 is the DOS "ü"), so none of those counts.
+bool IsNonTextByte(char byte) {
+    const uchar value = uchar(byte);
+    if (value >= 0x20)
+        return false;
+    return !(value >= 0x09 && value <= 0x0D) && value != 0x1A && value != 0x1B;
 }
 
 LineBreakStyle DetectLineBreak(const QString &text, LineBreakStyle fallback) {
@@ -54,6 +67,16 @@ TextFileFormat DefaultFormat() {
     return format;
 }
 
+bool IsNotText(const QByteArray &bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), IsNonTextByte);
+}
+
+QString NotTextNotice(const QString &fileName) {
+    return QStringLiteral("Die Datei\r\n%1\r\nenthält Zeichen, die keine Textzeichen sind. "
+                          "Sie wird als Text angezeigt; Speichern kann sie verändern.")
+        .arg(NativeName(fileName));
+}
+
 DecodedText Decode(const QByteArray &bytes) {
     DecodedText result;
     result.original = bytes;
@@ -64,6 +87,7 @@ DecodedText Decode(const QByteArray &bytes) {
         result.text = CodePages::DecodeWindows1252(bytes);
         result.format.encoding = TextEncoding::Windows1252;
     }
+    result.notText = IsNotText(bytes);
     result.format.lineBreak = DetectLineBreak(result.text, DefaultFormat().lineBreak);
     if (result.text.contains(u'\r')) {
         result.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

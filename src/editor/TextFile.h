@@ -22,7 +22,8 @@ struct TextFileFormat {
 struct DecodedText {
     QString text;
     TextFileFormat format;
-    QByteArray original; // the bytes the text was decoded from
+    QByteArray original;  // the bytes the text was decoded from
+    bool notText = false; // the bytes are no text (TextFile::IsNotText)
 };
 
 namespace TextFile {
@@ -36,6 +37,14 @@ TextFileFormat DefaultFormat();
 // Detects encoding and line-break style (that of the first line break; LF, CR LF and CR
 // are all accepted) and returns the text with '\n' breaks.
 DecodedText Decode(const QByteArray &bytes);
+// Whether the bytes are no text in any of the encodings the program knows (UTF-8,
+// Windows-1252, the DOS code page): they hold a NUL byte or another control byte that text
+// never uses, as a class file or an image does. Such a file can still be shown as text,
+// but editing and saving it may change it.
+bool IsNotText(const QByteArray &bytes);
+// The notice for a file whose bytes are no text, naming the file.
+QString NotTextNotice(const QString &fileName);
+
 // The bytes of a '\n' text in the given format. A Windows-1252 text with a character that
 // code page cannot hold is written as UTF-8 instead, and `format` says so afterwards.
 QByteArray Encode(const QString &text, TextFileFormat &format);

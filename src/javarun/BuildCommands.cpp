@@ -62,8 +62,22 @@ bool MayStart(const BuildHost &frame) {
     return false;
 }
 
+void ShowOnlyJavaNotice() {
+    ShowWarningBox(NoticeCaption,
+                   QStringLiteral("Nur Java-Quelltexte (*.java) können kompiliert werden."));
+}
+
+// False, with a notice, when the file is no Java source: compiling it would mean deleting
+// "its" class file, which for a class file opened as text is the file itself.
+bool IsCompilable(const QString &fileName) {
+    if (IsJavaSource(fileName))
+        return true;
+    ShowOnlyJavaNotice();
+    return false;
+}
+
 // F8 and F9: nothing but a beep while another build runs, and a notice for a document that
-// was never saved.
+// was never saved or is no Java source.
 bool MayBuild(const BuildTarget &window, const BuildHost &frame) {
     if (!MayStart(frame))
         return false;
@@ -71,7 +85,7 @@ bool MayBuild(const BuildTarget &window, const BuildHost &frame) {
         ShowWarningBox(NoticeCaption, QStringLiteral("Bitte die Datei erst speichern"));
         return false;
     }
-    return true;
+    return IsCompilable(window.FileName());
 }
 
 } // namespace
@@ -84,7 +98,7 @@ void MnCompilerClick(BuildTarget &window, BuildHost &frame) {
 }
 
 void CompileFile(BuildTarget &window, BuildHost &frame) {
-    if (!window.HasFile())
+    if (!window.HasFile() || !IsJavaSource(window.FileName()))
         return;
     const QString fileName = window.FileName();
     if (window.Modified() && !window.WriteForBuild())
@@ -113,6 +127,10 @@ void CompileFile(BuildTarget &window, BuildHost &frame) {
 
 void MnRunClick(BuildTarget &window, BuildHost &frame) {
     if (!MayBuild(window, frame))
+        return;
+    // A main file that is no Java source stops the command before anything happens.
+    const QString mainFile = frame.ChosenMainFile();
+    if (!mainFile.isEmpty() && !IsCompilable(mainFile))
         return;
     const BuildBusyGuard busy(frame);
     const Liveness liveness(window);
@@ -148,7 +166,7 @@ void RunFile(BuildTarget &window, BuildHost &frame) {
 
 void RunMainFile(BuildHost &frame) {
     const QString mainFile = frame.ChosenMainFile();
-    if (mainFile.isEmpty())
+    if (mainFile.isEmpty() || !IsCompilable(mainFile))
         return;
     // Every window of that file, not just the first.
     bool found = false;
@@ -169,9 +187,16 @@ void BuildAll(BuildHost &frame) {
     if (!MayStart(frame))
         return;
     const BuildBusyGuard busy(frame);
+    // One notice for the files that are no Java source, before the compiles, so the panel
+    // keeps the last compile's output in view; those files are left alone.
+    bool othersOpen = false;
+    for (const auto &window : frame.BuildTargets())
+        othersOpen = othersOpen || (window->HasFile() && !IsJavaSource(window->FileName()));
+    if (othersOpen)
+        ShowOnlyJavaNotice();
     ForEachOpenWindow(frame, [&](BuildTarget &window) {
         // A document that was never saved has no file to compile and is never written.
-        if (window.HasFile())
+        if (window.HasFile() && IsJavaSource(window.FileName()))
             CompileFile(window, frame);
     });
 }

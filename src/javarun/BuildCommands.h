@@ -10,21 +10,27 @@
 // The build commands of an editor window and of the frame. All run on the GUI thread and
 // keep the window responsive while a tool runs; a window closed meanwhile is left alone.
 // The commands a user starts (F8, F9, build all) do nothing but beep while another one is
-// still in progress.
+// still in progress. They compile only Java source ("*.java"): for any other file they show
+// a notice and leave it alone, so nothing but a Java file's own class file is ever deleted.
 
-// F8: refuses a never-saved document with a notice, otherwise CompileFile.
+// F8: refuses a never-saved document or one that is no Java source with a notice,
+// otherwise CompileFile.
 void MnCompilerClick(BuildTarget &window, BuildHost &frame);
 // Saves unsaved changes, deletes the old class file and compiles into the error panel,
 // waiting for the compiler to end. A failed compile (no class file) puts the focus on the
-// panel with the caret at its start. Never touches a never-saved document.
+// panel with the caret at its start. Never touches a never-saved document or one that is no
+// Java source.
 void CompileFile(BuildTarget &window, BuildHost &frame);
 // F9: compiles, then runs the chosen main file's window, or this one when none is chosen.
+// Refused with a notice, before anything happens, when either file is no Java source.
 void MnRunClick(BuildTarget &window, BuildHost &frame);
 // Runs the window's class, captured or in a window of its own as its source text decides.
 void RunFile(BuildTarget &window, BuildHost &frame);
-// Runs every window whose file is the chosen main file; a notice when none holds it.
+// Runs every window whose file is the chosen main file; a notice when none holds it or it
+// is no Java source.
 void RunMainFile(BuildHost &frame);
-// Compiles every window that has a file of its own, in opening order.
+// Compiles every window whose file is Java source, in opening order; one notice first when
+// other files are open.
 void BuildAll(BuildHost &frame);
 // Chooses the window's file as the main file.
 void MnSetMainJava(BuildTarget &window, BuildHost &frame);

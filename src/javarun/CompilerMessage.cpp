@@ -1,5 +1,7 @@
 #include "CompilerMessage.h"
 
+#include "StackTrace.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,7 +39,8 @@ std::optional<SourcePlace> MessagePlace(const QString &line, const QString &fold
 
 } // namespace
 
-std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index) {
+std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index,
+                                         const QStringList &openFiles) {
     if (index < 0 || index >= panelLines.size())
         return std::nullopt;
     const QString folder = CompiledFolder(panelLines);
@@ -46,7 +49,7 @@ std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int inde
         return place;
     // The marker stands two lines below its message, under the quoted source line.
     if (line.trimmed() != QStringLiteral("^") || index < 2)
-        return std::nullopt;
+        return StackTracePlace(panelLines, index, folder, openFiles);
     std::optional<SourcePlace> place = MessagePlace(panelLines.at(index - 2), folder);
     if (place)
         place->column = int(line.indexOf(u'^'));

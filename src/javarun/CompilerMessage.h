@@ -16,5 +16,8 @@ struct SourcePlace {
 // The place a panel line names, as the compiler writes its messages: "<file>.java:<line>: ..."
 // (the file with or without a folder, relative to the folder of the file named in the
 // panel's first line, `Datei "..."`), or the column marker line ("   ^") under such a
-// message, which adds the marker's column. Nothing for any other line.
-std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index);
+// message, which adds the marker's column. A line of a Java stack trace leads to the first
+// frame in one of the learner's own files (StackTrace.h); `openFiles` are the full names
+// of the open windows' files. Nothing for any other line.
+std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index,
+                                         const QStringList &openFiles = {});

@@ -38,13 +38,101 @@ bool IsJavawName(QStringView name) {
     return true;
 }
 
+bool IsIdentifierPart(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'$';
+}
+
+// The index just past the comment that starts at `start`, or `start` when none does.
+qsizetype SkipComment(QStringView text, qsizetype start) {
+    if (start + 1 >= text.size() || text.at(start) != u'/')
+        return start;
+    if (text.at(start + 1) == u'/') {
+        qsizetype end = start + 2;
+        while (end < text.size() && text.at(end) != u'\n' && text.at(end) != u'\r')
+            ++end;
+        return end;
+    }
+    if (text.at(start + 1) == u'*') {
+        const qsizetype end = text.indexOf(u"*/", start + 2);
+        return end < 0 ? text.size() : end + 2;
+    }
+    return start;
+}
+
+// The index just past the literal that starts with the quote at `start`: a string or
+// character literal ends at its closing quote (or, unclosed, at the line's end), a text
+// block at its three closing quotes. Escaped characters never close it.
+qsizetype SkipLiteral(QStringView text, qsizetype start) {
+    const QChar quote = text.at(start);
+    const QStringView blockQuotes = u"\"\"\"";
+    const bool block = text.mid(start).startsWith(blockQuotes);
+    qsizetype i = start + (block ? blockQuotes.size() : 1);
+    while (i < text.size()) {
+        const QChar c = text.at(i);
+        if (c == u'\\') {
+            i += 2;
+        } else if (block) {
+            if (text.mid(i).startsWith(blockQuotes))
+                return i + blockQuotes.size();
+            ++i;
+        } else if (c == quote) {
+            return i + 1;
+        } else if (c == u'\n' || c == u'\r') {
+            return i;
+        } else {
+            ++i;
+        }
+    }
+    return text.size();
+}
+
 } // namespace
+
+bool ReadsInput(QStringView text) {
+    // Where the words seen so far stand in "System" "." "in": what may come next.
+    enum class Step { System, Dot, Member } step = Step::System;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype afterComment = SkipComment(text, i);
+        if (afterComment != i) {
+            i = afterComment; // a comment separates words like a blank
+            continue;
+        }
+        const QChar c = text.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'"' || c == u'\'') {
+            i = SkipLiteral(text, i);
+            step = Step::System;
+        } else if (IsIdentifierPart(c)) {
+            qsizetype end = i + 1;
+            while (end < text.size() && IsIdentifierPart(text.at(end)))
+                ++end;
+            const QStringView word = text.mid(i, end - i);
+            if (step == Step::Member && (word == u"in" || word == u"console"))
+                return true;
+            step = word == u"System" ? Step::Dot : Step::System;
+            i = end;
+        } else {
+            step = c == u'.' && step == Step::Dot ? Step::Member : Step::System;
+            ++i;
+        }
+    }
+    return false;
+}
+
+bool IsJavaSource(const QString &fileName) {
+    const QStringView name = QStringView(fileName).mid(NameStart(fileName));
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > 0 && name.mid(dot + 1).compare(u"java", Qt::CaseInsensitive) == 0;
+}
 
 RunPlan DecideRun(bool mitUmleitung, const QString &sourceText) {
     if (!mitUmleitung)
         return {true, false};
     RunPlan plan;
-    const bool readsConsole = sourceText.contains(u"System.in.read");
+    // A program reading its input in the panel would meet the end of its input at once.
+    const bool readsConsole = ReadsInput(sourceText);
     plan.console = sourceText.contains(u"Environment") || readsConsole;
     plan.shell = sourceText.contains(u"JFrame") || sourceText.contains(u"JDialog") || readsConsole;
     if (!plan.shell && plan.console) {

@@ -12,9 +12,18 @@ struct RunPlan {
     bool operator==(const RunPlan &) const = default;
 };
 
-// Decides the run from the "Mit Umleitung" box and the source text (case-sensitive word
-// tests on the whole text, comments and strings included).
+// Decides the run from the "Mit Umleitung" box and the source text: a program that reads
+// its input (ReadsInput) runs in a window of its own with the console runtime; the other
+// words are case-sensitive tests on the whole text, comments and strings included.
 RunPlan DecideRun(bool mitUmleitung, const QString &sourceText);
+
+// Whether the program uses its standard input: `System.in` or `System.console` in the code
+// (blanks and comments allowed around the dot), not in comments, strings or characters.
+bool ReadsInput(QStringView sourceText);
+
+// Whether the file is Java source, the only kind the build commands compile: a name with
+// the extension ".java" in any letter case.
+bool IsJavaSource(const QString &fileName);
 
 // The runtime to use for one run: for a console run a configured "javaw" (any letter case,
 // with or without the platform's executable suffix) becomes "java" in the same directory;

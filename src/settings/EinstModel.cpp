@@ -140,6 +140,15 @@ bool EinstModel::BnAendernSchriftClick() {
     return true;
 }
 
+bool EinstModel::BnSchriftFarbeClick() {
+    FontSettings font = fontSettings(m_fontGroup);
+    const std::optional<quint32> chosen = ui().chooseColor(QStringLiteral("Farbe"), font.color);
+    if (!chosen)
+        return false;
+    font.color = *chosen;
+    return true;
+}
+
 bool EinstModel::BnPanelFarbeClick(int index) {
     if (index < 0 || index >= int(values.colors.size()))
         return false;
@@ -190,7 +199,21 @@ bool EinstModel::BnLinkerSearchClick() {
 void EinstModel::takeShortkey(bool compiler) {
     if (DialogResultText().isEmpty())
         return; // "Leerer Eintrag" or cancelled: the shortcut stays
-    (compiler ? values.keyCompiler : values.keyRun) = DialogResultText();
+    QString &field = compiler ? values.keyCompiler : values.keyRun;
+    QString &other = compiler ? values.keyRun : values.keyCompiler;
+    field = DialogResultText();
+    if (other.compare(field, Qt::CaseInsensitive) == 0)
+        other.clear();
+}
+
+QList<KeyInUse> EinstModel::keysInUseFor(bool compiler) const {
+    QList<KeyInUse> keys;
+    const QString &other = compiler ? values.keyRun : values.keyCompiler;
+    if (!other.isEmpty())
+        keys.append({other, compiler ? QStringLiteral("Programm starten")
+                                     : QStringLiteral("Compiler starten")});
+    keys.append(m_keysInUse);
+    return keys;
 }
 
 QString EinstModel::pathNotice(const QString &compiler, const QString &run) {
@@ -217,8 +240,12 @@ void EinstModel::BnOkayClick() {
 }
 
 void EinstModel::FormCloseQuery() {
-    if (m_cancelled)
+    if (m_cancelled) {
+        // The shortcut dialog leaves its choice in the shared text; a cancelled settings
+        // dialog must not look confirmed to its caller because of it.
+        DialogResultText().clear();
         return;
+    }
     using namespace Settings;
     if (m_progOnly) {
         giveProgramSettings();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/UiProvider.h"
+#include "ShortkeyModel.h"
+#include "settings/Settings.h"
 
 #include <QString>
 
@@ -48,8 +50,8 @@ struct EinstValues {
     std::array<quint32, 4> colors{};
 
     static constexpr int UndoIntervallDesign = 2;
-    static constexpr int UndoIntervallMin = 2;
-    static constexpr int UndoIntervallMax = 1000;
+    static constexpr int UndoIntervallMin = Settings::UndoTimerIntervallMin;
+    static constexpr int UndoIntervallMax = Settings::UndoTimerIntervallMax;
 };
 
 // The logic of the settings dialogs TFEinst and TFEinstProg without their widgets: the
@@ -84,23 +86,35 @@ public:
     // "&Ändern": the font dialog preset with the selected group's font; a confirmed choice
     // changes that group's settings at once (bold only for a plain bold style). True then.
     bool BnAendernSchriftClick();
+    // "Farbe ...": the colour dialog preset with the selected group's font colour (the font
+    // dialog has none); a confirmed colour changes that group's colour setting at once, as
+    // "&Ändern" does with the font. True then.
+    bool BnSchriftFarbeClick();
     // "&1" to "&4": the colour dialog preset with working colour i; true when confirmed.
     bool BnPanelFarbeClick(int index);
     // "&Open" next to "Compiler" / "Run": the program search dialog; true when confirmed.
     bool BnCompilerSearchClick();
     bool BnLinkerSearchClick();
     // After the shortcut dialog of "Compiler starten" / "Programm starten" closed: its
-    // result replaces the field unless it is empty.
+    // result replaces the field unless it is empty. A key the other field has (the user has
+    // agreed to take it) leaves that field empty, so one key starts one command.
     void takeShortkey(bool compiler);
+    // The keys the program's commands have (the frame's and the editor window's menus);
+    // given by the caller before Init.
+    void setKeysInUse(const QList<KeyInUse> &keys) { m_keysInUse = keys; }
+    // What the shortcut dialog of "Compiler starten" (compiler true) or "Programm starten"
+    // marks as taken: the other of the two fields first, then the commands' keys.
+    QList<KeyInUse> keysInUseFor(bool compiler) const;
 
     // "&Ok": clears the cancelled flag, sets the dialog-result text to "Okay" and tells the
     // user about a compiler or runtime path that cannot be started (it is stored anyway).
     void BnOkayClick();
     // "Abbruch", Esc and the close box: the cancelled flag stays set.
     void BnAbbruchClick() { m_cancelled = true; }
-    // Closing is always allowed. Unless cancelled, the controls go into the settings in the
-    // specified order and SaveSettings writes them; a store that cannot be written is
-    // reported once per run.
+    // Closing is always allowed. Cancelled, it empties the dialog-result text (which a
+    // confirmed shortcut dialog may have filled) and takes nothing over. Otherwise the
+    // controls go into the settings in the specified order and SaveSettings writes them; a
+    // store that cannot be written is reported once per run.
     void FormCloseQuery();
 
     // The program search dialog of both "&Open" buttons.
@@ -118,6 +132,7 @@ private:
     // ... and back.
     void giveProgramSettings() const;
 
+    QList<KeyInUse> m_keysInUse;
     bool m_progOnly = false;
     bool m_cancelled = true;
     EinstTab m_tab = EinstTab::Allgemein;

@@ -224,6 +224,8 @@ QString LoadSettings(const QString &defaultFontName, qint16 defaultFontSize) {
     const QString programDir = ProgramDir();
     for (const Row &row : Table)
         read(row, defaultOf(row, defaultFontName, defaultFontSize, programDir));
+    UndoTimerIntervall =
+        std::clamp(UndoTimerIntervall, UndoTimerIntervallMin, UndoTimerIntervallMax);
     return TakeRegNotice();
 }
 

@@ -37,7 +37,11 @@ extern QString TastencodeCompiler; // Tastencode\Compiler: shortcut text, "F8"
 extern QString TastencodeRun;      // Tastencode\Run: shortcut text, "F9"
 extern bool ParameterValue;
 extern bool UndoMitKeyUp;
-extern int UndoTimerIntervall;
+extern int UndoTimerIntervall; // seconds, within the two limits below once loaded
+// The snapshot interval the settings dialog offers; LoadSettings brings a stored value
+// outside to the nearer limit, so the timer in milliseconds never overflows.
+inline constexpr int UndoTimerIntervallMin = 2;
+inline constexpr int UndoTimerIntervallMax = 1000;
 extern quint32 Color0;
 extern quint32 Color1;
 extern quint32 Color2;

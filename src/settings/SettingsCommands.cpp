@@ -6,9 +6,10 @@
 
 #include "common/DialogResult.h"
 
-bool ShowEinstDialog(QWidget *parent) {
+bool ShowEinstDialog(QWidget *parent, const QList<KeyInUse> &keysInUse) {
     DialogResultText().clear();
     TFEinst dialog(parent);
+    dialog.model().setKeysInUse(keysInUse);
     dialog.Init();
     return !DialogResultText().isEmpty();
 }

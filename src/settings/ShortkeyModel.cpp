@@ -1,6 +1,7 @@
 #include "ShortkeyModel.h"
 
 #include "common/DialogResult.h"
+#include "common/UiProvider.h"
 
 ShortkeyModel::ShortkeyModel() {
     RazClick();
@@ -22,6 +23,53 @@ QStringList ShortkeyModel::functionKeyEntries() {
             entries << prefix + QStringLiteral("F%1").arg(key);
     }
     return entries;
+}
+
+QString ShortkeyModel::plainCaption(const QString &caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'\t')
+            break; // a key text written into the caption
+        if (caption.at(i) == u'&') {
+            if (i + 1 < caption.size() && caption.at(i + 1) == u'&') {
+                plain += u'&';
+                ++i;
+            }
+            continue;
+        }
+        plain += caption.at(i);
+    }
+    plain = plain.trimmed();
+    if (plain.endsWith(QLatin1String("...")))
+        plain.chop(3);
+    return plain.trimmed();
+}
+
+QString ShortkeyModel::takeQuestion(const QString &key, const QString &command) {
+    return QStringLiteral("%1 gehört schon zum Befehl \"%2\".\r\n"
+                          "Soll die Taste trotzdem übernommen werden? \"%2\" ist dann nur noch "
+                          "über das Menü zu erreichen.")
+        .arg(key, command);
+}
+
+QString ShortkeyModel::usedBy(const QString &key) const {
+    if (key.isEmpty())
+        return {};
+    for (const KeyInUse &use : m_keysInUse)
+        if (use.key.compare(key, Qt::CaseInsensitive) == 0)
+            return plainCaption(use.caption);
+    return {};
+}
+
+QStringList ShortkeyModel::shownEntries() const {
+    QStringList shown;
+    shown.reserve(m_entries.size());
+    for (const QString &entry : m_entries) {
+        const QString command = usedBy(entry);
+        shown << (command.isEmpty() ? entry : QStringLiteral("%1 (%2)").arg(entry, command));
+    }
+    return shown;
 }
 
 void ShortkeyModel::fill(Grundtyp grundtyp, const QStringList &entries) {
@@ -47,9 +95,20 @@ void ShortkeyModel::select(int index) {
         m_selected = index;
 }
 
-void ShortkeyModel::BnOkayClick() {
-    if (m_grundtyp == Grundtyp::Leer || m_selected < 0)
+bool ShortkeyModel::BnOkayClick() {
+    if (m_grundtyp == Grundtyp::Leer || m_selected < 0) {
         DialogResultText().clear();
-    else
-        DialogResultText() = m_entries.at(m_selected);
+        return true;
+    }
+    const QString key = m_entries.at(m_selected);
+    const QString command = usedBy(key);
+    if (!command.isEmpty() &&
+        ui().messageBox(MsgIcon::Question, QStringLiteral("Eingabe eines Shotkeys"),
+                        takeQuestion(key, command),
+                        {MsgButton::Yes, MsgButton::No}) != MsgButton::Yes) {
+        DialogResultText().clear();
+        return false;
+    }
+    DialogResultText() = key;
+    return true;
 }

@@ -136,6 +136,11 @@ QWidget *TFEinst::createSchriften() {
     groupLayout->addWidget(m_rTabellenschrift);
     groupLayout->addWidget(m_rDruckerSchrift);
     QPushButton *change = button(tab, "BnAendernSchrift", QStringLiteral("&Ändern"));
+    QPushButton *color = button(tab, "BnSchriftFarbe", QStringLiteral("Farbe ..."));
+    auto *changeButtons = new QVBoxLayout;
+    changeButtons->addWidget(change);
+    changeButtons->addWidget(color);
+    changeButtons->addStretch();
 
     auto *grid = new QGridLayout(tab);
     grid->addWidget(text, 0, 0, 1, 3);
@@ -145,12 +150,13 @@ QWidget *TFEinst::createSchriften() {
     grid->addWidget(m_lSchriftgroesse, 2, 1);
     grid->addWidget(m_lSchriftbeispiel, 3, 0, 1, 2);
     grid->addWidget(group, 1, 2, 2, 1);
-    grid->addWidget(change, 3, 2, Qt::AlignTop);
+    grid->addLayout(changeButtons, 3, 2);
     grid->setRowStretch(4, 1);
 
     connect(m_rTabellenschrift, &QRadioButton::clicked, this, &TFEinst::RTabellenschriftClick);
     connect(m_rDruckerSchrift, &QRadioButton::clicked, this, &TFEinst::RDruckerSchriftClick);
     connect(change, &QPushButton::clicked, this, &TFEinst::BnAendernSchriftClick);
+    connect(color, &QPushButton::clicked, this, &TFEinst::BnSchriftFarbeClick);
     return tab;
 }
 
@@ -369,6 +375,11 @@ void TFEinst::BnAendernSchriftClick() {
         showSample();
 }
 
+void TFEinst::BnSchriftFarbeClick() {
+    if (m_model.BnSchriftFarbeClick())
+        showSample();
+}
+
 void TFEinst::RTabellenschriftClick() {
     m_rTabellenschrift->setChecked(true);
     m_model.selectFontGroup(FontGroup::Editor);
@@ -402,18 +413,20 @@ void TFEinst::BnLinkerSearchClick() {
 }
 
 void TFEinst::BnCompileClick() {
-    readValues();
-    TFShortkey shortkey(this);
-    shortkey.exec();
-    m_model.takeShortkey(true);
-    m_eKeyCompiler->setText(m_model.values.keyCompiler);
+    chooseShortkey(true);
 }
 
 void TFEinst::BnRunClick() {
+    chooseShortkey(false);
+}
+
+void TFEinst::chooseShortkey(bool compiler) {
     readValues();
     TFShortkey shortkey(this);
+    shortkey.setKeysInUse(m_model.keysInUseFor(compiler));
     shortkey.exec();
-    m_model.takeShortkey(false);
+    m_model.takeShortkey(compiler);
+    m_eKeyCompiler->setText(m_model.values.keyCompiler);
     m_eKeyRun->setText(m_model.values.keyRun);
 }
 

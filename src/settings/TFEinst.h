@@ -32,6 +32,7 @@ public:
     void BnOkayClick();
     void BnAbbruchClick();
     void BnAendernSchriftClick();
+    void BnSchriftFarbeClick();
     void RTabellenschriftClick();
     void RDruckerSchriftClick();
     void MainTabChange(int index);
@@ -57,6 +58,8 @@ private:
     QWidget *createExperte();
     QWidget *createUndoRedo();
     QWidget *createEditorfarben();
+    // The shortcut dialog for "Compiler starten" (true) or "Programm starten".
+    void chooseShortkey(bool compiler);
     void readValues();
     void showSample();
     void showPanel(int index);

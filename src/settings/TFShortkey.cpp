@@ -65,9 +65,16 @@ TFShortkey::TFShortkey(QWidget *parent) : QDialog(parent) {
 
 void TFShortkey::showList() {
     m_cListe->clear();
-    m_cListe->addItems(m_model.entries());
+    m_cListe->addItems(m_model.shownEntries());
     m_cListe->setCurrentIndex(m_model.selected());
     m_cListe->setEnabled(m_model.listEnabled());
+}
+
+void TFShortkey::setKeysInUse(const QList<KeyInUse> &keys) {
+    m_model.setKeysInUse(keys);
+    const int selected = m_cListe->currentIndex();
+    showList();
+    m_cListe->setCurrentIndex(selected);
 }
 
 void TFShortkey::RazClick() {
@@ -90,8 +97,8 @@ void TFShortkey::RLeerClick() {
 
 void TFShortkey::BnOkayClick() {
     m_model.select(m_cListe->currentIndex());
-    m_model.BnOkayClick();
-    accept();
+    if (m_model.BnOkayClick())
+        accept(); // else the user keeps choosing
 }
 
 void TFShortkey::BnAbbruchClick() {

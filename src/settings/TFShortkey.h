@@ -8,7 +8,8 @@ class QComboBox;
 class QRadioButton;
 
 // The shortcut dialog "Eingabe eines Shotkeys": a thin view over ShortkeyModel. Creating it
-// empties the dialog-result text; "&Ok" puts the chosen shortcut text there.
+// empties the dialog-result text; "&Ok" puts the chosen shortcut text there (after asking,
+// when another command has the key).
 class TFShortkey : public QDialog {
     Q_OBJECT
 
@@ -17,6 +18,8 @@ public:
 
     ShortkeyModel &model() { return m_model; }
     QComboBox *CListe() const { return m_cListe; }
+    // The keys other commands have: the list marks them, and "&Ok" asks before taking one.
+    void setKeysInUse(const QList<KeyInUse> &keys);
 
     void RazClick();
     void RF1F12Click();

@@ -1,6 +1,7 @@
 #include "app/TFAbout.h"
 #include "app/TFMain.h"
 
+#include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
 #include "common/Memo.h"
@@ -12,15 +13,23 @@
 #include "RecordingDesktop.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
+#include "settings/SettingsCommands.h"
+#include "settings/ShortkeyModel.h"
 #include "TestEnv.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -659,10 +668,10 @@ private slots:
             {"BnUndo", "Wiederherstellen (^Z)"},
             {"BnCut", "Auschneiden (^X)"},
             {"BnPaste", "Einfügen (^V)"},
-            {"BnPrev", "Vorheriges Fenster (F6)"},
-            {"BnNext", "Nächstes Fenster (F7)"},
-            {"BnCompile", "Start Compiler"},
-            {"BnRun", "Start des Programms (F9)"},
+            {"BnPrev", "Vorheriges Fenster"},
+            {"BnNext", "Nächstes Fenster"},
+            {"BnCompile", "Kompilieren (F8)"},
+            {"BnRun", "Starten (F9)"},
             {"BnJavaHelp", "zeigt ein Toolfenster mit den Java-Methoden"}};
         for (const auto &[name, hint] : buttons) {
             QToolButton *button = m_frame->ToolButton(name);
@@ -823,6 +832,206 @@ private slots:
         window->ActiveMemo()->setFocus();
         QTest::keyClick(window->ActiveMemo(), Qt::Key_F5);
         QCOMPARE(compiles, 1);
+    }
+
+    // A new user gets the desktop's fixed-pitch font at 10 points; a stored font the system
+    // lacks becomes that font at its stored size; a font the system has is kept.
+    void fontsFallBackToTheFixedFont() {
+        const QString fixed =
+            QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+        QCOMPARE(Settings::EditorSchriftName, fixed);
+        QCOMPARE(Settings::ErrorSchriftName, fixed);
+        QCOMPARE(Settings::ErrorSchriftGroesse, qint16(10));
+        QVERIFY(QFontInfo(m_frame->Memo1()->font()).fixedPitch());
+        QCOMPARE(m_frame->Memo1()->font().pointSize(), 10);
+
+        const QString schrift = Settings::RootKey + QStringLiteral("\\Schrift");
+        const QString kept = QFontDatabase::families().constFirst();
+        WriteRegString(schrift, QStringLiteral("EditorSchriftName"),
+                       QStringLiteral("Gibt es nicht"));
+        WriteRegInteger(schrift, QStringLiteral("EditorSchriftGroesse"), 13);
+        WriteRegString(schrift, QStringLiteral("ErrorSchriftName"), kept);
+        WriteRegInteger(schrift, QStringLiteral("ErrorSchriftGroesse"), 11);
+        TFMain frame;
+        QCOMPARE(Settings::EditorSchriftName, fixed);
+        QCOMPARE(Settings::EditorSchriftGroesse, qint16(13));
+        QCOMPARE(Settings::ErrorSchriftName, kept);
+        QCOMPARE(frame.Memo1()->font().family(), kept);
+        TFMDIQuill *window = frame.CreateEditorWindow(QString(), TNewFile());
+        QVERIFY(window);
+        for (QWidget *memo : {static_cast<QWidget *>(window->MemoColor()),
+                              static_cast<QWidget *>(window->MemoSW())}) {
+            QCOMPARE(memo->font().family(), fixed);
+            QCOMPARE(memo->font().pointSize(), 13);
+            QVERIFY(QFontInfo(memo->font()).fixedPitch());
+        }
+    }
+
+    // The colour chosen with "Farbe ..." in the real settings dialog reaches the panel and
+    // every open window.
+    void fontColourFromTheDialogReachesEveryWindow() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        m_ui->colorAnswers << 0x0000FFu << 0x008000u;
+        m_commands.settings = [this] {
+            QTimer::singleShot(0, [] {
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    if (auto *dialog = qobject_cast<QDialog *>(widget);
+                        dialog && dialog->isVisible() &&
+                        dialog->objectName() == QLatin1String("FEinst")) {
+                        dialog->findChild<QAbstractButton *>("BnSchriftFarbe")->click();
+                        dialog->findChild<QAbstractButton *>("RDruckerSchrift")->click();
+                        dialog->findChild<QAbstractButton *>("BnSchriftFarbe")->click();
+                        dialog->findChild<QAbstractButton *>("BnOkay")->click();
+                        return;
+                    }
+                }
+                QFAIL("no settings dialog shown");
+            });
+            ShowEinstDialog(m_frame.get(), m_frame->KeysInUse());
+        };
+        m_frame->MnEinstellungenClick();
+        QCOMPARE(Settings::EditorSchriftFarbe, 0x0000FFu);
+        QCOMPARE(Settings::ErrorSchriftFarbe, 0x008000u);
+        QCOMPARE(m_frame->Memo1()->palette().color(QPalette::Text), QColor(0, 128, 0));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QCOMPARE(window->MemoColor()->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(window->MemoSW()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    // The shortcut dialog learns every key that the frame's and the editor window's commands
+    // have, also before any window is open.
+    void keysInUseComeFromTheMenus() {
+        QVERIFY(m_frame->EditorWindows().isEmpty());
+        const QList<KeyInUse> keys = m_frame->KeysInUse();
+        const auto captionOf = [&keys](const QString &key) {
+            for (const KeyInUse &use : keys)
+                if (use.key == key)
+                    return use.caption;
+            return QString();
+        };
+        QCOMPARE(captionOf("Strg+S"), QStringLiteral("&Speichern..."));
+        QCOMPARE(captionOf("F3"), QStringLiteral("&Weitersuchen"));
+        QCOMPARE(captionOf("Strg+F4"), QStringLiteral("Fenster schließen"));
+        QCOMPARE(captionOf("F1"), QStringLiteral("&Hilfe"));
+        QCOMPARE(captionOf("F5"), QStringLiteral("Fenster-Vertikal &teilen"));
+        QVERIFY(captionOf("F8").isEmpty() && captionOf("F9").isEmpty());
+        int lettersTaken = 0;
+        for (const QString &offered : ShortkeyModel::letterEntries())
+            lettersTaken += captionOf(offered).isEmpty() ? 0 : 1;
+        QCOMPARE(lettersTaken, 17);
+    }
+
+    // A key the user gave to running wins over the editor command that had it, whose item
+    // then shows no key; the key goes back once running has another.
+    void aTakenKeyRunsAndTheItemShowsNoKey() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        m_commands.settings = [] {
+            Settings::TastencodeRun = QStringLiteral("Strg+S");
+            Settings::TastencodeCompiler = QStringLiteral("Strg+F4");
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(window->MenuItem("MnSpeichern")->shortcut().isEmpty());
+        QCOMPARE(window->MenuItem("MnRun")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        int runs = 0;
+        int saves = 0;
+        int compiles = 0;
+        QObject::connect(window->MenuItem("MnRun"), &QAction::triggered, window,
+                         [&runs] { ++runs; });
+        QObject::connect(window->MenuItem("MnSpeichern"), &QAction::triggered, window,
+                         [&saves] { ++saves; });
+        QObject::connect(window->MenuItem("MnCompiler"), &QAction::triggered, window,
+                         [&compiles] { ++compiles; });
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        m_frame->MdiArea()->setActiveSubWindow(window);
+        window->ActiveMemo()->setFocus();
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(runs, 1);
+        QCOMPARE(saves, 0);
+        // Ctrl+F4 compiles instead of closing the window.
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(compiles, 1);
+        QCOMPARE(m_frame->EditorWindows().size(), 1);
+
+        m_commands.settings = [] {
+            Settings::TastencodeRun = QStringLiteral("F9");
+            Settings::TastencodeCompiler = QStringLiteral("F4");
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QCOMPARE(window->MenuItem("MnSpeichern")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        // The frame's own item with F4 gives its key up as well.
+        QAction *tile = nullptr;
+        for (QAction *menu : m_frame->menuBar()->actions())
+            if (menu->menu())
+                for (QAction *action : menu->menu()->actions())
+                    if (action->text() == QLatin1String("Fenster-&Horizontal teilen"))
+                        tile = action;
+        QVERIFY(tile);
+        QVERIFY(tile->shortcut().isEmpty());
+        Settings::TastencodeCompiler = QStringLiteral("F8");
+    }
+
+    void openWindowsFollowAConfirmedUndoMode() {
+        Settings::UndoMitKeyUp = true;
+        Settings::UndoTimerIntervall = 10;
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        TFMDIQuill *window = m_frame->EditorWindows().first();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // A cancelled dialog leaves the window as it is.
+        m_commands.settings = [] { Settings::UndoMitKeyUp = false; };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+
+        // Confirmed timer mode: the window's timer runs at once and takes the snapshots.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = false;
+            Settings::UndoTimerIntervall = 3;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(window->TimerUndo()->isActive());
+        QCOMPARE(window->TimerUndo()->interval(), 3000);
+        window->ActiveMemo()->insertPlainText(QStringLiteral("b"));
+        QCOMPARE(window->UndoStore().UndoTop(), 0);
+        QMetaObject::invokeMethod(window->TimerUndo(), "timeout");
+        QCOMPARE(window->UndoStore().UndoTop(), 1);
+
+        // Back to key mode: the timer stops.
+        m_commands.settings = [] {
+            Settings::UndoMitKeyUp = true;
+            DialogResultText() = QStringLiteral("Okay");
+        };
+        m_frame->MnEinstellungenClick();
+        QVERIFY(!window->TimerUndo()->isActive());
+    }
+
+    void printerSetUpHoldsInEveryWindow() {
+        m_frame->OpenFileByName(m_env->writeFile("A.java", "a\n"));
+        m_frame->OpenFileByName(m_env->writeFile("B.java", "b\n"));
+        TFMDIQuill *a = m_frame->EditorWindows().at(0);
+        TFMDIQuill *b = m_frame->EditorWindows().at(1);
+        m_ui->pageSetupAnswers.enqueue([](QPrinter &printer) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        });
+        a->MenuItem("MnDruckerSetup")->trigger();
+        QCOMPARE(m_ui->pageSetupRequests, 1);
+        // The other window, and one opened later, print on the printer set up so.
+        m_frame->OpenFileByName(m_env->writeFile("C.java", "c\n"));
+        TFMDIQuill *c = m_frame->EditorWindows().at(2);
+        QList<QPageLayout::Orientation> seen;
+        for (int i = 0; i < 2; ++i)
+            m_ui->printAnswers.enqueue([&seen](QPrinter &printer) {
+                seen << printer.pageLayout().orientation();
+                return false;
+            });
+        b->MenuItem("MnDrucken")->trigger();
+        c->MenuItem("MnDrucken")->trigger();
+        QCOMPARE(seen, QList<QPageLayout::Orientation>(2, QPageLayout::Landscape));
     }
 
     void javaHelpButtonOpensTheReference() {

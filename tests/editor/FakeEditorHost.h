@@ -8,7 +8,10 @@
 #include <QAction>
 #include <QList>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QStringList>
+
+#include <memory>
 
 // An EditorHost for editor-window tests: records what the window asks of the frame and
 // fills recent-file items from a plain list. As the build commands' frame, its windows are
@@ -65,7 +68,13 @@ public:
     QPlainTextEdit *MainMemo() override { return &m_mainMemo; }
     BuildHost &Builds() override { return *this; }
     QList<TFMDIQuill *> EditorWindows() const override { return windows; }
+    QPrinter &Printer() override {
+        if (!m_printer)
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        return *m_printer;
+    }
 
 private:
     QPlainTextEdit m_mainMemo;
+    std::unique_ptr<QPrinter> m_printer;
 };

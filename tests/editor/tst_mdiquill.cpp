@@ -56,9 +56,12 @@ private slots:
     void initDocumentLoadsExistingFile();
     void initDocumentKeepsRequestedNameWhenMissing();
     void unreadableFileOpensNothing();
+    void notTextFileOpensWithANotice_data();
+    void notTextFileOpensWithANotice();
     void closeQuestion_data();
     void closeQuestion();
     void unmodifiedDocumentClosesWithoutQuestion();
+    void viewSwitchThatReplacedTabsAsksOnClose();
     void failedSaveKeepsDocumentAndWindow();
     void readOnlyTargetTurnsSaveIntoSaveAs();
     void saveAsRefusesAFileOpenInAnotherWindow();
@@ -219,6 +222,47 @@ void TestMDIQuill::unreadableFileOpensNothing() {
     QVERIFY(window->ActiveMemo()->toPlainText().isEmpty());
 }
 
+void TestMDIQuill::notTextFileOpensWithANotice_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("notice");
+    QTest::newRow("nul bytes") << QByteArray("\xCA\xFE\xBA\xBE\0\0\0\x41 Rechner", 16) << true;
+    QTest::newRow("no text in any code page") << QByteArray("\x02\x03\x81\xFF\x04 Daten\n") << true;
+    QTest::newRow("ansi umlauts") << QByteArray("// Gr\xFC\xDF"
+                                                "e \xC4\xD6\xDC\r\nclass A {}\r\n")
+                                  << false;
+    QTest::newRow("utf8 umlauts") << QByteArray("// Gr\xC3\xBC\xC3\x9F"
+                                                "e \xC3\x81\xC3\x9D\nclass A {}\n")
+                                  << false;
+    // Written on DOS: 0x81 is the DOS "ü", which the conversion command turns into text.
+    QTest::newRow("dos umlauts") << QByteArray("// Gr\x81\xE1"
+                                               "e\r\n")
+                                 << false;
+}
+
+void TestMDIQuill::notTextFileOpensWithANotice() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, notice);
+    const QString name = m_env->writeFile("Daten.bin", bytes);
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    QCOMPARE(window->FileName(), name);
+    QVERIFY(!window->ActiveMemo()->toPlainText().isEmpty());
+    if (!notice) {
+        QVERIFY(m_ui->boxes.isEmpty());
+        return;
+    }
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Hinweis"));
+    QCOMPARE(m_ui->boxes[0].icon, MsgIcon::Warning);
+    QCOMPARE(m_ui->boxes[0].text, TextFile::NotTextNotice(name));
+    QVERIFY(m_ui->boxes[0].text.contains(QStringLiteral("keine Textzeichen")));
+    QVERIFY(m_ui->boxes[0].text.contains(QStringLiteral("Speichern kann sie verändern.")));
+    // Reading it again says so again; the file itself is never touched by opening.
+    window->MnUpdateClick();
+    QCOMPARE(m_ui->boxes.size(), 2);
+    QCOMPARE(ReadBytes(name), bytes);
+}
+
 void TestMDIQuill::closeQuestion_data() {
     QTest::addColumn<bool>("named");
     QTest::addColumn<int>("answer");
@@ -281,6 +325,32 @@ void TestMDIQuill::unmodifiedDocumentClosesWithoutQuestion() {
     window->close();
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(m_host->forgotten.size(), 1);
+}
+
+void TestMDIQuill::viewSwitchThatReplacedTabsAsksOnClose() {
+    // Monochrome and back to colour: the unedited tabs became two spaces each.
+    ProbeWindow *window = OpenWindow(m_env->writeFile("T.java", "class T {\n\tint x;\n}\n"));
+    QVERIFY(window);
+    QVERIFY(!window->Modified());
+    window->MenuItem("MnSerMemoSW")->trigger();
+    QVERIFY(!window->Modified()); // the text went over unchanged
+    window->MenuItem("MnSetMemoColor")->trigger();
+    QCOMPARE(window->ActiveMemo()->toPlainText(), QStringLiteral("class T {\n  int x;\n}\n"));
+    QVERIFY(window->Modified());
+    m_ui->boxAnswers.enqueue(MsgButton::Cancel);
+    QVERIFY(!window->close());
+    QCOMPARE(m_ui->boxes.size(), 1);
+    QCOMPARE(m_ui->boxes[0].text,
+             QStringLiteral("Änderungen nach '%1' speichern?").arg(window->FileName()));
+
+    // A text without tabs switches back and forth unmodified and closes without a question.
+    ProbeWindow *plain = OpenWindow(m_env->writeFile("P.java", "class P {\n  int x;\n}\n"));
+    QVERIFY(plain);
+    plain->MenuItem("MnSerMemoSW")->trigger();
+    plain->MenuItem("MnSetMemoColor")->trigger();
+    QVERIFY(!plain->Modified());
+    QVERIFY(plain->close());
+    QCOMPARE(m_ui->boxes.size(), 1);
 }
 
 void TestMDIQuill::failedSaveKeepsDocumentAndWindow() {
@@ -462,6 +532,7 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical_data() {
                                            "e \xA0\x80\n");
     QTest::newRow("1252 crlf") << QByteArray("// \xE4\r\nclass B {}\r\n");
     QTest::newRow("controls") << QByteArray("a\0b\x01\t\x1F\x0C\n", 9);
+    QTest::newRow("controls without nul") << QByteArray("a\x01\t\x1F\x0C\x1A\n");
     QTest::newRow("line separator") << QByteArray("a\xE2\x80\xA8z\n");
     QTest::newRow("mixed line breaks") << QByteArray("a\r\nb\nc\rd\n\r\n");
     QTest::newRow("paragraph separator") << QByteArray("a\xE2\x80\xA9z");
@@ -472,6 +543,12 @@ void TestMDIQuill::unsavedDocumentRoundTripsByteIdentical() {
     const QString name = m_env->writeFile("R.java", bytes);
     ProbeWindow *window = OpenWindow(name);
     QVERIFY(window);
+    // A file with NUL bytes is announced as no text when opened, and saved unchanged.
+    if (TextFile::IsNotText(bytes))
+        QCOMPARE(m_ui->texts(), QStringList{TextFile::NotTextNotice(name)});
+    else
+        QVERIFY(m_ui->boxes.isEmpty());
+    m_ui->clear();
     window->MnSpeichernClick();
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(ReadBytes(name), bytes);

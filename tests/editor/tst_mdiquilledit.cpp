@@ -21,6 +21,7 @@ private slots:
     void cleanup();
 
     void ctrlZAndCtrlAltZStepThroughSnapshots();
+    void undoByKeyMenuAndToolButtonGiveTheSameStates();
     void timerModeIsFixedWhenTheWindowIsCreated();
     void lineAndBlockCommandsByKey();
     void goToLine();
@@ -79,14 +80,15 @@ void TestMDIQuillEdit::ctrlZAndCtrlAltZStepThroughSnapshots() {
     QCOMPARE(window->UndoStore().UndoPos(), 3);
     memo->SetModified(false);
 
-    // Ctrl+Z moves back one state for every second press: the release of Z takes a
-    // snapshot of the restored text.
+    // Ctrl+Z moves back one state at every press: the release of Z takes no snapshot of
+    // the restored text.
     QStringList seen;
     for (int press = 0; press < 6; ++press) {
         QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
         seen << Text(window);
     }
-    QCOMPARE(seen, QStringList({"axybc\n", "axbc\n", "axbc\n", "abc\n", "abc\n", "abc\n"}));
+    QCOMPARE(seen, QStringList({"axybc\n", "axbc\n", "abc\n", "abc\n", "abc\n", "abc\n"}));
+    QCOMPARE(window->UndoStore().UndoTop(), 3);
     QVERIFY(window->Modified());
     // The caret is where it was at the snapshot, after the arrow key.
     QCOMPARE(memo->textCursor().position(), 1);
@@ -109,6 +111,42 @@ void TestMDIQuillEdit::ctrlZAndCtrlAltZStepThroughSnapshots() {
     QCOMPARE(Text(window), QStringLiteral("axbc\n"));
     QCOMPARE(window->UndoStore().UndoTop(), top);
     QCOMPARE(window->UndoStore().UndoPos(), top - 2);
+}
+
+void TestMDIQuillEdit::undoByKeyMenuAndToolButtonGiveTheSameStates() {
+    enum class Way { Key, Menu, ToolButton };
+    // Types "abc" into an empty window, then undoes and redoes four times one way.
+    const auto walk = [this](Way way) {
+        QStringList seen;
+        TFMDIQuill *window = OpenWindow("");
+        if (!window)
+            return seen;
+        TMemo *memo = window->ActiveMemo();
+        QTest::keyClicks(memo, "abc");
+        for (int press = 0; press < 4; ++press) {
+            if (way == Way::Key)
+                QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+            else if (way == Way::Menu)
+                window->MenuItem("MnRueckgaengig")->trigger();
+            else
+                window->MnRueckgaengigClick(); // what the frame's undo button calls
+            seen << Text(window) + u'|' + QString::number(memo->textCursor().position());
+        }
+        for (int press = 0; press < 4; ++press) {
+            if (way == Way::Key)
+                QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+            else
+                window->MenuItem("MnWiderrufen")->trigger();
+            seen << Text(window) + u'|' + QString::number(memo->textCursor().position());
+        }
+        delete window;
+        return seen;
+    };
+    // The first undo restores the snapshot of the current text: only the caret moves there.
+    const QStringList expected{"abc|3", "ab|2", "a|1", "a|1", "a|1", "ab|2", "abc|3", "abc|3"};
+    QCOMPARE(walk(Way::Key), expected);
+    QCOMPARE(walk(Way::Menu), expected);
+    QCOMPARE(walk(Way::ToolButton), expected);
 }
 
 void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
@@ -134,7 +172,8 @@ void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Text(window), QStringLiteral("12abc\n"));
 
-    // A window created in key mode keeps its timer off when the setting changes.
+    // A window created in key mode keeps its timer off when the setting changes, until the
+    // frame applies the confirmed settings dialog.
     delete window;
     Settings::UndoMitKeyUp = true;
     window = OpenWindow("abc\n");
@@ -143,6 +182,14 @@ void TestMDIQuillEdit::timerModeIsFixedWhenTheWindowIsCreated() {
     QTest::keyClicks(window->ActiveMemo(), "x");
     QVERIFY(!window->TimerUndo()->isActive());
     QCOMPARE(window->UndoStore().UndoTop(), 0);
+    window->ConfigureUndoTimer();
+    QVERIFY(window->TimerUndo()->isActive());
+    QCOMPARE(window->TimerUndo()->interval(), 3000);
+    // An interval beyond the dialog's range runs at its limit instead of overflowing.
+    Settings::UndoTimerIntervall = 2147484;
+    window->ConfigureUndoTimer();
+    QVERIFY(window->TimerUndo()->isActive());
+    QCOMPARE(window->TimerUndo()->interval(), 1000 * 1000);
 }
 
 void TestMDIQuillEdit::lineAndBlockCommandsByKey() {
@@ -189,11 +236,16 @@ void TestMDIQuillEdit::lineAndBlockCommandsByKey() {
     QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(Text(window), QStringLiteral("on\n  three\nfour\n"));
 
-    // Every command is one undo step.
+    // Every command is one undo step. The first Ctrl+Z restores the snapshot of the current
+    // text; each further one goes back one command.
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("on\n  three\nfour\n"));
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Text(window), QStringLiteral("on\n two\n  three\nfour\n"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("one\n two\n  three\nfour\n"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(window), QStringLiteral("one\ntwo\n three\nfour\n"));
 }
 
 void TestMDIQuillEdit::goToLine() {

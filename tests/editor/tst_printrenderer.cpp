@@ -11,10 +11,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -45,6 +48,10 @@ QString Run(const QString &program, const QStringList &arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+qreal TenPerCharacter(QStringView piece) {
+    return qreal(piece.size()) * 10;
+}
+
 int PdfInfoPages(const QString &pdf) {
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
                                               .match(Run(QStringLiteral("pdfinfo"), {pdf}));
@@ -58,6 +65,10 @@ class TestPrintRenderer : public QObject {
 
 private slots:
     void layout();
+    void wrapLine_data();
+    void wrapLine();
+    void wrappedRowsFitAndKeepEveryCharacter();
+    void longLinesWrapOnPaper();
     void pdfPagesAndText();
     void colorsOfTheTwoViews();
 };
@@ -69,10 +80,13 @@ void TestPrintRenderer::layout() {
     QCOMPARE(l.Header, QRect(100, 100, 900, 20));
     QCOMPARE(l.Footer, QRect(100, 1580, 900, 20));
     QCOMPARE(l.Body.top(), 140); // header and a blank line above
-    QCOMPARE(l.LinesPerPage, (1500 - 80) / 20);
+    QCOMPARE(l.RowsPerPage, (1500 - 80) / 20);
     QCOMPARE(l.PageCount, 4); // 71 + 71 + 71 + 37
-    QCOMPARE(l.LinesOn(3), 250 - 3 * 71);
-    QCOMPARE(l.LinesOn(4), 0);
+    QCOMPARE(l.RowsOn(3), 250 - 3 * 71);
+    QCOMPARE(l.RowsOn(4), 0);
+    QCOMPARE(l.FirstRow(3), 3 * 71);
+    QCOMPARE(int(l.Rows.size()), 250);
+    QCOMPARE(l.Rows[249].Line, 249);
     QCOMPARE(l.Numbers.width(), 4 * 10); // three digits and a gap
     QCOMPARE(l.Body.left(), 140);
     QCOMPARE(PageFooter(0), QStringLiteral("Seite 1"));
@@ -82,7 +96,111 @@ void TestPrintRenderer::layout() {
     margins.Top = margins.Bottom = 900;
     l = LayOutPages(QRect(0, 0, 1100, 1700), 100, margins, 20, 10, 10);
     QCOMPARE(l.Header.top(), 0);
-    QVERIFY(l.LinesPerPage >= 1);
+    QVERIFY(l.RowsPerPage >= 1);
+
+    // Broken lines take more rows, and the pages follow the rows.
+    l = LayOutPages(QRect(0, 0, 1100, 1700), 100, TCMPrintMargins(), 20, 10, 3);
+    std::vector<PrintRow> rows;
+    AppendRows(rows, 0, 5, {});
+    for (int line = 1; line < 3; ++line)
+        AppendRows(rows, line, 100 * 71, {100 * 71 / 2, 100 * 71 - 1});
+    AppendRows(rows, 3, 0, {});
+    l.SetRows(rows);
+    QCOMPARE(int(l.Rows.size()), 1 + 3 + 3 + 1);
+    QCOMPARE(l.PageCount, 1);
+    QCOMPARE(l.Rows[2].Line, 1);
+    QCOMPARE(l.Rows[2].Start, 100 * 71 / 2);
+    QCOMPARE(l.Rows[2].Length, 100 * 71 - 1 - 100 * 71 / 2);
+    QVERIFY(l.Rows[2].Continued() && l.Rows[3].Continued() && !l.Rows[4].Continued());
+    QCOMPARE(l.Rows[7].Length, 0); // an empty line is one empty row
+    rows.clear();
+    for (int line = 0; line < 3; ++line) {
+        std::vector<int> breaks;
+        for (int at = 10; at < 600; at += 10)
+            breaks.push_back(at);
+        AppendRows(rows, line, 600, breaks);
+    }
+    l.SetRows(rows);
+    QCOMPARE(l.PageCount, 3); // 180 rows on pages of 71
+    QCOMPARE(l.RowsOn(2), 180 - 2 * 71);
+}
+
+void TestPrintRenderer::wrapLine_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width"); // ten pixels a character, tab stops every 40
+    QTest::addColumn<QList<int>>("breaks");
+    QTest::newRow("fits") << "abcde" << 50 << QList<int>{};
+    QTest::newRow("empty") << "" << 50 << QList<int>{};
+    QTest::newRow("after the last blank") << "ab cdefgh" << 50 << QList<int>{3, 8};
+    QTest::newRow("a blank that does not fit ends its row") << "abc def ghi" << 70 << QList<int>{8};
+    QTest::newRow("hard without blanks") << "abcdefghij" << 30 << QList<int>{3, 6, 9};
+    QTest::newRow("indentation is no break") << "    abcdefghij" << 60 << QList<int>{6, 12};
+    QTest::newRow("a tab past the edge ends its row") << "\tab\tcd" << 75 << QList<int>{4};
+    QTest::newRow("tabs count from the row's start") << "abcdef\tx" << 45 << QList<int>{4, 7};
+    QTest::newRow("a character wider than the body") << "ab" << 5 << QList<int>{1};
+}
+
+void TestPrintRenderer::wrapLine() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QList<int>, breaks);
+    const std::vector<int> got = WrapLine(text, width, 40, TenPerCharacter);
+    QCOMPARE(QList<int>(got.begin(), got.end()), breaks);
+}
+
+void TestPrintRenderer::wrappedRowsFitAndKeepEveryCharacter() {
+    // Random lines of words, blanks and tabs against a plain measure: the rows are the line
+    // in order, each fits (but for a blank that ends it or a lone character), and a row broken
+    // inside a word could take no further character.
+    QRandomGenerator random(20240611);
+    const QString alphabet = QStringLiteral("aaaaabbbcdeW  \t.;(\u00e4");
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        for (int n = int(random.bounded(300)); n > 0; --n)
+            text += alphabet[int(random.bounded(alphabet.size()))];
+        const qreal width = 5 + random.bounded(400);
+        const qreal tab = 1 + random.bounded(80);
+        const auto measure = [](QStringView piece) {
+            qreal w = 0;
+            for (QChar c : piece)
+                w += c == u'W' ? 17 : c == u'.' ? 4 : 9;
+            return w;
+        };
+        const auto rowWidth = [&](QStringView row) {
+            qreal x = 0;
+            for (QChar c : row)
+                x = c == u'\t' ? (std::floor(x / tab) + 1) * tab : x + measure(QStringView(&c, 1));
+            return x;
+        };
+        const std::vector<int> breaks = WrapLine(text, width, tab, measure);
+        std::vector<PrintRow> rows;
+        AppendRows(rows, 0, int(text.size()), breaks);
+        QString joined;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const PrintRow &row = rows[i];
+            const QStringView piece = QStringView(text).mid(row.Start, row.Length);
+            joined += piece;
+            QVERIFY(row.Length > 0 || text.isEmpty());
+            QVERIFY(i + 1 == rows.size() || rows[i + 1].Start == row.Start + row.Length);
+            const bool blankEnd =
+                !piece.isEmpty() && (piece.back() == u' ' || piece.back() == u'\t');
+            const QStringView ink = blankEnd ? piece.chopped(1) : piece;
+            QVERIFY2(row.Length == 1 || rowWidth(ink) <= width + 1e-9,
+                     qPrintable(QStringLiteral("round %1 row %2").arg(round).arg(i)));
+            if (i + 1 < rows.size() && !blankEnd && !piece.contains(u' ') && !piece.contains(u'\t'))
+                QVERIFY(rowWidth(QStringView(text).mid(row.Start, row.Length + 1)) > width);
+        }
+        QCOMPARE(joined, text);
+    }
+    // A very long line costs about its own length in measuring, not its square.
+    const QString line(20000, u'x');
+    qsizetype measured = 0;
+    const std::vector<int> breaks = WrapLine(line, 1000, 40, [&](QStringView piece) {
+        measured += piece.size();
+        return qreal(piece.size()) * 10;
+    });
+    QCOMPARE(int(breaks.size()), 199);
+    QVERIFY2(measured < 30 * line.size(), qPrintable(QString::number(measured)));
 }
 
 void TestPrintRenderer::pdfPagesAndText() {
@@ -103,7 +221,7 @@ void TestPrintRenderer::pdfPagesAndText() {
         const PrintRenderer renderer(document, page.fullRectPixels(300), 300);
         expectedPages = renderer.Layout().PageCount;
         QCOMPARE(expectedPages,
-                 (130 + renderer.Layout().LinesPerPage - 1) / renderer.Layout().LinesPerPage);
+                 (130 + renderer.Layout().RowsPerPage - 1) / renderer.Layout().RowsPerPage);
         QVERIFY(expectedPages >= 2);
         QVERIFY(PrintPages(document, writer));
     }
@@ -138,6 +256,83 @@ void TestPrintRenderer::pdfPagesAndText() {
     }
     QCOMPARE(PdfInfoPages(pdf), 1);
     QVERIFY(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains(u"Seite 2"));
+}
+
+void TestPrintRenderer::longLinesWrapOnPaper() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TColorMemo memo;
+    SetupEditorColorMemo(memo);
+    QString words;
+    for (int i = 1; i <= 40; ++i)
+        words += QStringLiteral("der Browser oder cmd%1 ").arg(i);
+    const QStringList lines = {
+        QStringLiteral("class Lang {"),
+        QStringLiteral("    // ") + words.trimmed(),
+        QStringLiteral("    String s = \"") + QString(400, u'x') + QStringLiteral("Ende\";"),
+        QStringLiteral("}"),
+    };
+    const PrintDocument document = DocumentOf(memo, lines, true);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lang.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(300);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QVERIFY(PrintPages(document, writer));
+    }
+    QCOMPARE(PdfInfoPages(pdf), 1);
+
+    // Read back row by row: a number starts each line, the mark each continuation row.
+    const QString text =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QStringList rows;
+    for (const QString &line : text.split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            rows << line.simplified();
+    }
+    QVERIFY2(rows.size() > 6, qPrintable(text));
+    QCOMPARE(rows.first(), QStringLiteral("Fenster.java"));
+    QCOMPARE(rows.last(), QStringLiteral("Seite 1"));
+    QStringList printed;
+    int continuations = 0;
+    for (const QString &row : rows.mid(1, rows.size() - 2)) {
+        if (row.startsWith(ContinuationMark())) {
+            QVERIFY(!printed.isEmpty());
+            printed.last() += row.mid(ContinuationMark().size());
+            ++continuations;
+        } else {
+            const qsizetype blank = row.indexOf(u' ');
+            QCOMPARE(row.left(blank), QString::number(printed.size() + 1));
+            printed << row.mid(blank + 1);
+        }
+    }
+    QVERIFY2(continuations >= 4, qPrintable(text));
+    // Every character is on paper (blanks aside, which text extraction does not keep).
+    QCOMPARE(printed.size(), lines.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QCOMPARE(QString(printed[i]).remove(u' '), QString(lines[i]).remove(u' '));
+
+    // Nothing stands in the right margin of an inch.
+    const QString boxes =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\"")).match(boxes);
+    QVERIFY2(page.hasMatch(), qPrintable(boxes.left(500)));
+    const double limit = page.captured(1).toDouble() - 72 + 0.5;
+    int wordCount = 0;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("<word xMin=\"[\\d.]+\" yMin=\"[\\d.]+\" "
+                                          "xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"))
+            .globalMatch(boxes);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch word = it.next();
+        ++wordCount;
+        QVERIFY2(word.captured(1).toDouble() <= limit,
+                 qPrintable(word.captured(2) + u' ' + word.captured(1)));
+    }
+    QVERIFY(wordCount > 40);
 }
 
 void TestPrintRenderer::colorsOfTheTwoViews() {

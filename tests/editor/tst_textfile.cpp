@@ -15,6 +15,8 @@ private slots:
     void roundTripIsByteIdentical_data();
     void roundTripIsByteIdentical();
     void lineBreaksBecomeNewlines();
+    void notTextIsRecognised_data();
+    void notTextIsRecognised();
     void textOutsideWindows1252IsWrittenAsUtf8();
     void editedTextKeepsFormat();
     void writeAndReadThroughDisk();
@@ -72,6 +74,49 @@ void TestTextFile::lineBreaksBecomeNewlines() {
     QCOMPARE(TextFile::Decode("a\rb").text, QStringLiteral("a\nb"));
     QCOMPARE(TextFile::Decode("\xE4\n").text, QStringLiteral("ä\n"));
     QCOMPARE(TextFile::Decode("\xC3\xA4").text, QStringLiteral("ä"));
+}
+
+void TestTextFile::notTextIsRecognised_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("notText");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("ascii") << QByteArray("class A {}\n") << false;
+    QTest::newRow("ansi umlauts") << QByteArray("// Gr\xFC\xDF"
+                                                "e \x80\r\n")
+                                  << false;
+    QTest::newRow("utf8 umlauts") << QByteArray("// Gr\xC3\xBC\xC3\x9F"
+                                                "e \xE2\x82\xAC\n")
+                                  << false;
+    QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBFx\n") << false;
+    QTest::newRow("utf8 with bytes 1252 leaves out")
+        << QByteArray("\xC3\x81 \xC3\x9D \xCF\x81 \xC3\x90") << false;
+    // Text written on DOS: 0x81 is no Windows-1252 character, but the DOS "ü".
+    QTest::newRow("dos umlauts") << QByteArray("Gr\x81\xE1"
+                                               "e \x8D\x8F\x90\x9D\r\n")
+                                 << false;
+    QTest::newRow("blanks, breaks, end mark, escape")
+        << QByteArray("a\tb\x0B\x0C\x1B[1m\r\n\x1A") << false;
+    QTest::newRow("nul in ascii") << QByteArray("class A {}\0", 11) << true;
+    QTest::newRow("nul in utf8") << QByteArray("\xC3\xA4\0\n", 4) << true;
+    QTest::newRow("nul in ansi") << QByteArray("\xE4\0\n", 3) << true;
+    // Control bytes are no text in any of the code pages.
+    QTest::newRow("control bytes") << QByteArray("Gr\xFC\x02\x03\x81\n") << true;
+    QTest::newRow("lowest control") << QByteArray("a\x01") << true;
+    QTest::newRow("backspace") << QByteArray("a\x08") << true;
+    QTest::newRow("highest control") << QByteArray("\xC3\xA4\x1F") << true;
+    QTest::newRow("control after bom") << QByteArray("\xEF\xBB\xBF\xC3(\x1C") << true;
+    QTest::newRow("class file") << QByteArray("\xCA\xFE\xBA\xBE\0\0\0\x41", 8) << true;
+}
+
+void TestTextFile::notTextIsRecognised() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, notText);
+    QCOMPARE(TextFile::IsNotText(bytes), notText);
+    const DecodedText decoded = TextFile::Decode(bytes);
+    QCOMPARE(decoded.notText, notText);
+    // Shown as text all the same, and written back unchanged.
+    TextFileFormat format = decoded.format;
+    QCOMPARE(TextFile::Encode(decoded.text, format), bytes);
 }
 
 void TestTextFile::textOutsideWindows1252IsWrittenAsUtf8() {

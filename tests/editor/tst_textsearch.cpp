@@ -467,6 +467,11 @@ void TestTextSearch::switchView() {
     s = SwitchView(EditorView::Color, EditorView::Monochrome, "a\tb", true, "x");
     QVERIFY(s.SetText && s.Modified);
     QCOMPARE(s.Text, QStringLiteral("a\tb"));
+    // Tabs made spaces change an unmodified document; a text without tabs stays unmodified.
+    s = SwitchView(EditorView::Monochrome, EditorView::Color, "a\tb", false, "a\tb");
+    QVERIFY(s.SetText && s.Modified);
+    s = SwitchView(EditorView::Monochrome, EditorView::Color, "a  b", false, "x");
+    QVERIFY(s.SetText && !s.Modified);
     // The view already shown: nothing.
     s = SwitchView(EditorView::Color, EditorView::Color, "a\tb", true, "x");
     QVERIFY(!s.Switch && !s.SetText);

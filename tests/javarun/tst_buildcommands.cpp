@@ -98,6 +98,8 @@ private slots:
     void undeletableClassFileStopsTheCompile();
     void decisionTable_data();
     void decisionTable();
+    void scannerProgramAsksInATerminal();
+    void otherFilesAreNeitherCompiledNorDeleted();
     void shellRunWithoutTerminalNamesAPackage();
     void shellRunOfMissingRuntime();
     void mainFileRunsTheChosenWindow();
@@ -265,6 +267,8 @@ void TestBuildCommands::decisionTable_data() {
     QTest::addColumn<bool>("shell");
     QTest::addColumn<QString>("runtime"); // name in the JDK directory
     QTest::newRow("System.in.read") << true << "System.in.read" << true << "java";
+    QTest::newRow("Scanner") << true << "new Scanner(System.in)" << true << "java";
+    QTest::newRow("System.in in a comment") << true << "// System.in" << false << "JavaW.Exe";
     QTest::newRow("JFrame") << true << "JFrame" << true << "JavaW.Exe";
     QTest::newRow("JDialog and Environment") << true << "JDialog Environment" << true << "java";
     QTest::newRow("extends Environment") << true << "extends Environment" << true << "java";
@@ -282,7 +286,7 @@ void TestBuildCommands::decisionTable() {
     Settings::RunParameter = "-x 'y z'";
     m_host.umleitung = umleitung;
     // The class is compiled already; the window's text alone decides the run.
-    m_windows << new FakeWindow(m_hallo, QString(HalloText) + "\n// " + words);
+    m_windows << new FakeWindow(m_hallo, QString(HalloText) + "\n" + words);
     m_host.output.SetText("vorher");
     RunFile(*m_windows.first(), Frame());
     if (shell) {
@@ -301,6 +305,72 @@ void TestBuildCommands::decisionTable() {
     }
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(Settings::Run, m_jdkBin + "JavaW.Exe"); // the substitution holds for one run
+}
+
+void TestBuildCommands::scannerProgramAsksInATerminal() {
+    // A first program as a learner writes it: with "Mit Umleitung" (the default) it must not
+    // meet the end of its input in the panel, but run where the learner can type.
+    const QByteArray text = "import java.util.Scanner;\n"
+                            "public class Rechner {\n"
+                            "  public static void main(String[] args) {\n"
+                            "    Scanner ein = new Scanner(System.in);\n"
+                            "    int a = ein.nextInt();\n"
+                            "    System.out.println(a * 2);\n"
+                            "  }\n"
+                            "}\n";
+    const QString source = m_java.Write("scanner/Rechner.java", text);
+    m_windows << new FakeWindow(source, text);
+    MnRunClick(*m_windows.first(), Frame());
+    QVERIFY2(QFile::exists(m_java.Path("scanner/Rechner.class")), qPrintable(m_host.output.text));
+    QTRY_VERIFY(!RecordedCommand().isEmpty());
+    QCOMPARE(RecordedCommand(), (QStringList{"-e", Settings::Run, "Rechner"}));
+    QCOMPARE(PanelLines().first(), "Datei \"" + source + "\""); // the compile's output only
+    QVERIFY(m_ui->boxes.isEmpty());
+}
+
+void TestBuildCommands::otherFilesAreNeitherCompiledNorDeleted() {
+    // Beside a text file lies a class file of the same base name that no compile made.
+    const QString notes = m_java.Write("andere/Notiz.txt", "Notizen");
+    const QString classFile = m_java.Write("andere/Notiz.class", "fremd");
+    const QString one = m_java.Write("andere/Eins.java", ClassText("Eins", "1"));
+    const QString notice = "Nur Java-Quelltexte (*.java) können kompiliert werden.";
+    auto *window = new FakeWindow(notes, "Notizen");
+    window->Edit("Notizen, geändert");
+    m_windows << window;
+    m_host.output.SetText("vorher");
+    MnCompilerClick(*window, Frame());
+    MnRunClick(*window, Frame());
+    QCOMPARE(m_ui->texts(), QStringList(2, notice));
+    QCOMPARE(m_ui->boxes.first().caption, QString("Hinweis"));
+    QCOMPARE(window->writes, 0);
+    QVERIFY(window->IsModified());
+    QVERIFY(QFile::exists(classFile));
+    QCOMPARE(m_host.output.text, QString("vorher"));
+
+    // Build-all compiles the Java file and says once that the others are left alone.
+    m_windows << new FakeWindow(one, ClassText("Eins", "1"));
+    m_host.mainFiles = {notes, one};
+    m_ui->clear();
+    BuildAll(Frame());
+    QCOMPARE(m_ui->texts(), QStringList{notice});
+    QCOMPARE(window->writes, 0);
+    QVERIFY(QFile::exists(classFile));
+    QVERIFY(QFile::exists(m_java.Path("andere/Eins.class")));
+    QCOMPARE(PanelLines().first(), "Datei \"" + one + "\"");
+
+    // A main file that is no Java source stops F9 before the Java window is compiled.
+    QFile::remove(m_java.Path("andere/Eins.class"));
+    m_host.chosen = 0;
+    m_host.output.SetText("vorher");
+    m_ui->clear();
+    MnRunClick(*m_windows.at(1), Frame());
+    QCOMPARE(m_ui->texts(), QStringList{notice});
+    QVERIFY(!QFile::exists(m_java.Path("andere/Eins.class")));
+    QVERIFY(QFile::exists(classFile));
+    QCOMPARE(m_host.output.text, QString("vorher"));
+    RunMainFile(Frame());
+    QCOMPARE(m_ui->texts(), QStringList(2, notice));
+    QCOMPARE(m_host.output.text, QString("vorher"));
 }
 
 void TestBuildCommands::shellRunWithoutTerminalNamesAPackage() {

@@ -22,6 +22,10 @@ private slots:
     void splitShellWords();
     void decideRun_data();
     void decideRun();
+    void readsInput_data();
+    void readsInput();
+    void javaSourceByExtension_data();
+    void javaSourceByExtension();
     void runtimeForRun_data();
     void runtimeForRun();
     void commandsKeepWordsApart();
@@ -31,6 +35,8 @@ private slots:
     void shippedClassPath();
     void sourcePlaceOfPanelLines_data();
     void sourcePlaceOfPanelLines();
+    void sourcePlaceOfStackTraces_data();
+    void sourcePlaceOfStackTraces();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -46,6 +52,8 @@ private slots:
 
 private:
     static void MakeFile(const QString &path, bool executable = true);
+    // The learner's files the stack trace rows refer to as "{dir}".
+    QTemporaryDir m_traceDir;
 };
 
 void TestBuildLogic::MakeFile(const QString &path, bool executable) {
@@ -91,6 +99,8 @@ void TestBuildLogic::decideRun_data() {
     QTest::addColumn<bool>("console");
     // With "Mit Umleitung" checked: every row of the table.
     QTest::newRow("System.in.read") << true << "int c = System.in.read();" << true << true;
+    QTest::newRow("Scanner") << true << "Scanner s = new Scanner(System.in);" << true << true;
+    QTest::newRow("System.in only in a comment") << true << "// System.in.read" << false << false;
     QTest::newRow("JFrame") << true << "class A extends JFrame {}" << true << false;
     QTest::newRow("JDialog") << true << "new JDialog();" << true << false;
     QTest::newRow("JFrame and Environment")
@@ -117,6 +127,75 @@ void TestBuildLogic::decideRun() {
     QFETCH(bool, shell);
     QFETCH(bool, console);
     QCOMPARE(DecideRun(umleitung, source), (RunPlan{shell, console}));
+}
+
+void TestBuildLogic::readsInput_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("reads");
+    // Every way a first program reads its input.
+    QTest::newRow("Scanner") << "Scanner ein = new Scanner(System.in);" << true;
+    QTest::newRow("InputStreamReader")
+        << "var r = new BufferedReader(new InputStreamReader(System.in));" << true;
+    QTest::newRow("System.in.read") << "int c = System.in.read();" << true;
+    QTest::newRow("System.console") << "String s = System.console().readLine();" << true;
+    QTest::newRow("blanks around the dot") << "new Scanner(System . in)" << true;
+    QTest::newRow("line break and comment at the dot") << "System\n  ./* hier */in" << true;
+    QTest::newRow("qualified") << "new java.util.Scanner(java.lang.System.in)" << true;
+    QTest::newRow("after a character literal")
+        << "char q = '\"'; var s = new Scanner(System.in);" << true;
+    QTest::newRow("after a string with slashes")
+        << "String u = \"http://x/*\"; new Scanner(System.in);" << true;
+    QTest::newRow("after a division") << "int h = a / b; new Scanner(System.in);" << true;
+    QTest::newRow("after a text block")
+        << "String t = \"\"\"\n  a \\\"\"\" b\n  \"\"\";\nnew Scanner(System.in);" << true;
+    // Mentions that are no use of the input.
+    QTest::newRow("line comment") << "// System.in" << false;
+    QTest::newRow("block comment") << "/* new Scanner(System.in) */ int x;" << false;
+    QTest::newRow("doc comment over lines") << "/**\n * reads System.in\n */\nclass A {}" << false;
+    QTest::newRow("unclosed comment") << "/* System.in" << false;
+    QTest::newRow("string") << "System.out.println(\"System.in\");" << false;
+    QTest::newRow("escaped quote in string") << "s = \"\\\" System.in\";" << false;
+    QTest::newRow("text block") << "s = \"\"\"\n  System.console()\n  \"\"\";" << false;
+    QTest::newRow("character literal") << "c = '\\''; // System.in" << false;
+    QTest::newRow("output only") << "System.out.println(1); System.err.println(2);" << false;
+    QTest::newRow("longer member") << "System.inheritedChannel();" << false;
+    QTest::newRow("setIn") << "System.setIn(stream);" << false;
+    QTest::newRow("other class") << "MySystem.in.read(); SystemX.console();" << false;
+    QTest::newRow("letter case") << "system.in.read(); System.IN.read();" << false;
+    QTest::newRow("field named in") << "p.in = 1; System.out.print(in);" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestBuildLogic::readsInput() {
+    QFETCH(QString, source);
+    QFETCH(bool, reads);
+    QCOMPARE(ReadsInput(source), reads);
+    // The run follows: a program reading its input runs in a window of its own.
+    QCOMPARE(DecideRun(true, source), (RunPlan{reads, reads}));
+}
+
+void TestBuildLogic::javaSourceByExtension_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("java");
+    QTest::newRow("java") << "/home/a/Hallo.java" << true;
+    QTest::newRow("upper case") << "/home/a/Hallo.JAVA" << true;
+    QTest::newRow("mixed case") << "/home/a/Hallo.Java" << true;
+    QTest::newRow("dots in the name") << "/home/a/Hallo.Welt.java" << true;
+    QTest::newRow("class file") << "/home/a/Rechner.class" << false;
+    QTest::newRow("text file") << "/home/a/Notiz.txt" << false;
+    QTest::newRow("backup copy") << "/home/a/Hallo.~java" << false;
+    QTest::newRow("java before another extension") << "/home/a/Hallo.java.txt" << false;
+    QTest::newRow("longer extension") << "/home/a/Hallo.javax" << false;
+    QTest::newRow("no extension") << "/home/a/Hallo" << false;
+    QTest::newRow("folder ending in .java") << "/home/a.java/Hallo" << false;
+    QTest::newRow("no base name") << "/home/a/.java" << false;
+    QTest::newRow("no-name document") << "noname" << false;
+}
+
+void TestBuildLogic::javaSourceByExtension() {
+    QFETCH(QString, fileName);
+    QFETCH(bool, java);
+    QCOMPARE(IsJavaSource(fileName), java);
 }
 
 void TestBuildLogic::runtimeForRun_data() {
@@ -444,6 +523,101 @@ void TestBuildLogic::sourcePlaceOfPanelLines() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, column}));
+}
+
+void TestBuildLogic::sourcePlaceOfStackTraces_data() {
+    QTest::addColumn<QStringList>("panel");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("openFiles");
+    QTest::addColumn<QString>("file"); // "" for no place
+    QTest::addColumn<int>("line");
+    for (const char *own :
+         {"Rechner.java", "Hilfe.java", "Scanner.java", "Integer.java", "de/schule/Konto.java"})
+        MakeFile(m_traceDir.filePath(QString::fromLatin1(own)), false);
+    const QStringList simple{
+        "Datei \"{dir}/Rechner.java\"",
+        "",
+        "",
+        "Exception in thread \"main\" java.lang.NumberFormatException: For input string: \"x\"",
+        "\tat java.base/java.lang.NumberFormatException.forInputString("
+        "NumberFormatException.java:67)",
+        "\tat java.base/java.lang.Integer.parseInt(Integer.java:662)",
+        "\tat Hilfe.lies(Hilfe.java:9)",
+        "\tat Rechner.main(Rechner.java:6)",
+        "-- Fertig --"};
+    QTest::newRow("first line of the trace")
+        << simple << 3 << QStringList() << "{dir}/Hilfe.java" << 9;
+    // Integer.java of the learner is no java.lang.Integer.
+    QTest::newRow("library frame") << simple << 5 << QStringList() << "{dir}/Hilfe.java" << 9;
+    QTest::newRow("own frame") << simple << 7 << QStringList() << "{dir}/Rechner.java" << 6;
+    QTest::newRow("after the trace") << simple << 8 << QStringList() << "" << 0;
+    QTest::newRow("file line") << simple << 0 << QStringList() << "" << 0;
+
+    const QStringList nested{"Datei \"{dir}/Rechner.java\"",
+                             "Eingabe:",
+                             "Exception in thread \"main\" java.lang.RuntimeException: kaputt",
+                             "\tat de.schule.Konto.abheben(Konto.java:14)",
+                             "\tat Rechner.lambda$main$0(Rechner.java:11)",
+                             "\tat Fenster.<init>(Fenster.java:3)",
+                             "Caused by: java.util.InputMismatchException",
+                             "\tat java.base/java.util.Scanner.throwFor(Scanner.java:939)",
+                             "\tat java.base/java.util.Scanner.next(Scanner.java:1594)",
+                             "\tat app//Rechner$Eingabe.lies(Rechner.java:20)",
+                             "\t... 2 more",
+                             "Ende"};
+    const QStringList fenster{"/anderswo/Fenster.java"};
+    QTest::newRow("package below the folder")
+        << nested << 3 << QStringList() << "{dir}/de/schule/Konto.java" << 14;
+    QTest::newRow("lambda") << nested << 4 << QStringList() << "{dir}/Rechner.java" << 11;
+    QTest::newRow("open window elsewhere")
+        << nested << 5 << fenster << "/anderswo/Fenster.java" << 3;
+    QTest::newRow("not open: the next own frame")
+        << nested << 5 << QStringList() << "{dir}/Rechner.java" << 20;
+    QTest::newRow("cause, class loader in front")
+        << nested << 6 << fenster << "{dir}/Rechner.java" << 20;
+    QTest::newRow("elided frames") << nested << 10 << fenster << "" << 0;
+    QTest::newRow("output before the trace") << nested << 1 << fenster << "" << 0;
+    QTest::newRow("output after it") << nested << 11 << fenster << "" << 0;
+
+    QTest::newRow("compiled file in its package folder")
+        << QStringList{"Datei \"{dir}/de/schule/Konto.java\"",
+                       "Exception in thread \"main\" java.lang.Error",
+                       "\tat de.schule.Konto.main(Konto.java:5)"}
+        << 1 << QStringList() << "{dir}/de/schule/Konto.java" << 5;
+    QTest::newRow("printed by the program")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "java.lang.ArithmeticException: / by zero",
+                       "    at Rechner.teile(Rechner.java:4)"}
+        << 1 << QStringList() << "{dir}/Rechner.java" << 4;
+    QTest::newRow("no line number")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "Exception in thread \"main\" X",
+                       "\tat Rechner.main(Unknown Source)",
+                       "\tat jdk.internal.reflect.NativeMethodAccessorImpl.invoke0(Native Method)"}
+        << 1 << QStringList() << "" << 0;
+    QTest::newRow("only library frames")
+        << QStringList{"Datei \"{dir}/Rechner.java\"", "Exception in thread \"main\" X",
+                       "\tat java.base/java.util.Objects.requireNonNull(Objects.java:209)"}
+        << 1 << QStringList() << "" << 0;
+    QTest::newRow("without the compiled file, an open window")
+        << QStringList{"Exception in thread \"main\" X", "\tat Rechner.main(Rechner.java:2)"} << 0
+        << QStringList{"/p/Rechner.java"} << "/p/Rechner.java" << 2;
+}
+
+void TestBuildLogic::sourcePlaceOfStackTraces() {
+    QFETCH(QStringList, panel);
+    QFETCH(int, index);
+    QFETCH(QStringList, openFiles);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    const QString dir = m_traceDir.path();
+    panel.replaceInStrings(QStringLiteral("{dir}"), dir);
+    file.replace(QStringLiteral("{dir}"), dir);
+    const std::optional<SourcePlace> place = SourcePlaceAt(panel, index, openFiles);
+    if (file.isEmpty()) {
+        QVERIFY2(!place, place ? qPrintable(place->fileName) : "");
+        return;
+    }
+    QVERIFY(place);
+    QCOMPARE(*place, (SourcePlace{file, line, -1}));
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)

@@ -2,14 +2,16 @@
 // frame's panel, with the real JDK.
 
 #include "../editor/FakeEditorHost.h"
+#include "JavaFixture.h"
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
+#include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
-#include "common/DialogResult.h"
 #include "editor/EditorMessage.h"
 #include "editor/MDIQuill.h"
+#include "editor/TextFile.h"
 #include "settings/Settings.h"
 
 #include <QAction>
@@ -45,6 +47,7 @@ private slots:
     void compileSaveKeepsTheFileFormat();
     void hiddenItemsChooseMainFileAndBuildAll();
     void windowClosedWhileItsRunMessageWaits();
+    void classFileIsNeitherCompiledNorDeleted();
 
 private:
     TFMDIQuill *OpenWindow(const QString &name);
@@ -151,6 +154,63 @@ void TestEditorBuild::windowClosedWhileItsRunMessageWaits() {
     QVERIFY(closed);
     QVERIFY(m_host->output.text.endsWith("-- Fertig --"));
     QVERIFY(m_ui->boxes.isEmpty());
+}
+
+void TestEditorBuild::classFileIsNeitherCompiledNorDeleted() {
+    // A learner opens the class file that the compiler wrote and presses F8, F9 and
+    // build-all on it.
+    const QString source =
+        m_env->writeFile("c/Rechner.java", "public class Rechner { public static void "
+                                           "main(String[] a) { System.out.println(6 * 7); } }");
+    QVERIFY(JavaFixture::Compile({source}));
+    const QString classFile = m_env->path("c/Rechner.class");
+    const QByteArray bytes = ReadAll(classFile);
+    QVERIFY(bytes.startsWith("\xCA\xFE\xBA\xBE"));
+    TFMDIQuill *window = OpenWindow(classFile);
+    QVERIFY(window);
+    QCOMPARE(m_ui->texts(), QStringList{TextFile::NotTextNotice(classFile)});
+
+    const QString notice = QStringLiteral("Nur Java-Quelltexte (*.java) können kompiliert werden.");
+    m_ui->clear();
+    m_host->output.SetText("vorher");
+    window->MenuItem("MnCompiler")->trigger();
+    window->MenuItem("MnRun")->trigger();
+    window->MenuItem("MnBuildAllerDateien")->trigger();
+    EditorMessageEvent compile(1114);
+    QApplication::sendEvent(window, &compile);
+    QCOMPARE(m_ui->texts(), QStringList(4, notice));
+    for (const RecordingUi::Box &box : std::as_const(m_ui->boxes))
+        QCOMPARE(box.caption, QStringLiteral("Hinweis"));
+    QCOMPARE(ReadAll(classFile), bytes);
+    QCOMPARE(m_host->output.text, QStringLiteral("vorher"));
+
+    // Edited, it is not written either: only the save command writes it.
+    window->ActiveMemo()->moveCursor(QTextCursor::End);
+    window->ActiveMemo()->insertPlainText("x");
+    m_ui->clear();
+    window->MenuItem("MnCompiler")->trigger();
+    QCOMPARE(m_ui->texts(), QStringList{notice});
+    QVERIFY(window->Modified());
+    QCOMPARE(ReadAll(classFile), bytes);
+
+    // Chosen as the main file, it stops F9 in the Java window before the compile; build-all
+    // compiles the Java files only, with one notice for the rest.
+    TFMDIQuill *java = OpenWindow(source);
+    const QString other = m_env->writeFile("c/Anders.java", "class Anders {}");
+    QVERIFY(OpenWindow(other));
+    m_host->chosen = 0;
+    m_ui->clear();
+    java->MenuItem("MnRun")->trigger();
+    QCOMPARE(m_ui->texts(), QStringList{notice});
+    QCOMPARE(m_host->output.text, QStringLiteral("vorher"));
+    QCOMPARE(ReadAll(classFile), bytes);
+    m_host->chosen = -1;
+    m_ui->clear();
+    java->MenuItem("MnBuildAllerDateien")->trigger();
+    QCOMPARE(m_ui->texts(), QStringList{notice});
+    QVERIFY(QFile::exists(m_env->path("c/Anders.class")));
+    QVERIFY(QFile::exists(classFile)); // compiled again from Rechner.java, its own source
+    QVERIFY(m_host->output.text.startsWith("Datei \"" + other + "\""));
 }
 
 QTEST_MAIN(TestEditorBuild)

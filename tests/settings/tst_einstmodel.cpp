@@ -297,6 +297,103 @@ private slots:
         QVERIFY(DialogResultText().isEmpty());
     }
 
+    // The font dialog has no colour: "Farbe ..." sets the colour of the selected group.
+    void fontColourOfEachGroup() {
+        Settings::EditorSchriftFarbe = 0x112233;
+        EinstModel model;
+        model.Init();
+        m_ui->colorAnswers << 0x0000FFu;
+        QVERIFY(model.BnSchriftFarbeClick());
+        QCOMPARE(m_ui->colorInitials, QList<quint32>{0x112233u});
+        QCOMPARE(Settings::EditorSchriftFarbe, 0x0000FFu);
+        QCOMPARE(model.sampleFont().color, 0x0000FFu);
+        QCOMPARE(Settings::ErrorSchriftFarbe, 0u);
+
+        model.selectFontGroup(FontGroup::Error);
+        m_ui->colorAnswers << 0x00FF00u;
+        QVERIFY(model.BnSchriftFarbeClick());
+        QCOMPARE(Settings::ErrorSchriftFarbe, 0x00FF00u);
+        QCOMPARE(Settings::EditorSchriftFarbe, 0x0000FFu);
+        QVERIFY(!model.BnSchriftFarbeClick()); // cancelled: the colour stays
+        QCOMPARE(Settings::ErrorSchriftFarbe, 0x00FF00u);
+    }
+
+    // A shortcut chosen with "&Ok" leaves its text in the shared result; "Abbruch" of the
+    // settings dialog must not look confirmed because of it.
+    void abortAfterAChosenShortcutIsNoConfirmation() {
+        const QStringList before = settingsSnapshot();
+        EinstModel einst;
+        einst.Init();
+        ShortkeyModel shortkey;
+        shortkey.select(4);
+        QVERIFY(shortkey.BnOkayClick());
+        einst.takeShortkey(true);
+        QCOMPARE(einst.values.keyCompiler, QStringLiteral("Strg+E"));
+        einst.BnAbbruchClick();
+        einst.FormCloseQuery();
+        QVERIFY(DialogResultText().isEmpty());
+        QCOMPARE(settingsSnapshot(), before);
+    }
+
+    // Keys that a command has are marked; taking one needs a yes.
+    void shortkeyMarksAndAsksForKeysInUse() {
+        ShortkeyModel model;
+        model.setKeysInUse({{"Strg+S", "&Speichern..."},
+                            {"Strg+E", "Suchen && &Ersetzen"},
+                            {"F3", "&Weitersuchen"},
+                            {"Strg+S", "Syso"}});
+        const QStringList shown = model.shownEntries();
+        QCOMPARE(shown.size(), 26);
+        QCOMPARE(shown.at(0), QStringLiteral("Strg+A"));
+        QCOMPARE(shown.at(4), QStringLiteral("Strg+E (Suchen & Ersetzen)"));
+        QCOMPARE(shown.at(18), QStringLiteral("Strg+S (Speichern)"));
+        QCOMPARE(model.entries().at(18), QStringLiteral("Strg+S"));
+        model.RF1F12Click();
+        QCOMPARE(model.shownEntries().at(2), QStringLiteral("F3 (Weitersuchen)"));
+        QCOMPARE(model.shownEntries().at(14), QStringLiteral("Strg+F3"));
+
+        // A free key is taken without a question.
+        model.select(1);
+        QVERIFY(model.BnOkayClick());
+        QCOMPARE(DialogResultText(), QStringLiteral("F2"));
+        QVERIFY(m_ui->boxes.isEmpty());
+
+        // "Nein": nothing chosen, the dialog stays open.
+        model.select(2);
+        m_ui->boxAnswers << MsgButton::No;
+        QVERIFY(!model.BnOkayClick());
+        QVERIFY(DialogResultText().isEmpty());
+        QCOMPARE(m_ui->boxes.size(), 1);
+        QCOMPARE(m_ui->boxes[0].icon, MsgIcon::Question);
+        QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Eingabe eines Shotkeys"));
+        QCOMPARE(m_ui->boxes[0].buttons, (QList<MsgButton>{MsgButton::Yes, MsgButton::No}));
+        QCOMPARE(m_ui->boxes[0].text,
+                 QStringLiteral("F3 gehört schon zum Befehl \"Weitersuchen\".\r\nSoll die Taste "
+                                "trotzdem übernommen werden? \"Weitersuchen\" ist dann nur noch "
+                                "über das Menü zu erreichen."));
+        // "Ja": the key is taken.
+        m_ui->boxAnswers << MsgButton::Yes;
+        QVERIFY(model.BnOkayClick());
+        QCOMPARE(DialogResultText(), QStringLiteral("F3"));
+    }
+
+    // The shortcut dialog of one build command marks the other one's key first; taking it
+    // leaves the other command without a key.
+    void buildKeysExcludeEachOther() {
+        EinstModel model;
+        model.setKeysInUse({{"F9", "Something"}, {"Strg+S", "&Speichern..."}});
+        model.Init();
+        QCOMPARE(model.keysInUseFor(true), (QList<KeyInUse>{{"F9", "Programm starten"},
+                                                            {"F9", "Something"},
+                                                            {"Strg+S", "&Speichern..."}}));
+        QCOMPARE(model.keysInUseFor(false).first(), (KeyInUse{"F8", "Compiler starten"}));
+        DialogResultText() = QStringLiteral("F9");
+        model.takeShortkey(true);
+        QCOMPARE(model.values.keyCompiler, QStringLiteral("F9"));
+        QVERIFY(model.values.keyRun.isEmpty());
+        QCOMPARE(model.keysInUseFor(true).size(), 2);
+    }
+
 private:
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<RecordingUi> m_ui;

@@ -4,6 +4,7 @@
 #include "common/ProgramDir.h"
 #include "common/Registry.h"
 #include "common/RegistryStore.h"
+#include "settings/FontFallback.h"
 #include "settings/Settings.h"
 
 #include <QDir>
@@ -217,6 +218,33 @@ private slots:
         QCOMPARE(int(Settings::EditorSchriftGroesse), expected);
     }
 
+    void undoIntervalIsBroughtIntoTheDialogsRange_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("25") << 25 << 25;
+        QTest::newRow("smallest") << 2 << 2;
+        QTest::newRow("largest") << 1000 << 1000;
+        QTest::newRow("1") << 1 << 2;
+        QTest::newRow("0") << 0 << 2;
+        QTest::newRow("negative") << -5 << 2;
+        QTest::newRow("1001") << 1001 << 1000;
+        // In milliseconds beyond what a timer takes.
+        QTest::newRow("2147484") << 2147484 << 1000;
+        QTest::newRow("largest integer") << 2147483647 << 1000;
+    }
+
+    // A stored interval outside 2..1000 seconds comes in at the nearer limit, in key mode too.
+    void undoIntervalIsBroughtIntoTheDialogsRange() {
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+        TestEnv env;
+        WriteRegBool(key(QStringLiteral("Undo")), QStringLiteral("UndoMitKeyUp"), true);
+        WriteRegInteger(key(QStringLiteral("Undo")), QStringLiteral("UndoTimerIntervall"), stored);
+        LoadSettings();
+        QCOMPARE(Settings::UndoTimerIntervall, expected);
+        QCOMPARE(Settings::UndoMitKeyUp, true);
+    }
+
     // The values go out in the specified order, with their keys and types, in one write.
     void saveWritesInOrderOnce() {
         TestEnv env;
@@ -290,6 +318,47 @@ private slots:
         QVERIFY(!warnStoreProblemOnce(problem));
         QVERIFY(!warnStoreProblemOnce(SaveSettings()));
         QCOMPARE(ui.texts(), QStringList{storeWarningText(problem)});
+    }
+
+    void fontFamilyExists_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("listed") << "DejaVu Sans Mono" << true;
+        QTest::newRow("other case") << "dejavu sans mono" << true;
+        QTest::newRow("with foundry") << "Liberation Mono" << true;
+        QTest::newRow("missing") << "MS Sans Serif" << false;
+        QTest::newRow("part of a name") << "DejaVu Sans" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void fontFamilyExists() {
+        QFETCH(QString, name);
+        const QStringList families = {"DejaVu Sans Mono", "Liberation Mono [1ASC]", "Serif"};
+        QTEST(FontFamilyExists(name, families), "exists");
+    }
+
+    // A font the system lacks becomes the fixed-pitch font at its own size; one it has stays.
+    void missingFontsBecomeTheFixedFont() {
+        using namespace Settings;
+        const QStringList families = {"DejaVu Sans Mono", "Liberation Sans"};
+        SetDefaultSettings(QStringLiteral("MS Sans Serif"), 10, QString());
+        EditorSchriftGroesse = 14;
+        EditorSchriftBold = true;
+        EditorSchriftFarbe = 0x0000FF;
+        ErrorSchriftName = QStringLiteral("Liberation Sans");
+        QVERIFY(ReplaceMissingFonts(families, QStringLiteral("DejaVu Sans Mono")));
+        QCOMPARE(EditorSchriftName, QStringLiteral("DejaVu Sans Mono"));
+        QCOMPARE(EditorSchriftGroesse, qint16(14));
+        QVERIFY(EditorSchriftBold);
+        QCOMPARE(EditorSchriftFarbe, 0x0000FFu);
+        QCOMPARE(ErrorSchriftName, QStringLiteral("Liberation Sans"));
+        QVERIFY(!ReplaceMissingFonts(families, QStringLiteral("DejaVu Sans Mono")));
+
+        // An empty stored name (the value is missing from its key) is no font either.
+        ErrorSchriftName.clear();
+        QVERIFY(ReplaceMissingFonts(families, QStringLiteral("DejaVu Sans Mono")));
+        QCOMPARE(ErrorSchriftName, QStringLiteral("DejaVu Sans Mono"));
+        SetDefaultSettings(QStringLiteral("MS Sans Serif"), 10, QString());
     }
 };
 

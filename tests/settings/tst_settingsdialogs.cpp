@@ -188,6 +188,78 @@ private slots:
         QCOMPARE(Settings::TastencodeRun, QStringLiteral("F9"));
     }
 
+    // "Abbruch" applies nothing, even after "&Ok" in the shortcut dialog.
+    void abortAfterTheShortcutDialogAppliesNothing() {
+        whenShown<TFEinst>([](TFEinst *dialog) {
+            whenShown<TFShortkey>([](TFShortkey *shortkey) {
+                shortkey->CListe()->setCurrentIndex(4);
+                buttonOf(shortkey, "BnOkay")->click();
+            });
+            buttonOf(dialog, "BnCompile")->click();
+            QCOMPARE(dialog->findChild<QLineEdit *>("EKeyCompiler")->text(),
+                     QStringLiteral("Strg+E"));
+            buttonOf(dialog, "BnAbbruch")->click();
+        });
+        QVERIFY(!ShowEinstDialog(nullptr));
+        QVERIFY(DialogResultText().isEmpty());
+        QCOMPARE(Settings::TastencodeCompiler, QStringLiteral("F8"));
+        QVERIFY(!QFile::exists(RegistryStore::defaultFileName()));
+    }
+
+    // The shortcut dialog marks a key that a command has and asks before taking it; "Nein"
+    // keeps the dialog open for another choice.
+    void aKeyInUseIsTakenOnlyAfterAYes() {
+        bool stayedOpen = false;
+        whenShown<TFEinst>([this, &stayedOpen](TFEinst *dialog) {
+            whenShown<TFShortkey>([this, &stayedOpen](TFShortkey *shortkey) {
+                QCOMPARE(shortkey->CListe()->itemText(18), QStringLiteral("Strg+S (Speichern)"));
+                QCOMPARE(shortkey->CListe()->itemText(17), QStringLiteral("Strg+R"));
+                shortkey->CListe()->setCurrentIndex(18);
+                m_ui->boxAnswers << MsgButton::No;
+                buttonOf(shortkey, "BnOkay")->click();
+                stayedOpen = shortkey->isVisible();
+                m_ui->boxAnswers << MsgButton::Yes;
+                buttonOf(shortkey, "BnOkay")->click();
+            });
+            buttonOf(dialog, "BnRun")->click();
+            QCOMPARE(dialog->findChild<QLineEdit *>("EKeyRun")->text(), QStringLiteral("Strg+S"));
+            // For the compile key, the run key is taken now.
+            whenShown<TFShortkey>([](TFShortkey *shortkey) {
+                QCOMPARE(shortkey->CListe()->itemText(18),
+                         QStringLiteral("Strg+S (Programm starten)"));
+                buttonOf(shortkey, "BnAbbruch")->click();
+            });
+            buttonOf(dialog, "BnCompile")->click();
+            buttonOf(dialog, "BnOkay")->click();
+        });
+        QVERIFY(ShowEinstDialog(nullptr, {{"Strg+S", "&Speichern..."}}));
+        QVERIFY(stayedOpen);
+        QCOMPARE(m_ui->boxes.size(), 2);
+        QCOMPARE(m_ui->boxes[0].icon, MsgIcon::Question);
+        QCOMPARE(Settings::TastencodeRun, QStringLiteral("Strg+S"));
+        QCOMPARE(Settings::TastencodeCompiler, QStringLiteral("F8"));
+    }
+
+    // "Farbe ..." beside "&Ändern" changes the colour of the selected font; the sample shows it.
+    void fontColourButtonChangesTheSample() {
+        m_ui->colorAnswers << 0x0000FFu;
+        whenShown<TFEinst>([](TFEinst *dialog) {
+            QAbstractButton *colour = buttonOf(dialog, "BnSchriftFarbe");
+            QVERIFY(colour);
+            QCOMPARE(colour->text(), QStringLiteral("Farbe ..."));
+            QCOMPARE(colour->parentWidget(), buttonOf(dialog, "BnAendernSchrift")->parentWidget());
+            colour->click();
+            QCOMPARE(dialog->findChild<QLabel *>("LSchriftbeispiel")
+                         ->palette()
+                         .color(QPalette::WindowText),
+                     QColor(255, 0, 0));
+            buttonOf(dialog, "BnAbbruch")->click();
+        });
+        QVERIFY(!ShowEinstDialog(nullptr));
+        // Like the font, the colour is taken at once; windows follow on "&Ok".
+        QCOMPARE(Settings::EditorSchriftFarbe, 0x0000FFu);
+    }
+
     // "&Hilfe" opens the shipped help at the section of the tab.
     void helpOpensAtTheSectionOfTheTab() {
         const QString help = ProgramDir() + QStringLiteral("hilfe/quill.html");

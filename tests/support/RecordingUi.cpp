@@ -16,6 +16,7 @@ void RecordingUi::clear() {
     openRequests.clear();
     saveRequests.clear();
     inputPrompts.clear();
+    colorInitials.clear();
     printRequests = 0;
     pageSetupRequests = 0;
 }
@@ -50,7 +51,8 @@ std::optional<FontChoice> RecordingUi::chooseFont(const QString &, const FontCho
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 
-std::optional<quint32> RecordingUi::chooseColor(const QString &, quint32) {
+std::optional<quint32> RecordingUi::chooseColor(const QString &, quint32 initial) {
+    colorInitials << initial;
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }
 

@@ -28,6 +28,7 @@ public:
     QList<FileDialogRequest> openRequests; // every open dialog
     QList<FileDialogRequest> saveRequests; // every save dialog
     QStringList inputPrompts;              // every input box prompt
+    QList<quint32> colorInitials;          // the colour every colour dialog opened with
 
     QQueue<MsgButton> boxAnswers; // answers for boxes with several buttons
     QQueue<std::optional<QString>> inputAnswers;
