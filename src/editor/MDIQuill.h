@@ -75,7 +75,8 @@ public:
     TMemo *MemoCascade_Tile() const { return m_memoCascadeTile; }
     QStackedWidget *Notebook1() const { return m_notebook; }
     QStatusBar *StatusBar1() const { return m_statusBar; }
-    // Text of status panel 0 (caret or search prompt), 1 ("geändert") or 2 ("Ende mit ESC").
+    // Text of status panel 0 (caret or search prompt), 1 ("geändert") or 2 ("Ende mit ESC", or
+    // the count after replace all).
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString &text);
     // The undo timer (2000 ms, off until the document is initialised).

@@ -191,13 +191,19 @@ bool TFMDIQuill::IncrementalSearchEvent(QObject *watched, QEvent *event) {
     }
     if (watched != m_memoColor && watched != m_memoSW)
         return false;
+    // A key the user gave to compiling or running does that, whatever the search would do.
+    const auto isBuildKey = [this](const QKeyEvent *key) {
+        return IsBuildKey(QKeySequence(
+            QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()))));
+    };
     switch (type) {
     case QEvent::ShortcutOverride: {
         // Keys the search uses must arrive as key presses, not as the shortcut of an item.
         const auto *key = static_cast<QKeyEvent *>(event);
         const IncrementalSearch::Key kind =
             IncrementalSearch::Classify(key->key(), key->modifiers(), key->text());
-        if (kind == IncrementalSearch::Key::Leave || kind == IncrementalSearch::Key::Ignore)
+        if (kind == IncrementalSearch::Key::Leave || kind == IncrementalSearch::Key::Ignore ||
+            isBuildKey(key))
             return false;
         event->accept();
         return true;
@@ -206,6 +212,10 @@ bool TFMDIQuill::IncrementalSearchEvent(QObject *watched, QEvent *event) {
         if (!IncrementalSearchGoesOn())
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (isBuildKey(key)) {
+            RunCommand([&] { ApplyIncremental(m_incrementalSearch.End()); });
+            return false;
+        }
         bool consumed = true;
         RunCommand([&] {
             const IncrementalSearch::Reaction reaction = m_incrementalSearch.KeyPressed(
