@@ -25,8 +25,8 @@ int TextLength(const QTextDocument &document) {
 
 } // namespace
 
-DocumentMirror::DocumentMirror(QTextDocument &document, QObject *parent)
-    : QObject(parent), m_document(&document) {
+DocumentMirror::DocumentMirror(QTextDocument &document, QObject *parent, int pieceSize)
+    : QObject(parent), m_document(&document), m_text(pieceSize) {
     // A document tells its changes only once it has a layout (a text control gives it one).
     document.documentLayout();
     connect(&document, &QTextDocument::contentsChange, this, &DocumentMirror::OnChange);

@@ -16,7 +16,9 @@ class QTextDocument;
 // then follows every edit at the cost of the edit.
 class DocumentMirror : public QObject {
 public:
-    explicit DocumentMirror(QTextDocument &document, QObject *parent = nullptr);
+    // `pieceSize` is the size the copy is cut at (see TextChunks); tests make it small.
+    explicit DocumentMirror(QTextDocument &document, QObject *parent = nullptr,
+                            int pieceSize = TextChunks::DefaultPieceSize);
 
     const QTextDocument *document() const { return m_document; }
     // The document's text as the search reads it (line breaks as '\n'); valid until the

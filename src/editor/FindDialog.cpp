@@ -16,8 +16,7 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent) {
     m_text = new QLineEdit(this);
     auto *label = new QLabel(QStringLiteral("Suchen &nach:"), this);
     label->setBuddy(m_text);
-    m_wholeWord = new QCheckBox(QStringLiteral("Nur ganzes &Wort"), this);
-    m_wholeWord->setEnabled(false);
+    m_wholeWord = new QCheckBox(QStringLiteral("Nur &ganzes Wort"), this);
     m_matchCase = new QCheckBox(QStringLiteral("Groß-/Kleinschreibung &beachten"), this);
     auto *direction = new QGroupBox(QStringLiteral("Richtung"), this);
     m_up = new QRadioButton(QStringLiteral("Nach &oben"), direction);
@@ -66,6 +65,20 @@ bool FindDialog::Down() const {
     return m_down->isChecked();
 }
 
+bool FindDialog::WholeWord() const {
+    return m_wholeWord->isChecked();
+}
+
 SearchRequest FindDialog::Request() const {
-    return {FindText(), MatchCase(), Down()};
+    return {FindText(), MatchCase(), Down(), WholeWord()};
+}
+
+void FindDialog::Present(const QString &proposed) {
+    if (!proposed.isEmpty())
+        SetFindText(proposed);
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus();
+    m_text->selectAll();
 }

@@ -9,9 +9,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The non-modal find dialog of an editor window. It keeps its text and options from one use
-// to the next as long as the window keeps it. The whole-word option is shown but cannot be
-// chosen: the search has none.
+// The non-modal find dialog of an editor window (and of the class reference). It keeps its
+// text and options from one use to the next as long as its window keeps it.
 class FindDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +20,10 @@ public:
     void SetFindText(const QString &text);
     bool MatchCase() const;
     bool Down() const;
+    bool WholeWord() const;
+    // Shows the dialog in front with its text selected, so that typing replaces it; a
+    // non-empty `proposed` text becomes the search text first.
+    void Present(const QString &proposed);
     // The text and options as the search reads them.
     SearchRequest Request() const;
 

@@ -348,6 +348,9 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
 }
 
 bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
+    // While the incremental search runs, it takes the keys it needs before anything else.
+    if (m_incrementalSearch.IsActive() && IncrementalSearchEvent(watched, event))
+        return true;
     // A text control gets its mouse events through its viewport.
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == m_memoColor->viewport() || watched == m_memoSW->viewport()))
@@ -379,8 +382,6 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
         }
     } else if (event->type() == QEvent::KeyRelease) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (m_incrementalPrompt.KeyReleased(key->key()))
-            SetStatusPanel(2, QString());
         // Held keys repeat their releases too; only the real release counts.
         if (!key->isAutoRepeat())
             RunCommand([&] { watched == m_memoColor ? MemoColorKeyUp() : MemoSWKeyUp(); });

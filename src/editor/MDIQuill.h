@@ -3,7 +3,7 @@
 #include "codegen/NewFile.h"
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
-#include "editor/IncrementalPrompt.h"
+#include "editor/IncrementalSearch.h"
 #include "editor/MemoUndo.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
@@ -75,7 +75,8 @@ public:
     TMemo *MemoCascade_Tile() const { return m_memoCascadeTile; }
     QStackedWidget *Notebook1() const { return m_notebook; }
     QStatusBar *StatusBar1() const { return m_statusBar; }
-    // Text of status panel 0 (caret or search prompt), 1 ("geändert") or 2 ("Ende mit ESC").
+    // Text of status panel 0 (caret or search prompt), 1 ("geändert") or 2 ("Ende mit ESC", or
+    // the count after replace all).
     QString StatusPanel(int index) const;
     void SetStatusPanel(int index, const QString &text);
     // The undo timer (2000 ms, off until the document is initialised).
@@ -247,6 +248,14 @@ private:
     bool IsBuildKey(const QKeySequence &key) const;
     void HandleMessage(int message);
     void ShowSearchMessages(const std::vector<SearchMessage> &messages);
+    // Searches the active control as a find dialog asks; true when found.
+    bool SearchInActive(const SearchRequest &request);
+    // The incremental search's share of the text controls' events; true when the event is
+    // used up.
+    bool IncrementalSearchEvent(QObject *watched, QEvent *event);
+    // Whether the incremental search runs on, unchanged; ends it when its text changed.
+    bool IncrementalSearchGoesOn();
+    void ApplyIncremental(const IncrementalSearch::Reaction &reaction);
     void SelectInActive(qsizetype start, qsizetype length);
     // Moves the document to the other control (see SwitchView).
     void SwitchViewTo(bool color);
@@ -293,5 +302,7 @@ private:
     std::unique_ptr<DocumentMirror> m_mirror;
     const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
-    IncrementalPrompt m_incrementalPrompt;
+    IncrementalSearch m_incrementalSearch;
+    TMemo *m_incrementalMemo = nullptr; // the control and its revision the search began on
+    int m_incrementalRevision = 0;
 };

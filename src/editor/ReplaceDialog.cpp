@@ -17,6 +17,7 @@ ReplaceDialog::ReplaceDialog(QWidget *parent) : QDialog(parent) {
     auto *replaceLabel = new QLabel(QStringLiteral("Ersetzen &durch:"), this);
     replaceLabel->setBuddy(m_replace);
     m_matchCase = new QCheckBox(QStringLiteral("Groß-/Kleinschreibung &beachten"), this);
+    m_wholeWord = new QCheckBox(QStringLiteral("Nur &ganzes Wort"), this);
 
     m_findButton = new QPushButton(QStringLiteral("&Weitersuchen"), this);
     m_findButton->setDefault(true);
@@ -41,14 +42,15 @@ ReplaceDialog::ReplaceDialog(QWidget *parent) : QDialog(parent) {
     grid->addWidget(m_find, 0, 1);
     grid->addWidget(replaceLabel, 1, 0);
     grid->addWidget(m_replace, 1, 1);
-    grid->addWidget(m_matchCase, 2, 0, 1, 2);
+    grid->addWidget(m_wholeWord, 2, 0, 1, 2);
+    grid->addWidget(m_matchCase, 3, 0, 1, 2);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_findButton);
     buttons->addWidget(m_replaceButton);
     buttons->addWidget(m_replaceAllButton);
     buttons->addWidget(cancel);
     buttons->addStretch();
-    grid->addLayout(buttons, 0, 2, 4, 1);
+    grid->addLayout(buttons, 0, 2, 5, 1);
 }
 
 QString ReplaceDialog::FindText() const {
@@ -69,4 +71,8 @@ void ReplaceDialog::SetReplaceText(const QString &text) {
 
 bool ReplaceDialog::MatchCase() const {
     return m_matchCase->isChecked();
+}
+
+bool ReplaceDialog::WholeWord() const {
+    return m_wholeWord->isChecked();
 }

@@ -6,9 +6,9 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-// The non-modal replace dialog of an editor window: search text, replace text and match
-// case, kept from one use to the next as long as the window keeps it. It searches
-// downwards; there is no whole-word option.
+// The non-modal replace dialog of an editor window: search text, replace text, match case
+// and whole word, kept from one use to the next as long as the window keeps it. It searches
+// downwards.
 class ReplaceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -19,10 +19,12 @@ public:
     QString ReplaceText() const;
     void SetReplaceText(const QString &text);
     bool MatchCase() const;
+    bool WholeWord() const;
 
     QLineEdit *FindEdit() const { return m_find; }
     QLineEdit *ReplaceEdit() const { return m_replace; }
     QCheckBox *MatchCaseBox() const { return m_matchCase; }
+    QCheckBox *WholeWordBox() const { return m_wholeWord; }
     QPushButton *FindButton() const { return m_findButton; }
     QPushButton *ReplaceButton() const { return m_replaceButton; }
     QPushButton *ReplaceAllButton() const { return m_replaceAllButton; }
@@ -36,6 +38,7 @@ private:
     QLineEdit *m_find;
     QLineEdit *m_replace;
     QCheckBox *m_matchCase;
+    QCheckBox *m_wholeWord;
     QPushButton *m_findButton;
     QPushButton *m_replaceButton;
     QPushButton *m_replaceAllButton;

@@ -13,7 +13,55 @@ bool EndsWord(char16_t c) {
     return c == 9 || c == 10 || c == 13 || (c >= 32 && c <= 47);
 }
 
+bool IsWordCharacter(char32_t c) {
+    return c == u'_' || c == u'$' || QChar::isLetterOrNumber(c);
+}
+
+// The character that ends right before `position` (0 at the start of the text).
+char32_t CharacterBefore(const TextSource &text, qsizetype position) {
+    if (position <= 0)
+        return 0;
+    const qsizetype from = std::max<qsizetype>(position - 2, 0);
+    const QString units = TextRange(text, from, position - from);
+    if (units.size() == 2 && units[0].isHighSurrogate() && units[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(units[0], units[1]);
+    return units.isEmpty() ? 0 : units.back().unicode();
+}
+
+// The character that starts at `position` (0 at the end of the text).
+char32_t CharacterAt(const TextSource &text, qsizetype position) {
+    const QString units = TextRange(text, position, 2);
+    if (units.size() == 2 && units[0].isHighSurrogate() && units[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(units[0], units[1]);
+    return units.isEmpty() ? 0 : units.front().unicode();
+}
+
+// The nearest match from `from` on (downwards) or back (upwards), whole words only when
+// asked for.
+qsizetype FindMatch(const TextSource &text, const SearchPattern &pattern, qsizetype from, bool down,
+                    bool wholeWord) {
+    for (;;) {
+        const qsizetype found =
+            down ? FindForward(text, pattern, from) : FindBackward(text, pattern, from);
+        if (found < 0 || !wholeWord || IsWholeWord(text, found, pattern.Length()))
+            return found;
+        from = down ? found + 1 : found - 1;
+    }
+}
+
 } // namespace
+
+bool IsWholeWord(const TextSource &text, qsizetype position, qsizetype length) {
+    const auto inWord = [&](qsizetype at) {
+        return IsWordCharacter(CharacterBefore(text, at)) && IsWordCharacter(CharacterAt(text, at));
+    };
+    return !inWord(position) && !inWord(position + length);
+}
+
+QString ReplacedCountText(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 Stelle ersetzt")
+                      : QStringLiteral("%1 Stellen ersetzt").arg(count);
+}
 
 QString WordAtCaret(const TextSource &text, qsizetype selStart) {
     QString word;
@@ -47,8 +95,8 @@ SearchOutcome SearchFromCaret(const TextSource &text, qsizetype selStart,
     outcome.Searched = true;
     const SearchPattern pattern(request.Text, request.MatchCase);
     const qsizetype start = std::max<qsizetype>(selStart, 0);
-    const qsizetype found = request.Down ? FindForward(text, pattern, start + 1)
-                                         : FindBackward(text, pattern, start - 1);
+    const qsizetype found = FindMatch(text, pattern, request.Down ? start + 1 : start - 1,
+                                      request.Down, request.WholeWord);
     if (found < 0) {
         outcome.Messages.push_back({SearchCaption, NotFoundText(pattern.Folded())});
         return outcome;
@@ -89,7 +137,7 @@ QString TextRange(const TextSource &text, qsizetype from, qsizetype length) {
 
 ReplaceOutcome PlanReplace(const TextSource &text, qsizetype selStart, qsizetype selLength,
                            const QString &searchText, const QString &replaceText, bool matchCase,
-                           bool replaceAll) {
+                           bool replaceAll, bool wholeWord) {
     ReplaceOutcome outcome;
     if (searchText.isEmpty())
         return outcome;
@@ -106,15 +154,18 @@ ReplaceOutcome PlanReplace(const TextSource &text, qsizetype selStart, qsizetype
         return position + qsizetype(outcome.Positions.size()) * growth;
     };
     qsizetype next = selStart + 1;
-    if (selLength == length && SelectionMatches(TextRange(text, selStart, selLength), searchText)) {
+    if (selLength == length && SelectionMatches(TextRange(text, selStart, selLength), searchText) &&
+        (!wholeWord || IsWholeWord(text, selStart, selLength))) {
         outcome.Positions.push_back(selStart);
         next = selStart + length + 1;
     }
-    qsizetype found = FindForward(text, pattern, next);
+    qsizetype found = FindMatch(text, pattern, next, true, wholeWord);
     while (replaceAll && found >= 0) {
         outcome.Positions.push_back(found);
-        found = FindForward(text, pattern, found + length + 1);
+        found = FindMatch(text, pattern, found + length + 1, true, wholeWord);
     }
+    if (replaceAll)
+        outcome.Status = ReplacedCountText(qsizetype(outcome.Positions.size()));
     if (found >= 0) {
         outcome.Found = true;
         outcome.SelectStart = moved(found);

@@ -13,6 +13,8 @@ struct SearchRequest {
     QString Text;
     bool MatchCase = false;
     bool Down = true;
+    // Only matches that neither begin nor end inside a word (see IsWholeWord).
+    bool WholeWord = false;
 };
 
 // A box the window shows with ShowWarningBox.
@@ -57,6 +59,8 @@ struct ReplaceOutcome {
     qsizetype SelectStart = -1;
     qsizetype SelectLength = 0;
     std::vector<SearchMessage> Messages;
+    // After replace all: the status-bar text that says how many places were replaced.
+    QString Status;
 };
 
 // The replace and replace-all buttons: the selection is replaced first when it equals the
@@ -64,9 +68,19 @@ struct ReplaceOutcome {
 // searched; replace all goes on replacing while matches are found. Matches are searched
 // from one character after the end of each replacement, so a match that touches the one
 // before is left alone.
+// With `wholeWord`, only whole-word matches count, the selection included.
 ReplaceOutcome PlanReplace(const TextSource &text, qsizetype selStart, qsizetype selLength,
                            const QString &searchText, const QString &replaceText, bool matchCase,
-                           bool replaceAll);
+                           bool replaceAll, bool wholeWord = false);
+
+// The status-bar text after replace all: "12 Stellen ersetzt" ("1 Stelle ersetzt").
+QString ReplacedCountText(qsizetype count);
+
+// Whether the `length` characters from `position` neither begin nor end inside a word: the
+// character before them and their first one are not both word characters, nor their last
+// one and the one after them. Word characters are letters, digits, '_' and '$', as in Java
+// names; a character outside the BMP counts whole.
+bool IsWholeWord(const TextSource &text, qsizetype position, qsizetype length);
 
 // Whether a selected text counts as the search text for replace: equal ignoring case.
 bool SelectionMatches(QStringView selected, QStringView searchText);

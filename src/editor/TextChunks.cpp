@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-// Pieces are cut at this size; one that grows to twice of it is cut again.
-constexpr int pieceSize = 4096;
-} // namespace
-
 int TextChunks::pieceAt(int position, int &pieceStart) const {
     pieceStart = 0;
     const int count = int(m_pieces.size());
@@ -40,8 +35,8 @@ QString TextChunks::mid(int position, int count) const {
 }
 
 void TextChunks::split(const QString &text, std::vector<QString> &out) const {
-    for (qsizetype from = 0; from < text.size(); from += pieceSize)
-        out.push_back(text.mid(from, pieceSize));
+    for (qsizetype from = 0; from < text.size(); from += m_pieceSize)
+        out.push_back(text.mid(from, m_pieceSize));
 }
 
 void TextChunks::assign(const QString &text) {
@@ -72,7 +67,7 @@ void TextChunks::replace(int position, int count, const QString &text) {
     joined += QStringView(lastPiece).mid(position + count - lastStart);
 
     std::vector<QString> replacement;
-    if (joined.size() < 2 * pieceSize)
+    if (joined.size() < 2 * m_pieceSize)
         replacement.push_back(std::move(joined));
     else
         split(joined, replacement);

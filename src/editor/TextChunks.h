@@ -2,12 +2,19 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // A long text kept in pieces of a few thousand characters, so that replacing a short range
 // costs the size of a piece, not of the whole text. Offsets are those of the whole text.
 class TextChunks {
 public:
+    // Pieces are cut at this size; one that grows to twice of it is cut again.
+    static constexpr int DefaultPieceSize = 4096;
+
+    // `pieceSize` is meant for tests, which cut small pieces so that texts have many seams.
+    explicit TextChunks(int pieceSize = DefaultPieceSize) : m_pieceSize(std::max(1, pieceSize)) {}
+
     int length() const { return m_length; }
     // The whole text as one string.
     QString toString() const { return mid(0, m_length); }
@@ -29,6 +36,7 @@ private:
     int pieceAt(int position, int &pieceStart) const;
     void split(const QString &text, std::vector<QString> &out) const;
 
+    int m_pieceSize;
     std::vector<QString> m_pieces;
     int m_length = 0;
 };

@@ -17,7 +17,6 @@ SearchPattern::SearchPattern(const QString &text, bool matchCase)
         return;
     m_first = m_folding.Preimage(m_folded.front().unicode());
     m_last = m_folding.Preimage(m_folded.back().unicode());
-    m_hasLineBreak = m_folded.contains(u'\n');
 }
 
 namespace {
@@ -197,51 +196,26 @@ qsizetype ScanBackward(QStringView text, qsizetype lastStart, const SearchPatter
     return -1;
 }
 
-// Character access over the pieces for the rare search text with a line break, whose matches
-// may run over the end of a piece. Walks piece by piece, so reading in order is cheap.
-class PieceReader {
-public:
-    explicit PieceReader(const TextSource &source) : m_source(source) {}
+// The characters of a piece followed by its line break, as the search sees them.
+void AppendPiece(std::vector<char16_t> &out, const TextSource::Piece &piece, qsizetype from,
+                 qsizetype count, bool withBreak) {
+    const char16_t *data = piece.Text.utf16();
+    out.insert(out.end(), data + from, data + from + count);
+    if (withBreak)
+        out.push_back(u'\n');
+}
 
-    char16_t At(qsizetype position) {
-        if (position < m_piece.Start || position > m_end || m_index < 0) {
-            m_index = m_source.PieceIndexAt(position);
-            Load();
-        }
-        while (position > m_end && m_index + 1 < m_source.PieceCount()) {
-            ++m_index;
-            Load();
-        }
-        while (position < m_piece.Start && m_index > 0) {
-            --m_index;
-            Load();
-        }
-        const qsizetype offset = position - m_piece.Start;
-        return offset < m_piece.Text.size() ? m_piece.Text[offset].unicode() : u'\n';
-    }
-
-private:
-    void Load() {
-        m_piece = m_source.PieceAt(m_index);
-        m_end = m_piece.Start + m_piece.Text.size() - (m_piece.BreakAfter ? 0 : 1);
-    }
-
-    const TextSource &m_source;
-    int m_index = -1;
-    TextSource::Piece m_piece;
-    qsizetype m_end = -1; // last position the piece covers, its break included
-};
-
-bool MatchesAcrossPieces(PieceReader &reader, qsizetype at, const SearchPattern &pattern) {
-    const QString &folded = pattern.Folded();
-    for (qsizetype k = 0; k < folded.size(); ++k) {
-        if (pattern.Folding().Fold(reader.At(at + k)) != folded[k].unicode())
-            return false;
-    }
-    return true;
+QStringView View(const std::vector<char16_t> &units) {
+    return QStringView(units.data(), qsizetype(units.size()));
 }
 
 } // namespace
+
+// A match may run over the end of a piece into the following ones, wherever the source cuts
+// its text. Each piece is scanned on its own; a match that starts in one piece and ends in a
+// later one is looked for in a short seam: the last Length() characters before a piece
+// joined with its first ones. So the scans stay in plain memory and the seams cost a few
+// characters per piece.
 
 qsizetype FindForward(const TextSource &source, const SearchPattern &pattern, qsizetype from) {
     const qsizetype length = pattern.Length();
@@ -249,22 +223,41 @@ qsizetype FindForward(const TextSource &source, const SearchPattern &pattern, qs
     from = std::max<qsizetype>(from, 0);
     if (length == 0 || from + length > total)
         return -1;
-    if (pattern.HasLineBreak()) {
-        PieceReader reader(source);
-        for (qsizetype p = from; p + length <= total; ++p) {
-            if (MatchesAcrossPieces(reader, p, pattern))
-                return p;
-        }
-        return -1;
-    }
-    // Without a line break in the text, a match lies inside one piece.
+    // Characters kept before a piece: every start of a match that may run into the piece or
+    // over the line break after the piece before, which lies in no piece's text.
+    const qsizetype overlap = length - 1;
+    const qsizetype window = length;
+    std::vector<char16_t> before; // the text [beforeStart, the current piece's start)
+    qsizetype beforeStart = from;
+    std::vector<char16_t> seam;
     for (int index = source.PieceIndexAt(from); index < source.PieceCount(); ++index) {
         const TextSource::Piece piece = source.PieceAt(index);
+        const qsizetype size = piece.Text.size();
+        if (!before.empty()) {
+            seam = before;
+            AppendPiece(seam, piece, 0, std::min(overlap, size), false);
+            const qsizetype found =
+                ScanForward(View(seam), std::max<qsizetype>(from - beforeStart, 0), pattern);
+            // A match that starts inside the piece is the piece's own scan's.
+            if (found >= 0 && found < qsizetype(before.size()))
+                return beforeStart + found;
+        }
         const qsizetype found = ScanForward(piece.Text, from - piece.Start, pattern);
         if (found >= 0)
             return piece.Start + found;
+        // Keep the last `window` characters before the next piece.
+        const qsizetype keep = std::min(window - (piece.BreakAfter ? 1 : 0), size);
+        if (keep < size)
+            before.clear();
+        AppendPiece(before, piece, size - keep, keep, piece.BreakAfter);
+        if (qsizetype(before.size()) > window)
+            before.erase(before.begin(), before.end() - window);
+        beforeStart = piece.Start + size + (piece.BreakAfter ? 1 : 0) - qsizetype(before.size());
     }
-    return -1;
+    // A last piece may be followed by a line break of its own, with no piece after it.
+    const qsizetype found =
+        ScanForward(View(before), std::max<qsizetype>(from - beforeStart, 0), pattern);
+    return found >= 0 ? beforeStart + found : -1;
 }
 
 qsizetype FindBackward(const TextSource &source, const SearchPattern &pattern,
@@ -274,19 +267,52 @@ qsizetype FindBackward(const TextSource &source, const SearchPattern &pattern,
     lastStart = std::min(lastStart, total - length);
     if (length == 0 || lastStart < 0)
         return -1;
-    if (pattern.HasLineBreak()) {
-        PieceReader reader(source);
-        for (qsizetype p = lastStart; p >= 0; --p) {
-            if (MatchesAcrossPieces(reader, p, pattern))
-                return p;
-        }
-        return -1;
-    }
-    for (int index = source.PieceIndexAt(lastStart); index >= 0; --index) {
+    const qsizetype overlap = length - 1;
+    int index = source.PieceIndexAt(lastStart);
+    // The text from the start of the piece after the current one, as far as a match that
+    // starts in the current piece can reach (at most `overlap` characters).
+    std::vector<char16_t> after;
+    if (overlap > 0) {
         const TextSource::Piece piece = source.PieceAt(index);
+        const qsizetype next = piece.Start + piece.Text.size() + (piece.BreakAfter ? 1 : 0);
+        const qsizetype need = std::min(overlap, lastStart + length - next);
+        for (int i = index + 1; i < source.PieceCount() && qsizetype(after.size()) < need; ++i) {
+            const TextSource::Piece following = source.PieceAt(i);
+            const qsizetype take = std::min(need - qsizetype(after.size()), following.Text.size());
+            AppendPiece(after, following, 0, take,
+                        following.BreakAfter && qsizetype(after.size()) + take < need);
+        }
+    }
+    std::vector<char16_t> seam;
+    std::vector<char16_t> scratch;
+    for (; index >= 0; --index) {
+        const TextSource::Piece piece = source.PieceAt(index);
+        const qsizetype size = piece.Text.size();
+        if (overlap > 0 || piece.BreakAfter) {
+            const qsizetype tail = std::min(overlap, size);
+            seam.clear();
+            AppendPiece(seam, piece, size - tail, tail, piece.BreakAfter);
+            // Only matches that start in the piece (or on its break) and run past its text.
+            const qsizetype seamStart = piece.Start + size - tail;
+            const qsizetype last = std::min(lastStart - seamStart, qsizetype(seam.size()) - 1);
+            seam.insert(seam.end(), after.begin(), after.end());
+            const qsizetype found = ScanBackward(View(seam), last, pattern);
+            if (found >= 0 && found + length > tail)
+                return seamStart + found;
+        }
         const qsizetype found = ScanBackward(piece.Text, lastStart - piece.Start, pattern);
         if (found >= 0)
             return piece.Start + found;
+        if (overlap == 0)
+            continue;
+        // What follows the piece before: this piece, its break, then what followed it.
+        scratch.clear();
+        AppendPiece(scratch, piece, 0, std::min(overlap, size), piece.BreakAfter && size < overlap);
+        const qsizetype more =
+            std::min(qsizetype(after.size()), overlap - qsizetype(scratch.size()));
+        if (more > 0)
+            scratch.insert(scratch.end(), after.begin(), after.begin() + more);
+        after.swap(scratch);
     }
     return -1;
 }

@@ -18,8 +18,6 @@ public:
     qsizetype Length() const { return m_folded.size(); }
     bool IsEmpty() const { return m_folded.isEmpty(); }
     const SearchFolding &Folding() const { return m_folding; }
-    // Whether the text holds a line break, so a match may run over the end of a piece.
-    bool HasLineBreak() const { return m_hasLineBreak; }
     // Code units that fold to the first and to the last character of the text.
     const std::vector<char16_t> &FirstUnits() const { return m_first; }
     const std::vector<char16_t> &LastUnits() const { return m_last; }
@@ -29,11 +27,10 @@ private:
     QString m_folded;
     std::vector<char16_t> m_first;
     std::vector<char16_t> m_last;
-    bool m_hasLineBreak = false;
 };
 
 // The first position p >= from at which the whole pattern matches; -1 when there is none
-// (also for an empty pattern).
+// (also for an empty pattern). Matches are found wherever the source cuts its pieces.
 qsizetype FindForward(const TextSource &source, const SearchPattern &pattern, qsizetype from);
 // The last position p <= lastStart at which the whole pattern matches (inside the text);
 // -1 when there is none.

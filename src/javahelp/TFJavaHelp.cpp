@@ -1,12 +1,13 @@
 #include "TFJavaHelp.h"
 
 #include "editor/DocumentTextSource.h"
+#include "editor/FindDialog.h"
 #include "editor/SearchLogic.h"
 
+#include "common/CommandGuard.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
-#include "common/UiProvider.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -184,12 +185,33 @@ void TFJavaHelp::MnAllesmarkierenClick() {
     m_memo1->selectAll();
 }
 
+FindDialog *TFJavaHelp::FindDialog1() {
+    if (!m_findDialog) {
+        m_findDialog = new FindDialog(this);
+        m_findDialog->setObjectName(QStringLiteral("FindDialog1"));
+        connect(m_findDialog, &FindDialog::Find, this, Guarded([this] { FindDialog1Find(); }));
+    }
+    return m_findDialog;
+}
+
 void TFJavaHelp::MnSuchenClick() {
-    findInMemo1(true);
+    const DocumentTextSource text(*m_memo1->document());
+    FindDialog1()->Present(WordAtCaret(text, m_memo1->textCursor().selectionStart()));
+}
+
+void TFJavaHelp::FindDialog1Find() {
+    m_findDialog->close();
+    findInMemo1();
 }
 
 void TFJavaHelp::MnWeitersuchenClick() {
-    findInMemo1(false);
+    // With nothing to search for yet, F3 asks for it.
+    if (!m_findDialog || m_findDialog->FindText().isEmpty()) {
+        MnSuchenClick();
+        return;
+    }
+    m_findDialog->close();
+    findInMemo1();
 }
 
 void TFJavaHelp::setMemoFontSize(int points) {
@@ -198,26 +220,21 @@ void TFJavaHelp::setMemoFontSize(int points) {
     m_memo1->setFont(font);
 }
 
-void TFJavaHelp::findInMemo1(bool ask) {
+void TFJavaHelp::findInMemo1() {
     // The editor's search: the same folding of letters, the same boxes.
     const DocumentTextSource text(*m_memo1->document());
-    if (ask || m_searchText.isEmpty()) {
-        const QString word = WordAtCaret(text, m_memo1->textCursor().selectionStart());
-        const std::optional<QString> answer =
-            ui().inputText(QStringLiteral("Suchen"), QStringLiteral("Suchen nach:"),
-                           word.isEmpty() ? m_searchText : word);
-        if (!answer || answer->isEmpty())
-            return;
-        m_searchText = *answer;
-    }
-    const SearchOutcome outcome = SearchFromCaret(text, m_memo1->textCursor().selectionStart(),
-                                                  SearchRequest{m_searchText, false, true});
+    const SearchOutcome outcome =
+        SearchFromCaret(text, m_memo1->textCursor().selectionStart(), m_findDialog->Request());
     for (const SearchMessage &message : outcome.Messages)
         ShowWarningBox(message.Caption, message.Text);
     if (!outcome.Found)
         return;
     QTextCursor found(m_memo1->document());
-    found.setPosition(outcome.Position);
-    found.setPosition(outcome.Position + outcome.Length, QTextCursor::KeepAnchor);
+    found.setPosition(int(outcome.Position));
+    found.setPosition(int(outcome.Position + outcome.Length), QTextCursor::KeepAnchor);
     m_memo1->setTextCursor(found);
+    m_memo1->ensureCursorVisible();
+    // The found line gets the focus, even when the search came from the dialog.
+    activateWindow();
+    m_memo1->setFocus();
 }

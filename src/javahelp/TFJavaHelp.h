@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class FindDialog;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -32,6 +33,8 @@ public:
     TMemo *Memo2() const { return m_memo2; }
     const JavaClassList &Classes() const { return m_classes; }
     bool Loading() const { return m_loading; }
+    // The non-modal find dialog, made on first use and kept with its text and options.
+    FindDialog *FindDialog1();
 
     void FormCreate();
     void cbKlasseChange();
@@ -41,6 +44,7 @@ public:
     void MnAllesmarkierenClick();
     void MnSuchenClick();
     void MnWeitersuchenClick();
+    void FindDialog1Find();
     void MnSize_08Click() { setMemoFontSize(8); }
     void MnSize_09Click() { setMemoFontSize(9); }
     void MnSize_10Click() { setMemoFontSize(10); }
@@ -56,9 +60,9 @@ private:
     QAction *addItem(QMenu *menu, const char *name, const QString &text,
                      const QKeySequence &shortcut, void (TFJavaHelp::*handler)());
     void setMemoFontSize(int points);
-    // Finds the search text in Memo1 from the caret on, without regard to case; asks for the
-    // text first when `ask` is set or nothing was searched yet.
-    void findInMemo1(bool ask);
+    // Searches Memo1 from next to the caret with the find dialog's text and options; a
+    // match is selected and Memo1 gets the focus.
+    void findInMemo1();
 
     QWidget *m_panel = nullptr;
     QLabel *m_label1 = nullptr;
@@ -69,5 +73,5 @@ private:
     TMemo *m_memo2 = nullptr;
     JavaClassList m_classes;
     bool m_loading = false;
-    QString m_searchText;
+    FindDialog *m_findDialog = nullptr;
 };

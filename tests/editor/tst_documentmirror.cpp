@@ -4,6 +4,8 @@
 #include "editor/DocumentMirror.h"
 #include "editor/DocumentTextSource.h"
 #include "editor/SearchLogic.h"
+#include "editor/TextSearch.h"
+#include "SearchOracle.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -67,6 +69,69 @@ private slots:
                 const TextSource &source = mirror.Source();
                 QCOMPARE(Joined(source), DocumentText(document));
                 QCOMPARE(source.Length(), qsizetype(document.characterCount() - 1));
+            }
+        }
+    }
+
+    void findsEveryMatchAcrossPieceCuts() {
+        // The copy in small pieces, edited at random through the document: find both ways and
+        // replace all must find what a plain scan of the whole text finds, wherever the
+        // pieces are cut.
+        const quint32 seed = qEnvironmentVariableIsSet("QUILL_TEST_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("QUILL_TEST_SEED"))
+                                 : 20260522u;
+        QRandomGenerator random(seed);
+        for (int run = 0; run < 8; ++run) {
+            const bool lineBreaks = run % 2;
+            const int pieceSize = 1 + run * 2;
+            QTextDocument document;
+            document.setPlainText(RandomText(random, 200, lineBreaks));
+            DocumentMirror mirror(document, nullptr, pieceSize);
+            for (int step = 0; step < 60; ++step) {
+                const int length = document.characterCount() - 1;
+                QTextCursor cursor(&document);
+                if (random.bounded(3) != 0 || length < 20) {
+                    cursor.setPosition(random.bounded(length + 1));
+                    cursor.insertText(RandomText(random, random.bounded(1, 30), lineBreaks));
+                } else {
+                    const int from = random.bounded(length);
+                    cursor.setPosition(from);
+                    cursor.setPosition(std::min(length, from + random.bounded(1, 25)),
+                                       QTextCursor::KeepAnchor);
+                    cursor.removeSelectedText();
+                }
+                const QString text = DocumentText(document);
+                const TextSource &source = mirror.Source();
+                for (int search = 0; search < 4; ++search) {
+                    const QString pattern = RandomPattern(random, text, lineBreaks);
+                    const bool matchCase = search % 2;
+                    const qsizetype from = random.bounded(text.size() + 1);
+                    const SearchPattern prepared(pattern, matchCase);
+                    const QString where = QStringLiteral("seed %1, run %2, step %3: \"%4\" in "
+                                                         "\"%5\" from %6, match case %7")
+                                              .arg(seed)
+                                              .arg(run)
+                                              .arg(step)
+                                              .arg(pattern, text)
+                                              .arg(from)
+                                              .arg(matchCase);
+                    QVERIFY2(FindForward(source, prepared, from) ==
+                                 OracleFind(text, pattern, matchCase, from, true),
+                             qPrintable(where + QStringLiteral(", down")));
+                    QVERIFY2(FindBackward(source, prepared, from) ==
+                                 OracleFind(text, pattern, matchCase, from, false),
+                             qPrintable(where + QStringLiteral(", up")));
+                    // Replace all from the start: each match found from one character after
+                    // the end of the one before.
+                    std::vector<qsizetype> expected;
+                    for (qsizetype at = OracleFind(text, pattern, matchCase, 1, true); at >= 0;
+                         at = OracleFind(text, pattern, matchCase, at + pattern.size() + 1, true))
+                        expected.push_back(at);
+                    const ReplaceOutcome replaced =
+                        PlanReplace(source, 0, 0, pattern, QStringLiteral("x"), matchCase, true);
+                    QVERIFY2(replaced.Positions == expected,
+                             qPrintable(where + QStringLiteral(", replace all")));
+                }
             }
         }
     }

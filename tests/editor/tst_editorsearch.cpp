@@ -26,6 +26,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 QString PdfText(const QString &pdf) {
@@ -55,7 +57,10 @@ private slots:
     void findAndFindAgain_data();
     void findAndFindAgain();
     void replaceAndReplaceAll();
-    void incrementalPrompt();
+    void proposedWordIsSelected();
+    void wholeWordInFindAndReplace();
+    void everyMatchOverPieceCuts();
+    void incrementalSearch();
     void switchingViews();
     void printing();
 
@@ -127,7 +132,8 @@ void TestEditorSearch::findAndFindAgain() {
     Trigger("MnSuchen");
     FindDialog *dialog = m_window->FindDialog1();
     QVERIFY(dialog->isVisible() && !dialog->isModal());
-    QVERIFY(!dialog->WholeWordBox()->isHidden() && !dialog->WholeWordBox()->isEnabled());
+    QVERIFY(!dialog->WholeWordBox()->isHidden() && dialog->WholeWordBox()->isEnabled());
+    QVERIFY(!dialog->WholeWordBox()->isChecked());
     QVERIFY(dialog->DownButton()->isChecked());
     QCOMPARE(dialog->FindText(), QStringLiteral("Hallo"));
     dialog->FindButton()->click();
@@ -161,7 +167,8 @@ void TestEditorSearch::replaceAndReplaceAll() {
     Trigger("MnSuchenErsetzen");
     ReplaceDialog *dialog = m_window->ReplaceDialog1();
     QVERIFY(dialog->isVisible() && !dialog->isModal());
-    QCOMPARE(dialog->findChildren<QCheckBox *>().size(), 1); // match case; no whole word
+    QCOMPARE(dialog->findChildren<QCheckBox *>().size(), 2); // match case and whole word
+    QVERIFY(!dialog->WholeWordBox()->isChecked());
     dialog->SetFindText(QStringLiteral("AB"));
     dialog->SetReplaceText(QStringLiteral("Q"));
     // Find selects without replacing; the dialog stays.
@@ -196,6 +203,7 @@ void TestEditorSearch::replaceAndReplaceAll() {
     QCOMPARE(m_window->ActiveMemo()->toPlainText(), QStringLiteral("a--bab ab"));
     QCOMPARE(m_ui->boxes.size(), 1);
     QCOMPARE(m_ui->boxes[0].caption, QStringLiteral("Suchen"));
+    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("1 Stelle ersetzt"));
     QCOMPARE(m_window->ActiveMemo()->textCursor().position(), 3);
     // One edit: one undo step brings the whole text back.
     m_window->ActiveMemo()->undo();
@@ -209,22 +217,216 @@ void TestEditorSearch::replaceAndReplaceAll() {
     QVERIFY(m_ui->boxes.isEmpty());
 }
 
-void TestEditorSearch::incrementalPrompt() {
-    QVERIFY(Window(QStringLiteral("abc")));
+void TestEditorSearch::proposedWordIsSelected() {
+    QVERIFY(Window(QStringLiteral("import java.util.Scanner;\nnextInt")));
+    Trigger("MnSuchen");
+    FindDialog *dialog = m_window->FindDialog1();
+    QCOMPARE(dialog->TextEdit()->selectedText(), QStringLiteral("import"));
+    // Typing replaces the proposed word instead of appending to it.
+    QTest::keyClicks(dialog->TextEdit(), QStringLiteral("nextInt"));
+    QCOMPARE(dialog->FindText(), QStringLiteral("nextInt"));
+    dialog->FindButton()->click();
+    QCOMPARE(Selected(), QStringLiteral("nextInt"));
+    // Opened again before a blank: the kept text is selected as well.
+    SetCaret(6);
+    Trigger("MnSuchen");
+    QCOMPARE(dialog->TextEdit()->selectedText(), QStringLiteral("nextInt"));
+}
+
+void TestEditorSearch::wholeWordInFindAndReplace() {
+    const QString text =
+        QStringLiteral("int zahl = zahlen + zahl_2 + Zahl;\nzahl++; // $zahl zahl");
+    QVERIFY(Window(text));
+    Trigger("MnSuchen");
+    FindDialog *find = m_window->FindDialog1();
+    find->SetFindText(QStringLiteral("zahl"));
+    find->WholeWordBox()->setChecked(true);
+    find->FindButton()->click();
+    QCOMPARE(SelStart(), 4);
+    Trigger("MnWeitersuchen"); // not in "zahlen" nor "zahl_2"
+    QCOMPARE(SelStart(), 29);
+    Trigger("MnWeitersuchen");
+    QCOMPARE(SelStart(), 35);
+    Trigger("MnWeitersuchen"); // not in "$zahl"
+    QCOMPARE(SelStart(), 52);
+    find->UpButton()->setChecked(true);
+    Trigger("MnWeitersuchen");
+    QCOMPARE(SelStart(), 35);
+    QVERIFY(m_ui->boxes.isEmpty());
+
+    // The replace dialog has the same option, off until chosen.
+    SetCaret(0);
+    Trigger("MnSuchenErsetzen");
+    ReplaceDialog *replace = m_window->ReplaceDialog1();
+    QVERIFY(!replace->WholeWordBox()->isChecked());
+    replace->SetFindText(QStringLiteral("zahl"));
+    replace->SetReplaceText(QStringLiteral("n"));
+    replace->WholeWordBox()->setChecked(true);
+    replace->ReplaceAllButton()->click();
+    QCOMPARE(m_window->ActiveMemo()->toPlainText(),
+             QStringLiteral("int n = zahlen + zahl_2 + n;\nn++; // $zahl n"));
+    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("4 Stellen ersetzt"));
+    // A selected part of a word is not replaced when whole words are asked for.
+    QTextCursor cursor = m_window->ActiveMemo()->textCursor();
+    cursor.setPosition(8);
+    cursor.setPosition(12, QTextCursor::KeepAnchor);
+    m_window->ActiveMemo()->setTextCursor(cursor);
+    QCOMPARE(Selected(), QStringLiteral("zahl"));
+    replace->ReplaceButton()->click();
+    QVERIFY(m_window->ActiveMemo()->toPlainText().startsWith(QStringLiteral("int n = zahlen")));
+    // Without the option, replace all takes every occurrence.
+    m_ui->clear();
+    SetCaret(0);
+    replace->WholeWordBox()->setChecked(false);
+    replace->ReplaceAllButton()->click();
+    QCOMPARE(m_window->ActiveMemo()->toPlainText(),
+             QStringLiteral("int n = nen + n_2 + n;\nn++; // $n n"));
+    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("3 Stellen ersetzt"));
+}
+
+void TestEditorSearch::everyMatchOverPieceCuts() {
+    // 400 lines with a word twice in each: the window's copy of the text is cut into pieces
+    // of some thousand characters, and one of the 800 runs over a cut.
+    QStringList lines;
+    for (int i = 0; i < 400; ++i)
+        lines << QStringLiteral("    zaehler = zaehler + %1; // Zeile %2").arg(i % 7).arg(i + 1);
+    const QString text = lines.join(u'\n') + u'\n';
+    std::vector<int> starts;
+    for (qsizetype at = text.indexOf(u"zaehler"); at >= 0; at = text.indexOf(u"zaehler", at + 1))
+        starts.push_back(int(at));
+    QCOMPARE(starts.size(), size_t(800));
+    QVERIFY(std::any_of(starts.begin(), starts.end(),
+                        [](int at) { return at / 4096 != (at + 6) / 4096; }));
+    QVERIFY(Window(text));
+
+    // F3 downwards visits every one, then upwards back again.
+    Trigger("MnSuchen");
+    FindDialog *find = m_window->FindDialog1();
+    find->SetFindText(QStringLiteral("ZAEHLER"));
+    find->FindButton()->click();
+    std::vector<int> visited{SelStart()};
+    for (int i = 1; i < 800; ++i) {
+        Trigger("MnWeitersuchen");
+        visited.push_back(SelStart());
+    }
+    QVERIFY(m_ui->boxes.isEmpty());
+    QCOMPARE(visited, starts);
+    Trigger("MnWeitersuchen");
+    QCOMPARE(m_ui->boxes.size(), 1);
+    find->UpButton()->setChecked(true);
+    std::vector<int> back;
+    for (int i = 1; i < 800; ++i) {
+        Trigger("MnWeitersuchen");
+        back.push_back(SelStart());
+    }
+    std::reverse(back.begin(), back.end());
+    QCOMPARE(back, std::vector<int>(starts.begin(), starts.end() - 1));
+
+    // "Alle ersetzen" from the start replaces all 800.
+    m_ui->clear();
+    SetCaret(0);
+    Trigger("MnSuchenErsetzen");
+    ReplaceDialog *replace = m_window->ReplaceDialog1();
+    replace->SetFindText(QStringLiteral("zaehler"));
+    replace->SetReplaceText(QStringLiteral("summe"));
+    replace->ReplaceAllButton()->click();
+    QString expected = text;
+    expected.replace(QStringLiteral("zaehler"), QStringLiteral("summe"));
+    QCOMPARE(m_window->ActiveMemo()->toPlainText(), expected);
+    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("800 Stellen ersetzt"));
+}
+
+void TestEditorSearch::incrementalSearch() {
+    const QString text =
+        QStringLiteral("import java.util.Scanner;\nint prima = 1; // PRIMA Größe\nprint(prima);\n");
+    QVERIFY(Window(text));
     TMemo *memo = m_window->ActiveMemo();
     memo->setFocus();
-    Trigger("MnIncrementielleSuche");
-    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach"));
+    SetCaret(3);
+    // Ctrl+I by key; its release leaves the prompt standing.
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: "));
     QCOMPARE(m_window->StatusPanel(1), QString());
     QCOMPARE(m_window->StatusPanel(2), QStringLiteral("Ende mit ESC"));
     QCOMPARE(m_desktop->beeps, 1);
-    // Typing goes into the text as usual; the prompt stays until Esc.
+
+    // Each character selects the first match from where the search began, ignoring case;
+    // nothing reaches the text.
+    QTest::keyClick(memo, Qt::Key_P, Qt::NoModifier);
+    QCOMPARE(SelStart(), 30);
+    QCOMPARE(Selected(), QStringLiteral("p"));
+    QTest::keyClicks(memo, QStringLiteral("rim"));
+    QCOMPARE(Selected(), QStringLiteral("prim"));
+    QCOMPARE(SelStart(), 30);
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: prim"));
+    QCOMPARE(memo->toPlainText(), text);
+    // F3 and Ctrl+I go on to the next match.
+    QTest::keyClick(memo, Qt::Key_F3);
+    QCOMPARE(SelStart(), 44);
+    QCOMPARE(Selected(), QStringLiteral("PRIM"));
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(SelStart(), 62);
+    QCOMPARE(m_desktop->beeps, 1);
+    // None further: a beep, the selection stays.
+    QTest::keyClick(memo, Qt::Key_F3);
+    QCOMPARE(m_desktop->beeps, 2);
+    QCOMPARE(SelStart(), 62);
     QTest::keyClick(memo, Qt::Key_X);
-    QCOMPARE(memo->toPlainText(), QStringLiteral("xabc"));
-    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("Ende mit ESC"));
-    QTest::keyClick(memo, Qt::Key_Escape);
+    QCOMPARE(m_desktop->beeps, 3);
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: primx"));
+    QCOMPARE(SelStart(), 62);
+    // Backspace goes back step by step.
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QCOMPARE(SelStart(), 44);
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: prim"));
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QCOMPARE(SelStart(), 30);
+    QCOMPARE(Selected(), QStringLiteral("pri"));
+    // The editor's folding: ö matches Ö, ß stays ß.
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: "));
+    QCOMPARE(SelStart(), 3);
+    QTest::keyClicks(memo, QStringLiteral("GRÖß"));
+    QCOMPARE(Selected(), QStringLiteral("Größ"));
+    QCOMPARE(memo->toPlainText(), text);
+    QCOMPARE(m_desktop->beeps, 3);
+
+    // Enter ends it: the selection stays, the prompt goes, the text is unchanged.
+    QTest::keyClick(memo, Qt::Key_Return);
+    QCOMPARE(Selected(), QStringLiteral("Größ"));
+    QCOMPARE(memo->toPlainText(), text);
     QCOMPARE(m_window->StatusPanel(2), QString());
-    QCOMPARE(memo->toPlainText(), QStringLiteral("xabc"));
+    QVERIFY(m_window->StatusPanel(0).startsWith(QStringLiteral("Zeile: 2")));
+    // From then on keys type again.
+    QTest::keyClick(memo, Qt::Key_End);
+    QTest::keyClick(memo, Qt::Key_Z);
+    QVERIFY(memo->toPlainText().contains(QStringLiteral("Größez")));
+
+    // A caret key ends it too and leaves the selection; so do Esc and a click.
+    SetCaret(0);
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier); // nothing typed: the last text again
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Suchen nach: GRÖß"));
+    QCOMPARE(Selected(), QStringLiteral("Größ"));
+    QTest::keyClick(memo, Qt::Key_Right);
+    QCOMPARE(Selected(), QStringLiteral("Größ"));
+    QCOMPARE(m_window->StatusPanel(2), QString());
+    SetCaret(0);
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_J);
+    QTest::keyClick(memo, Qt::Key_Escape);
+    QCOMPARE(Selected(), QStringLiteral("j"));
+    QCOMPARE(m_window->StatusPanel(2), QString());
+    QTest::keyClick(memo, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(m_window->StatusPanel(2), QStringLiteral("Ende mit ESC"));
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(m_window->StatusPanel(2), QString());
+    QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Zeile: 1  Spalte: 1"));
+    QVERIFY(memo->toPlainText().startsWith(QStringLiteral("import java")));
 }
 
 void TestEditorSearch::switchingViews() {

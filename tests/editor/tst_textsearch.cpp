@@ -1,9 +1,10 @@
 // The search, replace, incremental prompt and view switch decisions, without a window.
 
-#include "editor/IncrementalPrompt.h"
+#include "editor/IncrementalSearch.h"
 #include "editor/SearchLogic.h"
 #include "editor/SwitchView.h"
 #include "editor/TextSearch.h"
+#include "SearchOracle.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -44,26 +45,42 @@ private:
     std::vector<qsizetype> m_ends;
 };
 
-// The search as described: every start position in turn, each character folded.
-qsizetype Oracle(const QString &text, const QString &pattern, bool matchCase, qsizetype from,
-                 bool down) {
-    const SearchFolding folding(matchCase);
-    const QString folded = folding.Fold(pattern);
-    auto matches = [&](qsizetype p) {
-        if (p < 0 || p + folded.size() > text.size())
-            return false;
-        for (qsizetype k = 0; k < folded.size(); ++k) {
-            if (folding.Fold(text[p + k].unicode()) != folded[k].unicode())
-                return false;
+// The same text cut at random places into pieces of one to `maxPiece` units, as the
+// window's copy of a document may hold it after edits. A cut right before a line break
+// leaves that break out of the piece, as a document's block does, now and then.
+class CutPieces : public TextSource {
+public:
+    CutPieces(const QString &text, QRandomGenerator &random, int maxPiece) : m_text(text) {
+        qsizetype start = 0;
+        while (start < text.size() || m_pieces.empty()) {
+            qsizetype end = std::min(text.size(), start + 1 + random.bounded(maxPiece));
+            const bool breakAfter = end < text.size() && text[end] == u'\n' && random.bounded(2);
+            m_pieces.push_back({start, end - start, breakAfter});
+            start = end + (breakAfter ? 1 : 0);
         }
-        return true;
-    };
-    for (qsizetype p = from; down ? p <= text.size() : p >= 0; p += down ? 1 : -1) {
-        if (matches(p))
-            return p;
     }
-    return -1;
-}
+    qsizetype Length() const override { return m_text.size(); }
+    int PieceCount() const override { return int(m_pieces.size()); }
+    int PieceIndexAt(qsizetype position) const override {
+        int i = 0;
+        while (i + 1 < PieceCount() && m_pieces[size_t(i + 1)].Start <= position)
+            ++i;
+        return i;
+    }
+    Piece PieceAt(int index) const override {
+        const Cut &cut = m_pieces[size_t(index)];
+        return {cut.Start, QStringView(m_text).mid(cut.Start, cut.Size), cut.BreakAfter};
+    }
+
+private:
+    struct Cut {
+        qsizetype Start;
+        qsizetype Size;
+        bool BreakAfter;
+    };
+    QString m_text;
+    std::vector<Cut> m_pieces;
+};
 
 } // namespace
 
@@ -73,13 +90,16 @@ class TestTextSearch : public QObject {
 private slots:
     void foldingTable();
     void searchMatchesOracle();
+    void searchFindsMatchesOverAnyCut();
     void searchFromCaret_data();
     void searchFromCaret();
     void wordAtCaret();
     void replace_data();
     void replace();
     void emptySearchTextDoesNothing();
-    void incrementalPrompt();
+    void incrementalSearchKeys_data();
+    void incrementalSearchKeys();
+    void incrementalSearch();
     void switchView();
 };
 
@@ -126,12 +146,49 @@ void TestTextSearch::searchMatchesOracle() {
         const StringTextSource whole(text);
         const LinePieces pieces(text);
         const qsizetype from = random.bounded(length + 2);
-        const qsizetype down = Oracle(text, pattern, matchCase, from, true);
-        const qsizetype up = Oracle(text, pattern, matchCase, from, false);
+        const qsizetype down = OracleFind(text, pattern, matchCase, from, true);
+        const qsizetype up = OracleFind(text, pattern, matchCase, from, false);
         QCOMPARE(FindForward(whole, prepared, from), down);
         QCOMPARE(FindForward(pieces, prepared, from), down);
         QCOMPARE(FindBackward(whole, prepared, from), up);
         QCOMPARE(FindBackward(pieces, prepared, from), up);
+    }
+}
+
+void TestTextSearch::searchFindsMatchesOverAnyCut() {
+    // Texts cut into pieces of a few characters, so that most matches run over a cut, often
+    // over several: every search must find what a plain scan of the whole text finds.
+    const quint32 seed = qEnvironmentVariableIsSet("QUILL_TEST_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("QUILL_TEST_SEED"))
+                             : 20260521u;
+    QRandomGenerator random(seed);
+    for (int round = 0; round < 400; ++round) {
+        const bool lineBreaks = round % 2;
+        const QString text = RandomText(random, random.bounded(160), lineBreaks);
+        const CutPieces pieces(text, random, 1 + int(random.bounded(8)));
+        for (int search = 0; search < 6; ++search) {
+            const QString pattern = RandomPattern(random, text, lineBreaks);
+            const bool matchCase = search % 2;
+            const SearchPattern prepared(pattern, matchCase);
+            const qsizetype from = random.bounded(text.size() + 2) - 1;
+            const qsizetype down = OracleFind(text, pattern, matchCase, from, true);
+            const qsizetype up = OracleFind(text, pattern, matchCase, from, false);
+            const qsizetype foundDown = FindForward(pieces, prepared, from);
+            const qsizetype foundUp = FindBackward(pieces, prepared, from);
+            QVERIFY2(foundDown == down && foundUp == up,
+                     qPrintable(QStringLiteral("seed %1, round %2: \"%3\" in \"%4\" from %5, "
+                                               "match case %6: down %7 (expected %8), up %9 "
+                                               "(expected %10)")
+                                    .arg(seed)
+                                    .arg(round)
+                                    .arg(pattern, text)
+                                    .arg(from)
+                                    .arg(matchCase)
+                                    .arg(foundDown)
+                                    .arg(down)
+                                    .arg(foundUp)
+                                    .arg(up)));
+        }
     }
 }
 
@@ -273,17 +330,129 @@ void TestTextSearch::emptySearchTextDoesNothing() {
     QCOMPARE(replaced.SelectStart, qsizetype(-1));
 }
 
-void TestTextSearch::incrementalPrompt() {
-    QCOMPARE(IncrementalPrompt::Panels(), (QStringList{"Suchen nach", QString(), "Ende mit ESC"}));
-    QCOMPARE(IncrementalPrompt::Beeps, 1);
-    IncrementalPrompt prompt;
-    QVERIFY(!prompt.KeyReleased(Qt::Key_Escape)); // nothing to end
-    prompt.Start();
-    QVERIFY(!prompt.KeyReleased(Qt::Key_A)); // typing goes on
-    QVERIFY(prompt.IsActive());
-    QVERIFY(prompt.KeyReleased(Qt::Key_Escape));
-    QVERIFY(!prompt.IsActive());
-    QVERIFY(!prompt.KeyReleased(Qt::Key_Escape));
+void TestTextSearch::incrementalSearchKeys_data() {
+    using Key = IncrementalSearch::Key;
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("letter") << int(Qt::Key_A) << none << "a" << int(Key::Type);
+    QTest::newRow("capital") << int(Qt::Key_A) << shift << "A" << int(Key::Type);
+    QTest::newRow("umlaut") << int(Qt::Key_Odiaeresis) << none << "ö" << int(Key::Type);
+    QTest::newRow("blank") << int(Qt::Key_Space) << none << " " << int(Key::Type);
+    QTest::newRow("tab") << int(Qt::Key_Tab) << none << "\t" << int(Key::Type);
+    QTest::newRow("AltGr as Ctrl+Alt")
+        << int(Qt::Key_Q) << int(Qt::ControlModifier | Qt::AltModifier) << "@" << int(Key::Type);
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << int(Key::Back);
+    QTest::newRow("F3") << int(Qt::Key_F3) << none << "" << int(Key::Next);
+    QTest::newRow("Ctrl+I") << int(Qt::Key_I) << ctrl << "\t" << int(Key::Next);
+    QTest::newRow("Ctrl+Shift+I is a snippet")
+        << int(Qt::Key_I) << int(Qt::ControlModifier | Qt::ShiftModifier) << "" << int(Key::Leave);
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << none << "\x1b" << int(Key::Finish);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << int(Key::Finish);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r"
+                                  << int(Key::Finish);
+    QTest::newRow("caret right") << int(Qt::Key_Right) << none << "" << int(Key::Finish);
+    QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << ctrl << "" << int(Key::Finish);
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << none << "" << int(Key::Finish);
+    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << "\x13" << int(Key::Leave);
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << "\x16" << int(Key::Leave);
+    QTest::newRow("F8") << int(Qt::Key_F8) << none << "" << int(Key::Leave);
+    QTest::newRow("Shift alone") << int(Qt::Key_Shift) << shift << "" << int(Key::Ignore);
+    QTest::newRow("Ctrl alone") << int(Qt::Key_Control) << ctrl << "" << int(Key::Ignore);
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "\x7f" << int(Key::Swallow);
+    QTest::newRow("Insert") << int(Qt::Key_Insert) << none << "" << int(Key::Swallow);
+}
+
+void TestTextSearch::incrementalSearchKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QCOMPARE(int(IncrementalSearch::Classify(key, Qt::KeyboardModifiers(modifiers), text)), kind);
+}
+
+void TestTextSearch::incrementalSearch() {
+    using Selection = IncrementalSearch::Selection;
+    const QString text =
+        QStringLiteral("import java.util.Scanner;\nScanner sc; PRINT print Prima Größe GRÖSSE "
+                       "größe a\U0001F600b");
+    const StringTextSource source(text);
+    IncrementalSearch search;
+    QCOMPARE(IncrementalSearch::EndHint(), QStringLiteral("Ende mit ESC"));
+    // Not running: keys are none of its business.
+    QVERIFY(!search.IsActive());
+    QVERIFY(!search.KeyPressed(source, Qt::Key_A, {}, QStringLiteral("a")).Consumed);
+
+    search.Start({5, 0});
+    QVERIFY(search.IsActive());
+    QCOMPARE(search.Prompt(), QStringLiteral("Suchen nach: "));
+    auto press = [&](int key, const QString &typed = QString(),
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return search.KeyPressed(source, key, modifiers, typed);
+    };
+    auto selects = [](const IncrementalSearch::Reaction &reaction, Selection selection) {
+        return reaction.Consumed && reaction.Select && reaction.Range == selection &&
+               !reaction.Ended;
+    };
+    // From where the search began, ignoring case; the match grows where it stands.
+    QVERIFY(selects(press(Qt::Key_P, QStringLiteral("p")), {38, 1}));
+    QVERIFY(selects(press(Qt::Key_R, QStringLiteral("r")), {38, 2}));
+    QVERIFY(selects(press(Qt::Key_I, QStringLiteral("i")), {38, 3}));
+    IncrementalSearch::Reaction reaction = press(Qt::Key_M, QStringLiteral("m"));
+    QVERIFY(selects(reaction, {50, 4}));
+    QVERIFY(!reaction.Beep);
+    QCOMPARE(search.Prompt(), QStringLiteral("Suchen nach: prim"));
+    QCOMPARE(search.Text(), QStringLiteral("prim"));
+    // Backspace goes back to where the shorter text stood.
+    QVERIFY(selects(press(Qt::Key_Backspace, QStringLiteral("\b")), {38, 3}));
+    QVERIFY(selects(press(Qt::Key_Backspace, QStringLiteral("\b")), {38, 2}));
+    // F3 and Ctrl+I: the next match; at the last one a beep and no move.
+    QVERIFY(selects(press(Qt::Key_F3), {44, 2}));
+    QVERIFY(selects(press(Qt::Key_I, QStringLiteral("\t"), Qt::ControlModifier), {50, 2}));
+    reaction = press(Qt::Key_F3);
+    QVERIFY(reaction.Beep && selects(reaction, {50, 2}));
+    // A text that is not there: a beep, the selection stays, the text is shown.
+    reaction = press(Qt::Key_X, QStringLiteral("x"));
+    QVERIFY(reaction.Beep && selects(reaction, {50, 2}));
+    QCOMPARE(search.Prompt(), QStringLiteral("Suchen nach: prx"));
+    QVERIFY(selects(press(Qt::Key_Backspace, QStringLiteral("\b")), {50, 2}));
+    QVERIFY(selects(press(Qt::Key_Backspace, QStringLiteral("\b")), {44, 2}));
+    // Keys that would change the text do nothing; modifiers go by.
+    QVERIFY(press(Qt::Key_Delete, QStringLiteral("\x7f")).Consumed);
+    QVERIFY(!press(Qt::Key_Shift).Consumed);
+    QVERIFY(search.IsActive());
+    QCOMPARE(search.Text(), QStringLiteral("pr"));
+    // Esc ends it; the key does nothing else and the selection stays as it is.
+    reaction = press(Qt::Key_Escape, QStringLiteral("\x1b"));
+    QVERIFY(reaction.Consumed && reaction.Ended && !reaction.Select);
+    QVERIFY(!search.IsActive());
+
+    // The editor's folding: ö finds Ö, ß is not SS.
+    search.Start({0, 0});
+    QVERIFY(selects(search.Type(source, QStringLiteral("GRÖß")), {56, 4}));
+    QVERIFY(selects(search.Next(source), {69, 4}));
+    // A character outside the BMP is one step.
+    QVERIFY(selects(search.Back(), {56, 4}));
+    search.End();
+    search.Start({0, 0});
+    QVERIFY(selects(search.Type(source, QStringLiteral("\U0001F600")), {76, 2}));
+    QVERIFY(selects(search.Type(source, QStringLiteral("B")), {76, 3}));
+    QVERIFY(selects(search.Back(), {76, 2}));
+    QVERIFY(selects(search.Back(), {0, 0}));
+    // A command key ends it and goes on to do its work.
+    reaction = press(Qt::Key_S, QStringLiteral("\x13"), Qt::ControlModifier);
+    QVERIFY(reaction.Ended && !reaction.Consumed);
+
+    // Ctrl+I with nothing typed takes up the text of the last search that had one, from the
+    // selection on.
+    search.Start({40, 2});
+    QVERIFY(selects(search.Next(source), {56, 4}));
+    QCOMPARE(search.Prompt(), QStringLiteral("Suchen nach: GRÖß"));
+    QVERIFY(selects(search.Back(), {40, 2}));
 }
 
 void TestTextSearch::switchView() {

@@ -1,15 +1,19 @@
 #include "javahelp/TFJavaHelp.h"
 
 #include "common/Memo.h"
+#include "editor/FindDialog.h"
 #include "RecordingUi.h"
 #include "TestEnv.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
@@ -179,17 +183,27 @@ void TestTFJavaHelp::findSearchesMemoWithoutCase() {
     env.writeFile(QStringLiteral("prog/javaklassen.txt"), kClasses);
     RecordingUi rec;
     TFJavaHelp w;
+    w.show();
     choose(w, 0);
 
-    rec.inputAnswers.enqueue(QStringLiteral("ADD"));
+    // The editor's non-modal find dialog, the word at the caret proposed and selected.
     w.MnSuchenClick();
-    QCOMPARE(rec.inputPrompts.size(), 1);
+    FindDialog *dialog = w.FindDialog1();
+    QVERIFY(dialog->isVisible() && !dialog->isModal());
+    QVERIFY(rec.inputPrompts.isEmpty());
+    QVERIFY(dialog->DownButton()->isChecked() && !dialog->MatchCaseBox()->isChecked());
+    QCOMPARE(dialog->TextEdit()->selectedText(), QStringLiteral("ArrayList"));
+    QTest::keyClicks(dialog->TextEdit(), QStringLiteral("ADD"));
+    dialog->FindButton()->click();
+    QVERIFY(!dialog->isVisible());
     QTextCursor found = w.Memo1()->textCursor();
     QCOMPARE(found.selectedText(), QStringLiteral("add"));
     QCOMPARE(found.block().text(), QStringLiteral("boolean ArrayList.add(E)"));
+    // The found line has the focus.
+    QCOMPARE(w.focusWidget(), static_cast<QWidget *>(w.Memo1()));
 
-    w.MnWeitersuchenClick(); // next match, no question
-    QCOMPARE(rec.inputPrompts.size(), 1);
+    w.MnWeitersuchenClick(); // next match, the dialog stays closed
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(w.Memo1()->textCursor().block().text(),
              QStringLiteral("boolean ArrayList.addAll(Collection)"));
 
@@ -200,6 +214,22 @@ void TestTFJavaHelp::findSearchesMemoWithoutCase() {
              QStringLiteral("Der Suchstring\r\nADD\r\nkonnte nicht gefunden werden"));
     QCOMPARE(w.Memo1()->textCursor().block().text(),
              QStringLiteral("boolean ArrayList.addAll(Collection)"));
+
+    // Match case and direction are the dialog's.
+    dialog->SetFindText(QStringLiteral("arraylist"));
+    dialog->MatchCaseBox()->setChecked(true);
+    dialog->UpButton()->setChecked(true);
+    w.MnWeitersuchenClick();
+    QCOMPARE(rec.boxes.size(), 2);
+    QCOMPARE(rec.boxes[1].text,
+             QStringLiteral("Der Suchstring\r\narraylist\r\nkonnte nicht gefunden werden"));
+    dialog->MatchCaseBox()->setChecked(false);
+    w.MnWeitersuchenClick();
+    found = w.Memo1()->textCursor();
+    QCOMPARE(found.selectedText(), QStringLiteral("ArrayList"));
+    QCOMPARE(found.block().text(), QStringLiteral("boolean ArrayList.addAll(Collection)"));
+    w.MnWeitersuchenClick();
+    QCOMPARE(w.Memo1()->textCursor().block().text(), QStringLiteral("boolean ArrayList.add(E)"));
 }
 
 void TestTFJavaHelp::openPlacesTopRightAndStaysOnTop() {
