@@ -2,6 +2,7 @@
 
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
+#include "javahelp/CompletionSource.h"
 #include "javarun/BuildHost.h"
 #include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
@@ -62,6 +63,7 @@ public:
     QList<TFMDIQuill *> EditorWindows() const override;
     QString LastWindowFolder(const TFMDIQuill *except) const override;
     QPrinter &Printer() override;
+    const CompletionIndex *CompletionClasses() override;
 
     // BuildHost
     RunOutput &Output() override { return m_output; }
@@ -186,6 +188,8 @@ private:
     FrameCommands *m_commands = nullptr;
     // Keeps the compiler resident for the folder the learner works in.
     WarmCompiler *m_warmCompiler = nullptr;
+    // Indexed after start-up (see Timer1Timer) off the GUI thread.
+    CompletionSource m_completion;
     RunningPrograms *m_programs = nullptr;
     // Enables "Programm beenden" in the tool bar and in every editor window.
     void showProgramRunning(bool running);

@@ -72,6 +72,13 @@ void TFMain::Timer1Timer() {
     if ((Settings::Compiler.isEmpty() || Settings::Run.isEmpty()) && m_commands)
         m_commands->FindJavaTools();
     prepareResidentCompiler();
+    m_completion.start(ProgramDir() + QStringLiteral("javaklassen.txt"));
+}
+
+const CompletionIndex *TFMain::CompletionClasses() {
+    // A window may ask before the start timer ran (a file opened at once by a test).
+    m_completion.start(ProgramDir() + QStringLiteral("javaklassen.txt"));
+    return m_completion.index();
 }
 
 void TFMain::MnOeffnenClick() {

@@ -4,6 +4,7 @@
 #include <QString>
 
 class BuildHost;
+class CompletionIndex;
 class QAction;
 class QPlainTextEdit;
 class QPrinter;
@@ -52,4 +53,7 @@ public:
     }
     // The printer every window prints on, so the set-up chosen in one window holds in all.
     virtual QPrinter &Printer() = 0;
+    // The class list indexed for completion, waiting for it if it is still being built;
+    // nullptr when there is none (completion then offers keywords and words of the text).
+    virtual const CompletionIndex *CompletionClasses() { return nullptr; }
 };

@@ -18,6 +18,7 @@
 #include <memory>
 
 class EditorHost;
+struct CompletionCandidate;
 class DocumentMirror;
 class FindDialog;
 class TextSource;
@@ -175,6 +176,9 @@ public slots:
     void MnBlockalsDateiSichernClick();
     void MnKonverttextvonDOSnachWindowsClick();
     void MnKonverttextvonWindowsnachDOSClick();
+    // Shows the completion list for the word before the caret (a single candidate goes in at
+    // once); the insert is one undo step.
+    void MnWortVervollstaendigenClick();
     // "&Suchen"
     void MnSuchenClick();
     void MnWeitersuchenClick();
@@ -270,6 +274,7 @@ private:
     // Block left or right on the lines of the selection.
     void ShiftBlock(bool right);
     void ShowError(const QString &text);
+    void InsertCompletion(const CompletionCandidate &candidate, qsizetype wordStart);
 
     EditorHost &m_host;
     EditorDocument m_doc;

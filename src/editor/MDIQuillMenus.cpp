@@ -99,6 +99,9 @@ void EditorMenus::CreateMenus() {
             S("Konverttext von Windows nach &DOS"));
     AddSeparator(bearbeiten);
     AddItem(bearbeiten, S("MnAllesmarkieren"), S("Alles &markieren"), ctrl(Qt::Key_A));
+    AddSeparator(bearbeiten);
+    AddItem(bearbeiten, S("MnWortVervollstaendigen"), S("Wort &vervollständigen"),
+            ctrl(Qt::Key_Space), S("Vorschläge für das Wort vor der Schreibmarke"));
 
     QMenu *suchen = AddMenu(S("MainSuchen"), S("&Suchen"));
     AddItem(suchen, S("MnSuchen"), S("&Suchen"), ctrl(Qt::Key_F), S("Suchen eines Teiltextes"));

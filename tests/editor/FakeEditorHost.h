@@ -73,6 +73,9 @@ public:
             m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         return *m_printer;
     }
+    // What completion gets as the class list; nullptr for none.
+    const CompletionIndex *completionIndex = nullptr;
+    const CompletionIndex *CompletionClasses() override { return completionIndex; }
 
 private:
     QPlainTextEdit m_mainMemo;
