@@ -6,13 +6,20 @@
 
 namespace {
 
+// A NUL never stands in a file name: the file system would read the name only up to it.
+bool NamesAFile(const QString &name) {
+    return !name.contains(QChar(u'\0'));
+}
+
 // The folder relative message names start from: that of the compiled file.
 QString CompiledFolder(const QStringList &panelLines) {
     static const QRegularExpression fileLine(QStringLiteral("^Datei \"(.+)\"$"));
     if (panelLines.isEmpty())
         return QString();
     const QRegularExpressionMatch match = fileLine.match(panelLines.first());
-    return match.hasMatch() ? QFileInfo(match.captured(1)).absolutePath() : QString();
+    if (!match.hasMatch() || !NamesAFile(match.captured(1)))
+        return QString();
+    return QFileInfo(match.captured(1)).absolutePath();
 }
 
 std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder) {
@@ -27,6 +34,8 @@ std::optional<SourcePlace> MessagePlace(const QString &line, const QString &fold
     if (!ok || number < 1)
         return std::nullopt;
     QString name = match.captured(1);
+    if (!NamesAFile(name))
+        return std::nullopt;
     if (QFileInfo(name).isRelative()) {
         if (folder.isEmpty())
             return std::nullopt;

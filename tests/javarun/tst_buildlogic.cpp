@@ -6,6 +6,7 @@
 #include "javarun/RunPlan.h"
 #include "javarun/ShellWords.h"
 #include "javarun/TerminalCommand.h"
+#include "javarun/WarmFrame.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -31,6 +32,9 @@ private slots:
     void shippedClassPath();
     void sourcePlaceOfPanelLines_data();
     void sourcePlaceOfPanelLines();
+    void sourcePlaceNeverOfANameWithNul();
+    void warmFrames_data();
+    void warmFrames();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -444,6 +448,54 @@ void TestBuildLogic::sourcePlaceOfPanelLines() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, column}));
+}
+
+// Output can hold a NUL where a file name seems to stand; the file system would take the
+// name only up to it (another file) or, in the compiled file's name, give no folder at all.
+void TestBuildLogic::sourcePlaceNeverOfANameWithNul() {
+    QFile file(QStringLiteral(QUILL_TEST_DATA "/panel-nul-in-names.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList panel = QString::fromUtf8(file.readAll()).split(u'\n');
+    QCOMPARE(panel.size(), 4);
+    for (int i = 0; i < panel.size(); ++i) {
+        const std::optional<SourcePlace> place = SourcePlaceAt(panel, i);
+        if (place)
+            QFAIL(qPrintable(QStringLiteral("line %1 names %2").arg(i).arg(place->fileName)));
+    }
+}
+
+void TestBuildLogic::warmFrames_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    const auto frame = [](const char *hex) { return QByteArray::fromHex(hex); };
+    const int incomplete = int(FrameState::Incomplete);
+    const int complete = int(FrameState::Complete);
+    const int broken = int(FrameState::Broken);
+    QTest::newRow("empty") << QByteArray() << incomplete << 0 << QByteArray();
+    QTest::newRow("head only") << frame("0000000100000002") << incomplete << 0 << QByteArray();
+    QTest::newRow("complete, more behind")
+        << frame("0000000100000002414243") << complete << 1 << QByteArray("AB");
+    QTest::newRow("refused") << frame("8000000000000000") << complete << int(0x80000000)
+                             << QByteArray();
+    // A length that can never arrive ends the wait at once instead of at the time limit.
+    QTest::newRow("negative length") << frame("00000000ffffffff") << broken << 0 << QByteArray();
+    QTest::newRow("too long") << frame("0000000004000001") << broken << 0 << QByteArray();
+}
+
+void TestBuildLogic::warmFrames() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, state);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    const AnswerFrame frame = DecodeAnswerFrame(bytes);
+    QCOMPARE(int(frame.state), state);
+    if (frame.state != FrameState::Complete)
+        return;
+    QCOMPARE(frame.exitCode, exitCode);
+    QCOMPARE(bytes.mid(AnswerHeadBytes, frame.outputBytes), output);
+    QCOMPARE(frame.Bytes(), AnswerHeadBytes + output.size());
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)
