@@ -1,7 +1,6 @@
 #include "CompilerMessage.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -11,15 +10,23 @@ bool NamesAFile(const QString &name) {
     return !name.contains(QChar(u'\0'));
 }
 
-// The folder relative message names start from: that of the compiled file.
+// Whether a name is absolute in the file system. A leading colon is part of the name, not
+// the mark of one of Qt's resources, as QFileInfo and QDir would take it.
+bool IsAbsoluteName(const QString &name) {
+    return !name.startsWith(u':') && QDir::isAbsolutePath(name);
+}
+
+// The folder relative message names start from: that of the compiled file, which the panel
+// names absolutely; with its final separator.
 QString CompiledFolder(const QStringList &panelLines) {
     static const QRegularExpression fileLine(QStringLiteral("^Datei \"(.+)\"$"));
     if (panelLines.isEmpty())
         return QString();
     const QRegularExpressionMatch match = fileLine.match(panelLines.first());
-    if (!match.hasMatch() || !NamesAFile(match.captured(1)))
+    if (!match.hasMatch() || !NamesAFile(match.captured(1)) || !IsAbsoluteName(match.captured(1)))
         return QString();
-    return QFileInfo(match.captured(1)).absolutePath();
+    const QString file = QDir::cleanPath(match.captured(1));
+    return file.left(file.lastIndexOf(u'/') + 1);
 }
 
 std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder) {
@@ -36,10 +43,10 @@ std::optional<SourcePlace> MessagePlace(const QString &line, const QString &fold
     QString name = match.captured(1);
     if (!NamesAFile(name))
         return std::nullopt;
-    if (QFileInfo(name).isRelative()) {
+    if (!IsAbsoluteName(name)) {
         if (folder.isEmpty())
             return std::nullopt;
-        name = QDir(folder).filePath(name);
+        name = folder + name;
     }
     return SourcePlace{QDir::cleanPath(name), number, -1};
 }

@@ -32,7 +32,8 @@ private slots:
     void shippedClassPath();
     void sourcePlaceOfPanelLines_data();
     void sourcePlaceOfPanelLines();
-    void sourcePlaceNeverOfANameWithNul();
+    void sourcePlaceOfOddNames_data();
+    void sourcePlaceOfOddNames();
     void warmFrames_data();
     void warmFrames();
     void collectorKeepsOrderAndSplitCharacters();
@@ -450,18 +451,45 @@ void TestBuildLogic::sourcePlaceOfPanelLines() {
     QCOMPARE(*place, (SourcePlace{file, line, column}));
 }
 
-// Output can hold a NUL where a file name seems to stand; the file system would take the
-// name only up to it (another file) or, in the compiled file's name, give no folder at all.
-void TestBuildLogic::sourcePlaceNeverOfANameWithNul() {
-    QFile file(QStringLiteral(QUILL_TEST_DATA "/panel-nul-in-names.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList panel = QString::fromUtf8(file.readAll()).split(u'\n');
-    QCOMPARE(panel.size(), 4);
-    for (int i = 0; i < panel.size(); ++i) {
-        const std::optional<SourcePlace> place = SourcePlaceAt(panel, i);
+// Panels whose names the file system reads otherwise than Qt's file classes: a NUL ends a
+// name there (another file, or no folder at all), a leading colon is an ordinary character
+// (not one of Qt's resources), and a compiled file that is not absolute gives no folder.
+void TestBuildLogic::sourcePlaceOfOddNames_data() {
+    QTest::addColumn<QString>("panelFile");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("file"); // "" for no place
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::newRow("NUL in a relative compiled file")
+        << "panel-nul-in-names.txt" << 1 << "" << 0 << 0;
+    QTest::newRow("NUL in a message") << "panel-nul-in-names.txt" << 2 << "" << 0 << 0;
+    QTest::newRow("leading colon")
+        << "panel-colon-names.txt" << 1 << "/home/lea/p r/:B.java" << 3 << -1;
+    QTest::newRow("leading colon, marker")
+        << "panel-colon-names.txt" << 3 << "/home/lea/p r/:B.java" << 3 << 2;
+    QTest::newRow("relative compiled file")
+        << "panel-relative-compiled-file.txt" << 1 << "" << 0 << 0;
+    QTest::newRow("leading colon without folder")
+        << "panel-relative-compiled-file.txt" << 2 << "" << 0 << 0;
+}
+
+void TestBuildLogic::sourcePlaceOfOddNames() {
+    QFETCH(QString, panelFile);
+    QFETCH(int, index);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFile input(QStringLiteral(QUILL_TEST_DATA "/") + panelFile);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QStringList panel = QString::fromUtf8(input.readAll()).split(u'\n');
+    const std::optional<SourcePlace> place = SourcePlaceAt(panel, index);
+    if (file.isEmpty()) {
         if (place)
-            QFAIL(qPrintable(QStringLiteral("line %1 names %2").arg(i).arg(place->fileName)));
+            QFAIL(qPrintable(QStringLiteral("names %1").arg(place->fileName)));
+        return;
     }
+    QVERIFY(place);
+    QCOMPARE(*place, (SourcePlace{file, line, column}));
 }
 
 void TestBuildLogic::warmFrames_data() {
