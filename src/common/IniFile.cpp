@@ -132,8 +132,11 @@ QString failureReason(const QString &file, const QString &detail) {
 StoreProblem WriteIniString(const QString &file, const QString &section, const QString &key,
                             const QString &value) {
     const QString message = QStringLiteral("In %1 kann nicht geschrieben werden").arg(file);
-    // An entry that would break the file's line structure cannot be written.
-    if (file.isEmpty() || key.trimmed().isEmpty() || key.contains(QLatin1Char('=')) ||
+    // An entry that would break the file's line structure cannot be written; nor can a key
+    // whose line would read as a comment or a section.
+    const QString trimmedKey = key.trimmed();
+    if (file.isEmpty() || trimmedKey.isEmpty() || key.contains(QLatin1Char('=')) ||
+        trimmedKey.startsWith(QLatin1Char(';')) || trimmedKey.startsWith(QLatin1Char('[')) ||
         section.contains(QLatin1Char(']')) || hasLineBreak(section) || hasLineBreak(key) ||
         hasLineBreak(value))
         return {message, QStringLiteral("Der Eintrag würde die Zeilen der Datei zerstören.")};

@@ -3,18 +3,32 @@
 #include "StackTrace.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
-// The folder relative message names start from: that of the compiled file.
+// A NUL never stands in a file name: the file system would read the name only up to it.
+bool NamesAFile(const QString &name) {
+    return !name.contains(QChar(u'\0'));
+}
+
+// Whether a name is absolute in the file system. A leading colon is part of the name, not
+// the mark of one of Qt's resources, as QFileInfo and QDir would take it.
+bool IsAbsoluteName(const QString &name) {
+    return !name.startsWith(u':') && QDir::isAbsolutePath(name);
+}
+
+// The folder relative message names start from: that of the compiled file, which the panel
+// names absolutely; with its final separator.
 QString CompiledFolder(const QStringList &panelLines) {
     static const QRegularExpression fileLine(QStringLiteral("^Datei \"(.+)\"$"));
     if (panelLines.isEmpty())
         return QString();
     const QRegularExpressionMatch match = fileLine.match(panelLines.first());
-    return match.hasMatch() ? QFileInfo(match.captured(1)).absolutePath() : QString();
+    if (!match.hasMatch() || !NamesAFile(match.captured(1)) || !IsAbsoluteName(match.captured(1)))
+        return QString();
+    const QString file = QDir::cleanPath(match.captured(1));
+    return file.left(file.lastIndexOf(u'/') + 1);
 }
 
 std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder) {
@@ -29,10 +43,12 @@ std::optional<SourcePlace> MessagePlace(const QString &line, const QString &fold
     if (!ok || number < 1)
         return std::nullopt;
     QString name = match.captured(1);
-    if (QFileInfo(name).isRelative()) {
+    if (!NamesAFile(name))
+        return std::nullopt;
+    if (!IsAbsoluteName(name)) {
         if (folder.isEmpty())
             return std::nullopt;
-        name = QDir(folder).filePath(name);
+        name = folder + name;
     }
     return SourcePlace{QDir::cleanPath(name), number, -1};
 }

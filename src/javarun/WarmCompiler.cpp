@@ -15,14 +15,12 @@
 
 namespace {
 
-// The words of the protocol (see the resident compiler's source).
-constexpr quint32 ReadyWord = 0x51434C31;
+// The refusal among the answers (see the resident compiler's source).
 constexpr qint32 Refused = std::numeric_limits<qint32>::min();
 // Any other negative answer means it no longer works in that folder; exit codes from 3 on
 // mean the compiler itself failed (out of memory, a crash). Either way the process, with
 // its own memory and a fresh start, compiles, and a new resident compiler is started.
 constexpr int FirstSystemError = 3;
-constexpr qint64 MaxAnswerBytes = 64 * 1024 * 1024;
 
 // A resident compiler not ready this long after its start is no quicker than a process.
 constexpr int StartLimitMs = 1500;
@@ -42,10 +40,6 @@ void AppendText(QByteArray &bytes, const QString &text) {
     const QByteArray utf8 = text.toUtf8();
     AppendWord(bytes, qint32(utf8.size()));
     bytes.append(utf8);
-}
-
-qint32 WordAt(const QByteArray &bytes, qsizetype at) {
-    return qFromBigEndian<qint32>(bytes.constData() + at);
 }
 
 // Lets a resident compiler go without waiting for it: its input is closed, which ends it;
@@ -151,13 +145,16 @@ void WarmCompiler::OnOutput() {
     if (!m_process)
         return;
     m_buffer += m_process->readAllStandardOutput();
-    if (m_state != State::Starting || m_buffer.size() < 4)
+    if (m_state != State::Starting)
         return;
-    if (quint32(WordAt(m_buffer, 0)) != ReadyWord) {
+    const FrameState ready = DecodeReadyFrame(m_buffer);
+    if (ready == FrameState::Incomplete)
+        return;
+    if (ready == FrameState::Broken) {
         Stop();
         return;
     }
-    m_buffer.remove(0, 4);
+    m_buffer.remove(0, ReadyFrameBytes);
     m_state = State::Ready;
     emit Ready();
 }
@@ -188,13 +185,11 @@ bool WarmCompiler::WaitUntilReady() {
 }
 
 std::optional<WarmAnswer> WarmCompiler::TakeAnswer() {
-    if (m_buffer.size() < 8)
+    const AnswerFrame frame = DecodeAnswerFrame(m_buffer);
+    if (frame.state != FrameState::Complete)
         return std::nullopt;
-    const qint32 size = WordAt(m_buffer, 4);
-    if (size < 0 || size > MaxAnswerBytes || m_buffer.size() < 8 + qsizetype(size))
-        return std::nullopt;
-    WarmAnswer answer{WordAt(m_buffer, 0), m_buffer.mid(8, size)};
-    m_buffer.remove(0, 8 + size);
+    WarmAnswer answer{frame.exitCode, m_buffer.mid(AnswerHeadBytes, frame.outputBytes)};
+    m_buffer.remove(0, frame.Bytes());
     return answer;
 }
 
@@ -231,10 +226,10 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
     QTimer::singleShot(m_answerTimeoutMs, &loop, [&loop] { loop.exit(TimedOut); });
     // Connected after OnOutput, so the buffer already holds what arrived.
     connect(m_process, &QProcess::readyReadStandardOutput, &loop, [this, &loop] {
-        if (m_buffer.size() >= 8 && WordAt(m_buffer, 4) >= 0 &&
-            m_buffer.size() >= 8 + qsizetype(WordAt(m_buffer, 4)))
+        const FrameState state = DecodeAnswerFrame(m_buffer).state;
+        if (state == FrameState::Complete)
             loop.exit(Answered);
-        else if (m_buffer.size() >= 8 && WordAt(m_buffer, 4) > MaxAnswerBytes)
+        else if (state == FrameState::Broken)
             loop.exit(Died);
     });
     connect(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WarmFrame.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -9,12 +11,6 @@
 #include <optional>
 
 class QProcess;
-
-// What the compiler answered: its exit code and its output as it wrote it.
-struct WarmAnswer {
-    int exitCode = 0;
-    QByteArray output;
-};
 
 // Keeps one Java compiler resident, so a compile costs the compile and not the start of a
 // JVM. The resident compiler is a small Java program beside Quill, started with the java

@@ -107,6 +107,34 @@ private slots:
         if (kind == QLatin1String("readonly") || kind == QLatin1String("linebreak"))
             QCOMPARE(contentOf(file), before);
     }
+
+    // A key whose line would read as a comment or a section header would be written again
+    // and again, never found.
+    void keyReadAsCommentOrSectionIsRefused_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("comment") << ";/home/lern/"
+                                 << "2";
+        QTest::newRow("comment after blanks") << "  ;EditorPfad"
+                                              << "x";
+        QTest::newRow("section") << "[Pfade]"
+                                 << "x";
+        QTest::newRow("section closed by the value") << "[Pfade"
+                                                     << "]";
+    }
+
+    void keyReadAsCommentOrSectionIsRefused() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        TestEnv env;
+        QFile data(QStringLiteral(QUILL_TEST_DATA "/comment-key.ini"));
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        const QByteArray before = data.readAll();
+        const QString file = env.writeFile(QStringLiteral("Tintra.INI"), before);
+        const StoreProblem problem = WriteIniString(file, QStringLiteral("Pfade"), key, value);
+        QVERIFY2(problem.reason.endsWith(QStringLiteral("zerstören.")), qPrintable(problem.reason));
+        QCOMPARE(contentOf(file), before);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -6,6 +6,7 @@
 #include "javarun/RunPlan.h"
 #include "javarun/ShellWords.h"
 #include "javarun/TerminalCommand.h"
+#include "javarun/WarmFrame.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -37,6 +38,10 @@ private slots:
     void sourcePlaceOfPanelLines();
     void sourcePlaceOfStackTraces_data();
     void sourcePlaceOfStackTraces();
+    void sourcePlaceOfOddNames_data();
+    void sourcePlaceOfOddNames();
+    void warmFrames_data();
+    void warmFrames();
     void collectorKeepsOrderAndSplitCharacters();
     void collectorStopsAtLimit();
     void searchFindsNestedCompiler();
@@ -618,6 +623,79 @@ void TestBuildLogic::sourcePlaceOfStackTraces() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, -1}));
+// Panels whose names the file system reads otherwise than Qt's file classes: a NUL ends a
+// name there (another file, or no folder at all), a leading colon is an ordinary character
+// (not one of Qt's resources), and a compiled file that is not absolute gives no folder.
+void TestBuildLogic::sourcePlaceOfOddNames_data() {
+    QTest::addColumn<QString>("panelFile");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("file"); // "" for no place
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::newRow("NUL in a relative compiled file")
+        << "panel-nul-in-names.txt" << 1 << "" << 0 << 0;
+    QTest::newRow("NUL in a message") << "panel-nul-in-names.txt" << 2 << "" << 0 << 0;
+    QTest::newRow("leading colon")
+        << "panel-colon-names.txt" << 1 << "/home/lea/p r/:B.java" << 3 << -1;
+    QTest::newRow("leading colon, marker")
+        << "panel-colon-names.txt" << 3 << "/home/lea/p r/:B.java" << 3 << 2;
+    QTest::newRow("relative compiled file")
+        << "panel-relative-compiled-file.txt" << 1 << "" << 0 << 0;
+    QTest::newRow("leading colon without folder")
+        << "panel-relative-compiled-file.txt" << 2 << "" << 0 << 0;
+}
+
+void TestBuildLogic::sourcePlaceOfOddNames() {
+    QFETCH(QString, panelFile);
+    QFETCH(int, index);
+    QFETCH(QString, file);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFile input(QStringLiteral(QUILL_TEST_DATA "/") + panelFile);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QStringList panel = QString::fromUtf8(input.readAll()).split(u'\n');
+    const std::optional<SourcePlace> place = SourcePlaceAt(panel, index);
+    if (file.isEmpty()) {
+        if (place)
+            QFAIL(qPrintable(QStringLiteral("names %1").arg(place->fileName)));
+        return;
+    }
+    QVERIFY(place);
+    QCOMPARE(*place, (SourcePlace{file, line, column}));
+}
+
+void TestBuildLogic::warmFrames_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    const auto frame = [](const char *hex) { return QByteArray::fromHex(hex); };
+    const int incomplete = int(FrameState::Incomplete);
+    const int complete = int(FrameState::Complete);
+    const int broken = int(FrameState::Broken);
+    QTest::newRow("empty") << QByteArray() << incomplete << 0 << QByteArray();
+    QTest::newRow("head only") << frame("0000000100000002") << incomplete << 0 << QByteArray();
+    QTest::newRow("complete, more behind")
+        << frame("0000000100000002414243") << complete << 1 << QByteArray("AB");
+    QTest::newRow("refused") << frame("8000000000000000") << complete << int(0x80000000)
+                             << QByteArray();
+    // A length that can never arrive ends the wait at once instead of at the time limit.
+    QTest::newRow("negative length") << frame("00000000ffffffff") << broken << 0 << QByteArray();
+    QTest::newRow("too long") << frame("0000000004000001") << broken << 0 << QByteArray();
+}
+
+void TestBuildLogic::warmFrames() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, state);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    const AnswerFrame frame = DecodeAnswerFrame(bytes);
+    QCOMPARE(int(frame.state), state);
+    if (frame.state != FrameState::Complete)
+        return;
+    QCOMPARE(frame.exitCode, exitCode);
+    QCOMPARE(bytes.mid(AnswerHeadBytes, frame.outputBytes), output);
+    QCOMPARE(frame.Bytes(), AnswerHeadBytes + output.size());
 }
 
 QTEST_GUILESS_MAIN(TestBuildLogic)
