@@ -182,10 +182,38 @@ void TColorMemo::paintEvent(QPaintEvent *event) {
     const bool onlyFromCaretLine = m_caretLinePass && CaretLinePassSuffices(painter, event->rect());
     m_caretLinePass = false;
     Colorize(painter, onlyFromCaretLine, event->rect());
+    PaintExtraSelectionBoxes(painter);
     if (hasFocus() && !isReadOnly())
         m_caret.Paint(painter, textCursor().position(),
                       palette().color(QPalette::Active, QPalette::Text));
     m_drag.PaintMark(painter);
+}
+
+void TColorMemo::PaintExtraSelectionBoxes(QPainter &painter) {
+    // The coloured runs cover what the base painted under the text; boxes of one line are
+    // painted again above them, translucent so the character stays readable.
+    for (const QTextEdit::ExtraSelection &selection : extraSelections()) {
+        if (!selection.cursor.hasSelection() ||
+            selection.format.background().style() == Qt::NoBrush)
+            continue;
+        QTextCursor from = selection.cursor;
+        from.setPosition(selection.cursor.selectionStart());
+        QTextCursor to = selection.cursor;
+        to.setPosition(selection.cursor.selectionEnd());
+        const QRect start = cursorRect(from);
+        const QRect end = cursorRect(to);
+        if (start.top() != end.top() || end.left() <= start.left())
+            continue;
+        const QRect box(start.left(), start.top(), end.left() - start.left(), start.height());
+        if (!box.intersects(viewport()->rect()))
+            continue;
+        const QColor color = selection.format.background().color();
+        QColor fill = color;
+        fill.setAlpha(120);
+        painter.fillRect(box, fill);
+        painter.setPen(color.darker(130));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
 }
 
 bool TColorMemo::CaretLinePassSuffices(QPainter &painter, const QRect &exposed) {

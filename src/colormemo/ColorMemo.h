@@ -160,6 +160,7 @@ private:
     void ApplyTabStops();
     void ApplySelectionPalette();
     void RestartCaretBlink();
+    void PaintExtraSelectionBoxes(QPainter &painter);
     void RequestPass(bool onlyFromCaretLine = false);
     bool CaretLinePassSuffices(QPainter &painter, const QRect &exposed);
     void StartTextDrag();

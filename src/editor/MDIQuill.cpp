@@ -97,6 +97,15 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_timerUndo->setObjectName(QStringLiteral("TimerUndo"));
     m_timerUndo->setInterval(2000);
     connect(m_timerUndo, &QTimer::timeout, this, Guarded([this] { TimerUndoTimer(); }));
+    m_bracketTimer = new QTimer(this);
+    m_bracketTimer->setSingleShot(true);
+    m_bracketTimer->setInterval(0);
+    connect(m_bracketTimer, &QTimer::timeout, this, Guarded([this] { ShowBracketBoxes(); }));
+    for (TMemo *memo : {static_cast<TMemo *>(m_memoColor), m_memoSW}) {
+        connect(memo, &QPlainTextEdit::cursorPositionChanged, m_bracketTimer,
+                qOverload<>(&QTimer::start));
+        connect(memo, &QPlainTextEdit::textChanged, m_bracketTimer, qOverload<>(&QTimer::start));
+    }
 
     EditorMenus menus(this);
     menus.CreateMenus();
@@ -153,6 +162,8 @@ void TFMDIQuill::SetActiveMemo(TMemo *memo) {
     m_activeMemo = memo;
     m_undo.setMemo(memo);
     m_notebook->setCurrentIndex(memo == m_memoColor ? 0 : 1);
+    if (m_bracketTimer)
+        m_bracketTimer->start();
 }
 
 QString TFMDIQuill::StatusPanel(int index) const {
@@ -395,6 +406,10 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
             item->trigger();
             return true;
         }
+        bool typed = false;
+        RunCommand([&] { typed = TypeWithIndent(static_cast<TMemo *>(watched), key); });
+        if (typed)
+            return true;
         // The text control types Ctrl+Alt chords as characters (Ctrl+Alt stands for AltGr on
         // Windows). A chord whose text is just its own letter is a command key that the window
         // does not have, not a character: it must not change the text.

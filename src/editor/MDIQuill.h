@@ -179,11 +179,13 @@ public slots:
     // Shows the completion list for the word before the caret (a single candidate goes in at
     // once); the insert is one undo step.
     void MnWortVervollstaendigenClick();
+    void MnZeilenKommentierenClick();
     // "&Suchen"
     void MnSuchenClick();
     void MnWeitersuchenClick();
     void MnSuchenErsetzenClick();
     void MnIncrementielleSucheClick();
+    void MnZurPassendenKlammerClick();
     void FindDialog1Find();
     void ReplaceDialog1Find();
     void ReplaceDialog1Replace(bool all);
@@ -273,6 +275,11 @@ private:
     void TimerUndoTimer();
     // Block left or right on the lines of the selection.
     void ShiftBlock(bool right);
+    // Enter and `}` with automatic indentation in a text control; false leaves the key to
+    // the control.
+    bool TypeWithIndent(TMemo *memo, const QKeyEvent *key);
+    // Boxes on the bracket next to the caret of the active control and on its partner.
+    void ShowBracketBoxes();
     void ShowError(const QString &text);
     void InsertCompletion(const CompletionCandidate &candidate, qsizetype wordStart);
 
@@ -291,6 +298,8 @@ private:
     QStatusBar *m_statusBar = nullptr;
     QList<QLabel *> m_panels;
     QTimer *m_timerUndo = nullptr;
+    // Brings the bracket boxes up to date once the events of a keystroke are done.
+    QTimer *m_bracketTimer = nullptr;
     MemoUndo m_undo;
     // Set from an undo or redo by key to the next key press. A snapshot on the releases in
     // between would store the text just restored as a new entry: after an undo the next undo

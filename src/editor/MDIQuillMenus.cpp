@@ -90,6 +90,8 @@ void EditorMenus::CreateMenus() {
     AddItem(bearbeiten, S("MnZeilebisEndeLoeschen"), S("Zeile bi&s Ende löschen"), ctrl(Qt::Key_K));
     AddItem(bearbeiten, S("MnBlocknachlinks"), S("Block nach links"), ctrl(Qt::Key_L));
     AddItem(bearbeiten, S("MnBlocknachrechts"), S("Block nach rechts"), ctrl(Qt::Key_R));
+    AddItem(bearbeiten, S("MnZeilenKommentieren"), S("Zeilen aus-/ein&kommentieren"),
+            ctrl(Qt::Key_NumberSign), S("Setzt // vor die markierten Zeilen oder nimmt es weg"));
     AddSeparator(bearbeiten);
     AddItem(bearbeiten, S("MnGehezu"), S("&Gehe zu..."), ctrl(Qt::Key_G));
     AddSeparator(bearbeiten);
@@ -111,6 +113,9 @@ void EditorMenus::CreateMenus() {
             S("Suchen eines Teiltextes und Ersetzen durch einen zweiten"));
     AddSeparator(suchen);
     AddItem(suchen, S("MnIncrementielleSuche"), S("Incrementielle Suche"), ctrl(Qt::Key_I));
+    AddSeparator(suchen);
+    AddItem(suchen, S("MnZurPassendenKlammer"), S("Zur passenden &Klammer"), ctrl(Qt::Key_M),
+            S("Springt zur Klammer, die zur Klammer am Cursor gehört"));
 
     QMenu *einfuegen = AddMenu(S("MainEinfuegen"), S("&Einfügen"));
     AddItem(einfuegen, S("MnInsertSyso"), S("Syso"));

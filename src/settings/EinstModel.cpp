@@ -63,6 +63,7 @@ void EinstModel::Init() {
     values.immerSicherheitsabfrage = ImmerSicherheitsabfrage;
     values.fensterMaximal = FensterImmerMaximal;
     values.inEditMitTabs = InEditMitTabs;
+    values.automatischEinruecken = AutomatischEinruecken;
     // 5.
     takeProgramSettings();
     values.keyCompiler = TastencodeCompiler;
@@ -254,6 +255,7 @@ void EinstModel::FormCloseQuery() {
         TastencodeRun = values.keyRun;
         AutoSave = values.bakDatei;
         InEditMitTabs = values.inEditMitTabs;
+        AutomatischEinruecken = values.automatischEinruecken;
         TabBreite = values.tabBreite;
         SucheAmAktuellenCursor = values.sucheAmAktuellenCursor;
         giveProgramSettings();

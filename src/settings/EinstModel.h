@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/UiProvider.h"
-#include "ShortkeyModel.h"
 #include "settings/Settings.h"
+#include "ShortkeyModel.h"
 
 #include <QString>
 
@@ -31,6 +31,7 @@ struct EinstValues {
     bool fensterMaximal = false;          // CFensterMaximal
     int tabBreite = 0;                    // ETabBreite (hidden)
     bool inEditMitTabs = false;           // CInEditMitTabs
+    bool automatischEinruecken = true;    // CAutomatischEinruecken
     bool bakDatei = false;                // CBakDatei
     // "Compiler / Run" (and TFEinstProg)
     QString compiler;          // ECompiler

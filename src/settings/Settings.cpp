@@ -16,6 +16,7 @@ namespace Settings {
 
 // Every variable starts with its default from the table below.
 bool InEditMitTabs;
+bool AutomatischEinruecken;
 qint16 ErrorSchriftGroesse;
 quint32 ErrorSchriftFarbe;
 QString ErrorSchriftName;
@@ -92,7 +93,7 @@ struct Row {
 using namespace Settings;
 
 // Every setting, in the order LoadSettings reads them.
-const std::array<Row, 28> Table = {{
+const std::array<Row, 29> Table = {{
     {"Editor", "InEditMitTabs", &InEditMitTabs, fixed(false), 0},
     {"Schrift", "ErrorSchriftGroesse", &ErrorSchriftGroesse, from(DefaultFrom::FrameFontSize), 1},
     {"Schrift", "ErrorSchriftFarbe", &ErrorSchriftFarbe, fixed(0), 2},
@@ -121,9 +122,10 @@ const std::array<Row, 28> Table = {{
     {"Color", "Color1", &Color1, fixed(0xFF0080), 24},
     {"Color", "Color2", &Color2, fixed(0xFF0000), 25},
     {"Color", "Color3", &Color3, fixed(0x404080), 26},
+    {"Editor", "AutomatischEinruecken", &AutomatischEinruecken, fixed(true), 27},
 }};
 
-constexpr int SavedCount = 27;
+constexpr int SavedCount = 28;
 
 QString keyOf(const Row &row) {
     return RootKey + QLatin1Char('\\') + QLatin1String(row.key);

@@ -15,6 +15,8 @@ namespace Settings {
 inline const QString RootKey = QStringLiteral("\\SOFTWARE\\QUENDAL\\QUILL");
 
 extern bool InEditMitTabs;
+// Editor\AutomatischEinruecken: Enter keeps the indentation, `}` takes a step off.
+extern bool AutomatischEinruecken;
 extern qint16 ErrorSchriftGroesse;
 extern quint32 ErrorSchriftFarbe; // colours are 0x00BBGGRR
 extern QString ErrorSchriftName;

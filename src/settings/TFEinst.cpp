@@ -87,6 +87,8 @@ QWidget *TFEinst::createAllgemein() {
     m_cFensterMaximal = checkBox(group, "CFensterMaximal", QStringLiteral("Fenster immer maximal"));
     m_cInEditMitTabs =
         checkBox(group, "CInEditMitTabs", QStringLiteral("In den Editoren mit Tab´s"));
+    m_cAutomatischEinruecken =
+        checkBox(group, "CAutomatischEinruecken", QStringLiteral("Automatisch einrücken"));
     m_cBakDatei = checkBox(group, "CBakDatei",
                            QStringLiteral("Sicherheitsdatei beim Sichern erstellen (*.BAK)"));
     // The tab width has a hidden spin box without limits.
@@ -105,7 +107,7 @@ QWidget *TFEinst::createAllgemein() {
           static_cast<QWidget *>(m_cSucheAmAktuellenCursor),
           static_cast<QWidget *>(m_cFensterMaximal), static_cast<QWidget *>(tabLabel),
           static_cast<QWidget *>(m_eTabBreite), static_cast<QWidget *>(m_cInEditMitTabs),
-          static_cast<QWidget *>(m_cBakDatei)})
+          static_cast<QWidget *>(m_cAutomatischEinruecken), static_cast<QWidget *>(m_cBakDatei)})
         column->addWidget(widget);
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(group);
@@ -294,6 +296,7 @@ void TFEinst::showValues() {
     m_cImmerSicherheitsabfrage->setChecked(v.immerSicherheitsabfrage);
     m_cFensterMaximal->setChecked(v.fensterMaximal);
     m_cInEditMitTabs->setChecked(v.inEditMitTabs);
+    m_cAutomatischEinruecken->setChecked(v.automatischEinruecken);
     m_eCompiler->setText(v.compiler);
     m_eCompilerParameter->setText(v.compilerParameter);
     m_eRun->setText(v.run);
@@ -317,6 +320,7 @@ void TFEinst::readValues() {
     v.immerSicherheitsabfrage = m_cImmerSicherheitsabfrage->isChecked();
     v.fensterMaximal = m_cFensterMaximal->isChecked();
     v.inEditMitTabs = m_cInEditMitTabs->isChecked();
+    v.automatischEinruecken = m_cAutomatischEinruecken->isChecked();
     v.compiler = m_eCompiler->text();
     v.compilerParameter = m_eCompilerParameter->text();
     v.run = m_eRun->text();

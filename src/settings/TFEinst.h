@@ -74,6 +74,7 @@ private:
     QCheckBox *m_cFensterMaximal = nullptr;
     QSpinBox *m_eTabBreite = nullptr;
     QCheckBox *m_cInEditMitTabs = nullptr;
+    QCheckBox *m_cAutomatischEinruecken = nullptr;
     QCheckBox *m_cBakDatei = nullptr;
     // "Schriften"
     QLabel *m_lSchriftname = nullptr;

@@ -926,7 +926,9 @@ private slots:
         int lettersTaken = 0;
         for (const QString &offered : ShortkeyModel::letterEntries())
             lettersTaken += captionOf(offered).isEmpty() ? 0 : 1;
-        QCOMPARE(lettersTaken, 17);
+        QCOMPARE(lettersTaken, 18);
+        QCOMPARE(captionOf("Strg+M"), QStringLiteral("Zur passenden &Klammer"));
+        QCOMPARE(captionOf("Strg+#"), QStringLiteral("Zeilen aus-/ein&kommentieren"));
     }
 
     // A key the user gave to running wins over the editor command that had it, whose item

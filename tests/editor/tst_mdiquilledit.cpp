@@ -26,10 +26,20 @@ private slots:
     void lineAndBlockCommandsByKey();
     void goToLine();
     void clipboardCommandsSetTheModifiedFlag();
+    void enterAndBraceIndentInBothViews_data();
+    void enterAndBraceIndentInBothViews();
+    void bracketBoxesAndJumpInBothViews_data();
+    void bracketBoxesAndJumpInBothViews();
+    void commentLinesByKeyIsOneUndoStep_data();
+    void commentLinesByKeyIsOneUndoStep();
+    void newKeysAreListedAndFree();
 
 private:
     TFMDIQuill *OpenWindow(const QByteArray &text);
     static QString Text(TFMDIQuill *window) { return window->ActiveMemo()->toPlainText(); }
+    // Opens the text in the colour view or, with `monochrome`, in the monochrome one.
+    TMemo *OpenInView(const QByteArray &text, bool monochrome);
+    static void SetCaret(TMemo *memo, int position, int anchor = -1);
 
     TestEnv *m_env = nullptr;
     RecordingUi *m_ui = nullptr;
@@ -293,6 +303,165 @@ void TestMDIQuillEdit::clipboardCommandsSetTheModifiedFlag() {
     window->MenuItem("MnBlockLoeschen")->trigger();
     QCOMPARE(Text(window), QStringLiteral("hello\n"));
     QVERIFY(window->Modified());
+}
+
+TMemo *TestMDIQuillEdit::OpenInView(const QByteArray &text, bool monochrome) {
+    TFMDIQuill *window = OpenWindow(text);
+    if (!window)
+        return nullptr;
+    if (monochrome) {
+        window->MenuItem("MnSerMemoSW")->trigger();
+        if (window->ActiveMemo() != window->MemoSW())
+            return nullptr;
+        window->ActiveMemo()->setFocus();
+    }
+    return window->ActiveMemo();
+}
+
+void TestMDIQuillEdit::SetCaret(TMemo *memo, int position, int anchor) {
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(anchor < 0 ? position : anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+}
+
+void TestMDIQuillEdit::enterAndBraceIndentInBothViews_data() {
+    QTest::addColumn<bool>("monochrome");
+    QTest::newRow("colour") << false;
+    QTest::newRow("monochrome") << true;
+}
+
+void TestMDIQuillEdit::enterAndBraceIndentInBothViews() {
+    QFETCH(bool, monochrome);
+    TMemo *memo = OpenInView("  void f() {}\n", monochrome);
+    QVERIFY(memo);
+    QVERIFY(Settings::AutomatischEinruecken);
+    // Enter between the braces: the caret on an indented line, `}` on a line of its own.
+    SetCaret(memo, 12);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QCOMPARE(Text(m_window), QStringLiteral("  void f() {\n    \n  }\n"));
+    QCOMPARE(memo->textCursor().position(), 17);
+    QVERIFY(m_window->Modified());
+    // A statement opening a block, as a learner types it.
+    QTest::keyClicks(memo, "for (int i = 0; i < 10; i++) {");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "x();");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QCOMPARE(Text(m_window), QStringLiteral("  void f() {\n    for (int i = 0; i < 10; i++) {\n"
+                                            "      x();\n      \n  }\n"));
+    // `}` first on the line takes one step off and lines up with its `for`.
+    QTest::keyClicks(memo, "}");
+    QCOMPARE(Text(m_window), QStringLiteral("  void f() {\n    for (int i = 0; i < 10; i++) {\n"
+                                            "      x();\n    }\n  }\n"));
+    // Every Enter and `}` is one undo step: after the snapshot of the current text, each
+    // Ctrl+Z takes back one key.
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("  void f() {\n    for (int i = 0; i < 10; i++) {\n"
+                                            "      x();\n      \n  }\n"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("  void f() {\n    for (int i = 0; i < 10; i++) {\n"
+                                            "      x();\n  }\n"));
+
+    // Switched off in the settings, Enter is a plain line break.
+    Settings::AutomatischEinruecken = false;
+    memo->moveCursor(QTextCursor::Start);
+    memo->moveCursor(QTextCursor::EndOfLine);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QVERIFY(Text(m_window).startsWith(QStringLiteral("  void f() {\n\n    for")));
+    Settings::AutomatischEinruecken = true;
+}
+
+void TestMDIQuillEdit::bracketBoxesAndJumpInBothViews_data() {
+    QTest::addColumn<bool>("monochrome");
+    QTest::newRow("colour") << false;
+    QTest::newRow("monochrome") << true;
+}
+
+void TestMDIQuillEdit::bracketBoxesAndJumpInBothViews() {
+    QFETCH(bool, monochrome);
+    TMemo *memo = OpenInView("f(a[1], \")\");\nx]\n", monochrome);
+    QVERIFY(memo);
+    TMemo *other = memo == m_window->MemoSW() ? static_cast<TMemo *>(m_window->MemoColor())
+                                              : m_window->MemoSW();
+    const auto boxes = [&] {
+        QCoreApplication::processEvents(); // the boxes follow once the keystroke is done
+        QStringList found;
+        for (const QTextEdit::ExtraSelection &box : memo->extraSelections())
+            found << QStringLiteral("%1:%2")
+                         .arg(box.cursor.selectionStart())
+                         .arg(box.format.background().color().red() == 255 ? "rot" : "ok");
+        return found;
+    };
+    // After `(`: it and its partner (the `)` inside the string does not count).
+    QTest::keyClick(memo, Qt::Key_Right);
+    QTest::keyClick(memo, Qt::Key_Right);
+    QCOMPARE(boxes(), QStringList({"1:ok", "11:ok"}));
+    QVERIFY(other->extraSelections().isEmpty());
+    // Ctrl+M puts the caret after the partner, and back.
+    QTest::keyClick(memo, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(memo->textCursor().position(), 12);
+    QCOMPARE(boxes(), QStringList({"11:ok", "1:ok"}));
+    m_window->MenuItem("MnZurPassendenKlammer")->trigger();
+    QCOMPARE(memo->textCursor().position(), 2);
+    // An unmatched bracket gets a red box, and Ctrl+M stays.
+    SetCaret(memo, 16);
+    QCOMPARE(boxes(), QStringList({"15:rot"}));
+    QTest::keyClick(memo, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(memo->textCursor().position(), 16);
+    QCOMPARE(Text(m_window), QStringLiteral("f(a[1], \")\");\nx]\n"));
+    // No bracket at the caret, no boxes.
+    SetCaret(memo, 9);
+    QCOMPARE(boxes(), QStringList());
+}
+
+void TestMDIQuillEdit::commentLinesByKeyIsOneUndoStep_data() {
+    QTest::addColumn<bool>("monochrome");
+    QTest::newRow("colour") << false;
+    QTest::newRow("monochrome") << true;
+}
+
+void TestMDIQuillEdit::commentLinesByKeyIsOneUndoStep() {
+    QFETCH(bool, monochrome);
+    const QString original = QStringLiteral("a();\n  b();\nc();\n");
+    TMemo *memo = OpenInView(original.toUtf8(), monochrome);
+    QVERIFY(memo);
+    // Lines 1 and 2 selected down to the start of line 3, which stays as it is.
+    SetCaret(memo, 12, 0);
+    QTest::keyClick(memo, Qt::Key_NumberSign, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("// a();\n//   b();\nc();\n"));
+    QCOMPARE(memo->textCursor().selectionStart(), 0);
+    QCOMPARE(memo->textCursor().selectionEnd(), 17);
+    // The caret's line alone, mixed with a commented one: it gets the marker too.
+    SetCaret(memo, 20);
+    QTest::keyClick(memo, Qt::Key_NumberSign, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("// a();\n//   b();\n// c();\n"));
+    QCOMPARE(memo->textCursor().position(), 23);
+    // All three commented: out they go.
+    SetCaret(memo, 0, int(Text(m_window).size()));
+    QTest::keyClick(memo, Qt::Key_NumberSign, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), original);
+    // One undo step per command.
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("// a();\n//   b();\n// c();\n"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Text(m_window), QStringLiteral("// a();\n//   b();\nc();\n"));
+    // The menu item does the same.
+    SetCaret(memo, 0);
+    m_window->MenuItem("MnZeilenKommentieren")->trigger();
+    QVERIFY(Text(m_window).startsWith(QStringLiteral("a();\n//   b();")));
+}
+
+void TestMDIQuillEdit::newKeysAreListedAndFree() {
+    // The shortcut dialog learns the keys from the menus; no other item had them.
+    const QList<KeyInUse> keys = TFMDIQuill::KeysInUse();
+    QStringList texts;
+    for (const KeyInUse &key : keys)
+        texts << key.key;
+    QCOMPARE(texts.count(QStringLiteral("Strg+M")), 1);
+    QCOMPARE(texts.count(QStringLiteral("Strg+#")), 1);
+    QVERIFY(TFMDIQuill::SnippetCommandForKey(Qt::Key_M, Qt::ControlModifier).isEmpty());
 }
 
 QTEST_MAIN(TestMDIQuillEdit)

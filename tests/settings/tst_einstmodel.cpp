@@ -27,9 +27,9 @@ QStringList settingsSnapshot() {
     using namespace Settings;
     QStringList row;
     row << TastencodeCompiler << TastencodeRun << QString::number(AutoSave)
-        << QString::number(InEditMitTabs) << QString::number(TabBreite)
-        << QString::number(SucheAmAktuellenCursor) << Compiler << CompilerParameter << Run
-        << RunParameter << QString::number(MainfensterImmerMaximal)
+        << QString::number(InEditMitTabs) << QString::number(AutomatischEinruecken)
+        << QString::number(TabBreite) << QString::number(SucheAmAktuellenCursor) << Compiler
+        << CompilerParameter << Run << RunParameter << QString::number(MainfensterImmerMaximal)
         << QString::number(ImmerSicherheitsabfrage) << QString::number(FensterImmerMaximal)
         << QString::number(ParameterValue) << QString::number(UndoMitKeyUp)
         << QString::number(UndoTimerIntervall) << QString::number(Color0) << QString::number(Color1)
@@ -84,6 +84,7 @@ private slots:
         v.keyCompiler = QStringLiteral("F5");
         v.bakDatei = true;
         v.inEditMitTabs = true;
+        v.automatischEinruecken = false;
         v.tabBreite = -3;
         v.sucheAmAktuellenCursor = true;
         v.compiler.clear();
@@ -102,8 +103,8 @@ private slots:
         QCOMPARE(DialogResultText(), QStringLiteral("Okay"));
         QCOMPARE(saves, 1);
         QCOMPARE(settingsSnapshot(),
-                 (QStringList{"F5", "Strg+R", "1", "1", "-3", "1",  "",  "-g", "",  "-ea",
-                              "1",  "1",      "1", "1", "1",  "10", "1", "2",  "3", "4"}));
+                 (QStringList{"F5", "Strg+R", "1", "1", "0", "-3", "1", "",  "-g", "", "-ea",
+                              "1",  "1",      "1", "1", "1", "10", "1", "2", "3",  "4"}));
         QVERIFY(m_ui->boxes.isEmpty()); // empty paths give no notice
         RegistryStore store(RegistryStore::defaultFileName());
         QCOMPARE(

@@ -45,11 +45,13 @@ const QStringList SaveOrder = {
     QStringLiteral("Color1"),
     QStringLiteral("Color2"),
     QStringLiteral("Color3"),
+    QStringLiteral("AutomatischEinruecken"),
 };
 
 void setNonDefaults() {
     using namespace Settings;
     InEditMitTabs = true;
+    AutomatischEinruecken = false;
     ErrorSchriftGroesse = 12;
     ErrorSchriftFarbe = 0x00123456;
     ErrorSchriftName = QStringLiteral("  Liberation Mono ");
@@ -93,6 +95,7 @@ private slots:
         LoadSettings(QStringLiteral("Sans Name"), 11);
         using namespace Settings;
         QCOMPARE(InEditMitTabs, false);
+        QCOMPARE(AutomatischEinruecken, true);
         QCOMPARE(ErrorSchriftGroesse, qint16(11));
         QCOMPARE(ErrorSchriftFarbe, 0u);
         QCOMPARE(ErrorSchriftName, QStringLiteral("Sans Name"));
@@ -133,6 +136,7 @@ private slots:
         LoadSettings(QStringLiteral("Anders"), 30);
         using namespace Settings;
         QCOMPARE(InEditMitTabs, true);
+        QCOMPARE(AutomatischEinruecken, false);
         QCOMPARE(ErrorSchriftGroesse, qint16(12));
         QCOMPARE(ErrorSchriftFarbe, 0x00123456u);
         QCOMPARE(ErrorSchriftName, QStringLiteral("  Liberation Mono "));

@@ -85,6 +85,7 @@ private slots:
             {"CSucheAmAktuellenCursor", "Suche am aktuellen Cursor"},
             {"CFensterMaximal", "Fenster immer maximal"},
             {"CInEditMitTabs", "In den Editoren mit Tab´s"},
+            {"CAutomatischEinruecken", "Automatisch einrücken"},
             {"CBakDatei", "Sicherheitsdatei beim Sichern erstellen (*.BAK)"},
             {"RTabellenschrift", "Editorschrift"},
             {"RDruckerSchrift", "ErrorSchrift"},
