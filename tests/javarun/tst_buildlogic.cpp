@@ -623,6 +623,8 @@ void TestBuildLogic::sourcePlaceOfStackTraces() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, -1}));
+}
+
 // Panels whose names the file system reads otherwise than Qt's file classes: a NUL ends a
 // name there (another file, or no folder at all), a leading colon is an ordinary character
 // (not one of Qt's resources), and a compiled file that is not absolute gives no folder.
