@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+class TextSource;
+
 // The partner of the bracket at the caret, on plain text. Brackets in strings, character
 // literals, text blocks and comments do not count. The search never reads more than
 // SearchLimit characters on either side of the caret, so a keystroke in a huge file stays
@@ -36,6 +38,9 @@ Window WindowAround(int caret, int length, int limit = SearchLimit);
 // first line start on. A block comment that began before the window is noticed at its end
 // ("*/" in code), and the brackets before that point are dropped.
 Result Find(QStringView text, int offset, int length, int caret);
+
+// The same search on a text in pieces, copying out only the window around the caret.
+Result Find(const TextSource &source, int caret);
 
 // Where Ctrl+M puts the caret: just after the partner; none unless matched.
 int CaretAfterJump(const Result &result);

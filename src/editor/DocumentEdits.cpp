@@ -21,20 +21,6 @@ void ReplaceRanges(QTextDocument &document, const std::vector<qsizetype> &positi
     cursor.endEditBlock();
 }
 
-namespace {
-
-// The characters [from, to) of a document with its block ends as '\n'.
-QString Range(const QTextDocument &document, int from, int to) {
-    QTextCursor cursor(const_cast<QTextDocument *>(&document));
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QString text = cursor.selectedText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
-}
-
-} // namespace
-
 AutoIndent::Enter PlanEnter(const QTextCursor &cursor, QStringView step) {
     const QTextDocument *document = cursor.document();
     const QTextBlock first = document->findBlock(cursor.selectionStart());
@@ -104,10 +90,4 @@ void ToggleLineComments(QTextCursor &cursor) {
     } else {
         cursor.setPosition(from + LineComments::ColumnAfter(lines[0], toggled[0], caretColumn));
     }
-}
-
-BracketMatch::Result FindBracket(const QTextDocument &document, int caret) {
-    const int length = document.characterCount() - 1;
-    const BracketMatch::Window window = BracketMatch::WindowAround(caret, length);
-    return BracketMatch::Find(Range(document, window.from, window.to), window.from, length, caret);
 }

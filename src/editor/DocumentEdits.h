@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/AutoIndent.h"
-#include "editor/BracketMatch.h"
 
 #include <QString>
 
@@ -28,7 +27,3 @@ void ApplyCloseBrace(QTextCursor &cursor, int dedent);
 // Comments the lines of the cursor's selection (or its line) out, or in when all are, as
 // one edit; the cursor afterwards selects the same lines, or keeps its place in the line.
 void ToggleLineComments(QTextCursor &cursor);
-
-// The bracket next to the caret and its partner, reading no more of the document than the
-// bounded search needs.
-BracketMatch::Result FindBracket(const QTextDocument &document, int caret);

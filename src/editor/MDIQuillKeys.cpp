@@ -4,6 +4,7 @@
 
 #include "colormemo/ColorMemo.h"
 #include "common/Memo.h"
+#include "editor/BracketMatch.h"
 #include "editor/DocumentEdits.h"
 #include "settings/Settings.h"
 
@@ -76,7 +77,7 @@ void TFMDIQuill::ShowBracketBoxes() {
     QList<QTextEdit::ExtraSelection> boxes;
     if (!cursor.hasSelection()) {
         QTextDocument *document = m_activeMemo->document();
-        const BracketMatch::Result found = FindBracket(*document, cursor.position());
+        const BracketMatch::Result found = BracketMatch::Find(SearchSource(), cursor.position());
         if (found.status == BracketMatch::Status::Matched) {
             const QColor partner(160, 210, 255);
             boxes << Box(document, found.bracket, partner) << Box(document, found.partner, partner);
@@ -90,7 +91,7 @@ void TFMDIQuill::ShowBracketBoxes() {
 void TFMDIQuill::MnZurPassendenKlammerClick() {
     QTextCursor cursor = m_activeMemo->textCursor();
     const int caret =
-        BracketMatch::CaretAfterJump(FindBracket(*m_activeMemo->document(), cursor.position()));
+        BracketMatch::CaretAfterJump(BracketMatch::Find(SearchSource(), cursor.position()));
     if (caret < 0)
         return;
     cursor.setPosition(caret);

@@ -2,6 +2,7 @@
 #include "editor/AutoIndent.h"
 #include "editor/BracketMatch.h"
 #include "editor/LineComments.h"
+#include "editor/TextSource.h"
 
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void bracketPartner_data();
     void bracketPartner();
     void bracketSearchIsBounded();
+    void bracketSearchOnPiecesEqualsPlainText();
     void bracketWindowStartingInsideABlockComment();
     void commentToggle_data();
     void commentToggle();
@@ -180,6 +182,46 @@ void TestEditorKeys::bracketSearchIsBounded() {
     QCOMPARE(r.partner, 1001);
 }
 
+// The lines of a text as pieces, each followed by its break, as a document's blocks are.
+class LinePieces : public TextSource {
+public:
+    explicit LinePieces(const QString &text) : m_lines(text.split(u'\n')) {
+        qsizetype start = 0;
+        for (const QString &line : m_lines) {
+            m_starts.push_back(start);
+            start += line.size() + 1;
+        }
+        m_length = start - 1;
+    }
+    qsizetype Length() const override { return m_length; }
+    int PieceCount() const override { return int(m_lines.size()); }
+    int PieceIndexAt(qsizetype position) const override {
+        const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), position);
+        return std::max(0, int(it - m_starts.begin()) - 1);
+    }
+    Piece PieceAt(int index) const override {
+        return {m_starts[size_t(index)], m_lines[index], index + 1 < m_lines.size()};
+    }
+
+private:
+    QStringList m_lines;
+    std::vector<qsizetype> m_starts;
+    qsizetype m_length = 0;
+};
+
+void TestEditorKeys::bracketSearchOnPiecesEqualsPlainText() {
+    const QString text = QStringLiteral("class A {\n  void f(int[] a) {\n    s = \"}\";\n"
+                                        "    /* ( */ g(a[0]);\n  }\n}\n");
+    const LinePieces pieces(text);
+    for (int caret = 0; caret <= text.size(); ++caret) {
+        const BracketMatch::Result plain = BracketMatch::Find(text, 0, int(text.size()), caret);
+        const BracketMatch::Result split = BracketMatch::Find(pieces, caret);
+        QCOMPARE(split.status, plain.status);
+        QCOMPARE(split.bracket, plain.bracket);
+        QCOMPARE(split.partner, plain.partner);
+    }
+}
+
 void TestEditorKeys::bracketWindowStartingInsideABlockComment() {
     // The window starts inside a block comment whose brackets must not count: they are
     // dropped at the comment's end.
@@ -194,6 +236,10 @@ void TestEditorKeys::bracketWindowStartingInsideABlockComment() {
     QCOMPARE(
         BracketMatch::Find(QStringView(text).mid(offset), offset, int(text.size()) + 5, 5).status,
         BracketMatch::Status::None);
+    // A bracket before the end of such a comment, the caret next to it, is no bracket of code.
+    const QString late = QStringLiteral("x\n (") + QString(5000, u' ') + QStringLiteral("*/ )");
+    QCOMPARE(BracketMatch::Find(QStringView(late).mid(1), 1, int(late.size()) + 5, 4).status,
+             BracketMatch::Status::None);
 }
 
 void TestEditorKeys::commentToggle_data() {
