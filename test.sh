@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test twice: in the normal build and
-# in an AddressSanitizer + UndefinedBehaviorSanitizer build. Fails on any failure or report.
+# in an AddressSanitizer + UndefinedBehaviorSanitizer build; then runs each fuzz target for
+# a short time (when clang is there). Fails on any failure, report or fuzz finding.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/scripts/setup-deps.sh"
@@ -20,3 +21,6 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 (cd "$root/build-asan" && ctest --output-on-failure -j"$jobs")
 echo "All tests passed in both builds."
+
+echo "== Fuzz targets (libFuzzer + ASan + UBSan, 20 s each) =="
+"$root/scripts/run-fuzz.sh" 20

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build ccache pkg-config
+    clang libclang-rt-dev
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     default-jdk
     fonts-liberation xvfb xauth xdotool x11-apps

@@ -273,6 +273,15 @@ void UndoHistory::SaveUndoState() {
         current << m_document.text(span.t0, span.t1 - span.t0);
         same = same && current.last() == m_last.mid(span.l0, span.l1 - span.l0);
     }
+    if (!same && spans.size() > 1 && m_length == m_last.length()) {
+        // Spans can differ one by one while the texts are equal: an edit after an undo may
+        // put back elsewhere what the undo took away (an "a" typed before an "a" the undo
+        // removed). The texts can differ only from the first span to the last.
+        const Span &first = spans.front();
+        const Span &last = spans.back();
+        same = m_document.text(first.t0, last.t1 - first.t0) ==
+               m_last.mid(first.l0, last.l1 - first.l0);
+    }
     if (same) {
         // Changed and changed back: the text is LastUndoText again.
         m_base = m_lastNode;

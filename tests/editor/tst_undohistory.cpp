@@ -110,6 +110,7 @@ private slots:
     void ctrlZInKeyModeMovesBackEverySecondPress();
     void snapshot401DropsTheFirst();
     void undoAfterSnapshotOnlyMovesCaret();
+    void textEqualToLastSnapshotElsewhereTakesNone();
     void largeTextKeepsOnlyDifferences();
 };
 
@@ -237,6 +238,28 @@ void TestUndoHistory::undoAfterSnapshotOnlyMovesCaret() {
     QCOMPARE(f.document.content, QStringLiteral("hello"));
     QCOMPARE(f.history.UndoPos(), 1);
     f.history.Redo(); // at the newest state: nothing
+    QCOMPARE(f.history.UndoPos(), 1);
+}
+
+// After an undo, the text is typed back to LastUndoText, but the character goes in at
+// another place than the one the undo took away: no snapshot, as the texts are equal.
+void TestUndoHistory::textEqualToLastSnapshotElsewhereTakesNone() {
+    Fixture f;
+    f.type(QStringLiteral("a"));
+    f.history.SaveUndoState();
+    f.type(QStringLiteral("a"));
+    f.history.SaveUndoState();
+    f.history.Undo();
+    f.history.Undo();
+    QCOMPARE(f.document.content, QStringLiteral("a"));
+    QCOMPARE(f.history.UndoPos(), 0);
+    f.document.edit(0, 0, QStringLiteral("a"));
+    f.history.SaveUndoState();
+    QCOMPARE(f.history.UndoPos(), 0);
+    QCOMPARE(f.history.UndoTop(), 2);
+    // Redo goes on where it was.
+    f.history.Redo();
+    QCOMPARE(f.document.content, QStringLiteral("a"));
     QCOMPARE(f.history.UndoPos(), 1);
 }
 
