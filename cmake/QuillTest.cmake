@@ -9,4 +9,5 @@ function(quill_add_test name)
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILL_TESTING=1"
         TIMEOUT 300)
+    set_property(GLOBAL APPEND PROPERTY QUILL_TESTS ${name})
 endfunction()
