@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # run-fuzz.sh [seconds]: builds the libFuzzer targets (tests/fuzz) with clang in build-fuzz
-# and runs each for the given time (default 20 s), starting from its seeds in
-# tests/fuzz/corpus/<name> and what earlier runs found (build-fuzz/corpus/<name>). Without
+# and runs each for the given time (default 20 s), as many at once as there are cores,
+# starting from its seeds in tests/fuzz/corpus/<name> and what earlier runs found
+# (build-fuzz/corpus/<name>). Without
 # clang or its libFuzzer it says so and does nothing. Fails when any target reports a
 # crash, a sanitizer finding, a leak, a hang or a broken check; the input that did it is
 # kept in build-fuzz/findings and the target's output in build-fuzz/logs.
@@ -34,8 +35,10 @@ export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 mkdir -p "$build/findings" "$build/logs"
-failed=()
-for seeds in "$root"/tests/fuzz/corpus/*/; do
+
+# run_target <seeds folder>: runs one target its time; its verdict goes to its log's .verdict.
+run_target() {
+    local seeds="$1" name target corpus log
     name="$(basename "$seeds")"
     target="$build/bin/fuzz_$name"
     corpus="$build/corpus/$name"
@@ -44,6 +47,30 @@ for seeds in "$root"/tests/fuzz/corpus/*/; do
     if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$name-" \
         "$corpus" "$seeds" > "$log" 2>&1; then
+        echo ok > "$log.verdict"
+    else
+        echo finding > "$log.verdict"
+    fi
+}
+
+# As many targets at once as there are cores: each is a single process.
+jobs="$(nproc)"
+running=0
+for seeds in "$root"/tests/fuzz/corpus/*/; do
+    if [ "$running" -ge "$jobs" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+    run_target "$seeds" &
+    running=$((running + 1))
+done
+wait
+
+failed=()
+for seeds in "$root"/tests/fuzz/corpus/*/; do
+    name="$(basename "$seeds")"
+    log="$build/logs/$name.log"
+    if [ "$(cat "$log.verdict" 2>/dev/null)" = ok ]; then
         runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
         rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
         echo "fuzz_$name: ${runs:-?} inputs in ${seconds} s (${rate:-?}/s), no finding"
