@@ -13,8 +13,8 @@ class RunningPrograms;
 class WarmCompiler;
 
 // What the build commands need of the main frame: the error panel, the "Mit Umleitung"
-// choice, the main-file choice, the editor windows and the running programs. The frame implements
-// it; tests use a fake.
+// choice, the main-file choice, the editor windows and the running programs. The frame's
+// Workspace implements it; tests use a fake.
 class BuildHost {
 public:
     virtual ~BuildHost() = default;
