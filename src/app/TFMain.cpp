@@ -10,7 +10,6 @@
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
 #include "javarun/RunningPrograms.h"
-#include "javarun/WarmCompiler.h"
 #include "settings/FontFallback.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
@@ -75,10 +74,10 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     createControls();
     createMenus();
-    m_warmCompiler = new WarmCompiler(QString(), this);
-    m_programs = new RunningPrograms(this);
-    connect(m_programs, &RunningPrograms::RunningChanged, this,
+    m_workspace.SetOutput(&m_output);
+    connect(&m_workspace, &Workspace::ProgramRunningChanged, this,
             [this](bool running) { showProgramRunning(running); });
+    connect(&m_workspace, &Workspace::MainFilesChanged, this, [this] { showMainFiles(); });
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();
@@ -95,7 +94,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     applyErrorFont();
     applyBuildKeys();
     showBuildKeys();
-    m_recent.Load(Settings::RootKey);
+    m_workspace.Recent().Load(Settings::RootKey);
     ShowRecentFiles();
     m_lMainJava->hide();
     m_cbMainFile->hide();
@@ -114,7 +113,12 @@ TFMain::~TFMain() {
     // reach back into a half-destroyed frame.
     m_closing = true;
     disconnect(m_mdiArea, nullptr, this, nullptr);
-    m_windows.clear();
+    disconnect(m_memo1, nullptr, this, nullptr);
+    disconnect(m_cbMainFile, nullptr, this, nullptr);
+    disconnect(m_cbMitUmleitung, nullptr, this, nullptr);
+    disconnect(&m_workspace, nullptr, this, nullptr);
+    m_workspace.SetOutput(nullptr);
+    m_workspace.Clear();
 }
 
 void TFMain::createControls() {
@@ -143,6 +147,9 @@ void TFMain::createControls() {
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
     m_output = PanelOutput(m_memo1);
+    // Whatever changes the panel's text after a compile was shown (a run, the learner's
+    // typing) moves its messages off their lines.
+    connect(m_memo1, &QPlainTextEdit::textChanged, this, [this] { m_workspace.PanelChanged(); });
     m_memo1->setToolTip(QStringLiteral("Doppelklick auf eine Fehlermeldung springt zur Zeile"));
     m_memo1->installEventFilter(this);
     m_memo1->viewport()->installEventFilter(this);
@@ -201,7 +208,7 @@ void TFMain::createStartHint() {
 }
 
 void TFMain::showStartHint() {
-    m_startHint->setVisible(m_windows.isEmpty());
+    m_startHint->setVisible(m_workspace.Count() == 0);
 }
 
 void TFMain::showBuildKeys() {
@@ -281,6 +288,8 @@ void TFMain::createToolBar() {
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);
     m_cbMitUmleitung->setObjectName(QStringLiteral("cbMitUmleitung"));
     m_cbMitUmleitung->setChecked(true);
+    connect(m_cbMitUmleitung, &QCheckBox::toggled, this,
+            [this](bool checked) { m_workspace.SetMitUmleitung(checked); });
     m_cbMitUmleitung->setToolTip(
         QStringLiteral("Angekreuzt: Starten zeigt die Ausgaben des Programms im Fehlerfenster "
                        "(Programme mit Fenster oder Tastatureingabe starten trotzdem in einem "
@@ -301,6 +310,8 @@ void TFMain::createToolBar() {
     m_cbMainFile->setMinimumContentsLength(18);
     m_cbMainFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbMainFile->setFocusPolicy(Qt::NoFocus);
+    connect(m_cbMainFile, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_workspace.SetMainIndex(index); });
     row->addWidget(m_cbMainFile);
     row->addStretch(1);
 }
@@ -385,7 +396,7 @@ void TFMain::rebuildMenuBar() {
     if (m_closing)
         return;
     auto *window = qobject_cast<TFMDIQuill *>(m_mdiArea->currentSubWindow());
-    if (!m_windows.contains(window))
+    if (!isOpen(window))
         window = nullptr;
     if (window == m_mergedWindow && !menuBar()->actions().isEmpty())
         return;
@@ -455,7 +466,18 @@ QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;
 }
 QList<TFMDIQuill *> TFMain::EditorWindows() const {
-    return m_windows;
+    QList<TFMDIQuill *> windows;
+    for (int i = 0; i < m_workspace.Count(); ++i)
+        windows << windowAt(i);
+    return windows;
+}
+
+TFMDIQuill *TFMain::windowAt(int index) const {
+    return qobject_cast<TFMDIQuill *>(m_workspace.Document(index).Window());
+}
+
+bool TFMain::isOpen(const TFMDIQuill *window) const {
+    return m_workspace.IndexOf(window) >= 0;
 }
 
 void TFMain::closeEvent(QCloseEvent *event) {
@@ -470,7 +492,7 @@ void TFMain::closeEvent(QCloseEvent *event) {
         }
     }
     deleteTemporaryFiles();
-    warnStoreProblemOnce(m_recent.Save(Settings::RootKey));
+    warnStoreProblemOnce(m_workspace.Recent().Save(Settings::RootKey));
     m_closing = true;
     event->accept();
 }

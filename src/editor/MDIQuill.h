@@ -125,6 +125,11 @@ public:
     // Writes the active text to FileName for a compile: the document's format, no backup;
     // clears the modified flag. False (message shown, file unchanged) when it fails.
     bool WriteForBuild();
+    // Goes to a place the error panel led to, `message` being what led there: the caret at
+    // the column (from 0) of the line (from 1), or the whole line selected for column -1; a
+    // line beyond the text puts the caret at its end. The text gets the focus and the status
+    // bar names the place.
+    void GoToSourcePlace(int line, int column, const QString &message);
     // The close question; true when the close may go ahead (see closeEvent).
     bool FormCloseQuery();
     // The snippet command a key press runs in the window ("MnInsertKlasseClick" for

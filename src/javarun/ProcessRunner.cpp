@@ -196,19 +196,34 @@ QString BeginCapturedPanel(RunOutput *panel, const QString &fileName) {
     return fileLine + QStringLiteral("\n\n");
 }
 
-void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
-                         const OutputCollector &collector) {
-    if (!panel)
-        return;
+QString FinishedPanelText(const QString &start, const QByteArray &unreadInput,
+                          const OutputCollector &collector) {
     QString text = start + QString::fromLocal8Bit(unreadInput) + collector.Text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
         text.chop(1);
+    return text;
+}
+
+QString TruncationLineOf(const OutputCollector &collector) {
+    return collector.Truncated() ? collector.TruncationLine() : QString();
+}
+
+void ShowFinishedPanel(RunOutput *panel, const QString &text, const QString &truncationLine) {
+    if (!panel)
+        return;
     panel->SetText(text);
-    if (collector.Truncated())
-        panel->AppendLine(collector.TruncationLine());
+    if (!truncationLine.isEmpty())
+        panel->AppendLine(truncationLine);
     panel->AppendLine(FinishedLine);
+}
+
+void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
+                         const OutputCollector &collector) {
+    if (panel)
+        ShowFinishedPanel(panel, FinishedPanelText(start, unreadInput, collector),
+                          TruncationLineOf(collector));
 }
 
 QString CompileStatusText(const QString &target) {
@@ -279,6 +294,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     if (options.waitForEnd && options.status)
         options.status(QString());
     report.ended = process->state() == QProcess::NotRunning;
+    if (report.ended && process->exitStatus() == QProcess::NormalExit)
+        report.exitCode = process->exitCode();
 
     QByteArray unreadInput;
 #ifdef Q_OS_UNIX
@@ -292,7 +309,11 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
             Drain(process, collector);
         Drain(process, collector);
         report.truncated = collector.Truncated();
-        FinishCapturedPanel(panel, header, unreadInput, collector);
+        if (options.showFinished)
+            options.showFinished(FinishedPanelText(header, unreadInput, collector),
+                                 TruncationLineOf(collector), report);
+        else
+            FinishCapturedPanel(panel, header, unreadInput, collector);
     }
 
     if (report.ended)
