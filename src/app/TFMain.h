@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/CommandMenus.h"
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
 #include "javahelp/CompletionSource.h"
@@ -223,10 +224,8 @@ private:
     QMenu *m_menuHilfe = nullptr;
     QAction *m_recentSeparator = nullptr;
     QList<QAction *> m_recentItems;
-    QAction *m_javaDocSeparator = nullptr;
-    QAction *m_javaDoc = nullptr;
-    // The items that have a key by design, with that key.
-    QList<std::pair<QAction *, QKeySequence>> m_designKeys;
+    // What the command table built: the menus and the item of every command.
+    CommandMenus<TFMain> m_commandMenus;
     // Made on the first print or page set-up of any window.
     std::unique_ptr<QPrinter> m_printer;
 };

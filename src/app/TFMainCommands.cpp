@@ -2,6 +2,8 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
+#include "FrameMenus.h"
+
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
@@ -269,11 +271,13 @@ void TFMain::BnStopClick() {
 }
 
 void TFMain::showProgramRunning(bool running) {
-    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
-        stop->setEnabled(running);
+    for (const CommandRow<TFMain> &row : FrameCommandRows())
+        if (row.enabled == CommandEnabled::WhileProgramRuns)
+            if (QToolButton *button = ToolButton(QString::fromLatin1(row.name)))
+                button->setEnabled(running);
+    m_commandMenus.setEnabled(CommandEnabled::WhileProgramRuns, running);
     for (TFMDIQuill *window : EditorWindows())
-        if (QAction *item = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
-            item->setEnabled(running);
+        window->ShowProgramRunning(running);
 }
 
 void TFMain::BnJavaHelpClick() {
@@ -484,7 +488,7 @@ void TFMain::BuildRecentFileItems(QAction *separator, const QList<QAction *> &it
         // The frame connected its own entries at creation; a window's entries lead here too.
         if (!m_recentItems.contains(item)) {
             disconnect(item, &QAction::triggered, this, nullptr);
-            connect(item, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
+            ConnectCommand(item, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "Workspace.h"
 
+#include "common/CommandGuard.h"
 #include "common/FileHelpers.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/WarmCompiler.h"
@@ -23,7 +24,8 @@ public:
 Workspace::Workspace(QObject *parent)
     : QObject(parent), m_noOutput(std::make_unique<NoOutput>()),
       m_warmCompiler(new WarmCompiler(QString(), this)), m_programs(new RunningPrograms(this)) {
-    connect(m_programs, &RunningPrograms::RunningChanged, this, &Workspace::ProgramRunningChanged);
+    ConnectCommand(m_programs, &RunningPrograms::RunningChanged, this,
+                   [this](bool running) { emit ProgramRunningChanged(running); });
 }
 
 Workspace::~Workspace() = default;

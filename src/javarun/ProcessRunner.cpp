@@ -1,5 +1,6 @@
 #include "ProcessRunner.h"
 
+#include "common/CommandGuard.h"
 #include "RunPlan.h"
 
 #include <QCoreApplication>
@@ -133,15 +134,15 @@ int WaitForChild(QProcess *process, bool untilEnd, bool &waitFailed) {
     QTimer slice;
     slice.setSingleShot(true);
     slice.setInterval(SliceMs);
-    QObject::connect(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
-    QObject::connect(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
-    QObject::connect(process, &QProcess::errorOccurred, &loop,
-                     [&loop, &waitFailed](QProcess::ProcessError error) {
-                         if (error == QProcess::ReadError || error == QProcess::UnknownError) {
-                             waitFailed = true;
-                             loop.exit(ChildEnded);
-                         }
-                     });
+    ConnectCommand(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
+    ConnectCommand(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
+    ConnectCommand(process, &QProcess::errorOccurred, &loop,
+                   [&loop, &waitFailed](QProcess::ProcessError error) {
+                       if (error == QProcess::ReadError || error == QProcess::UnknownError) {
+                           waitFailed = true;
+                           loop.exit(ChildEnded);
+                       }
+                   });
     int waits = 0;
     for (;;) {
         int result = ChildEnded;
@@ -168,20 +169,19 @@ QProcess *LetRunOn(QProcess *process, qint64 limit) {
     process->disconnect();
     process->setParent(QCoreApplication::instance());
     auto dropped = std::make_shared<qint64>(0);
-    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
-                     [process, dropped, limit] {
-                         *dropped += process->readAll().size();
-                         if (*dropped > limit)
-                             process->closeReadChannel(QProcess::StandardOutput);
-                     });
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    ConnectCommand(process, &QProcess::readyReadStandardOutput, process, [process, dropped, limit] {
+        *dropped += process->readAll().size();
+        if (*dropped > limit)
+            process->closeReadChannel(QProcess::StandardOutput);
+    });
+    ConnectCommand(process, &QProcess::finished, process, &QObject::deleteLater);
     // A hidden child does not outlive the application here: it is ended and reaped when
     // the application quits, not left to the destructor, which warns about it.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
-                     [process] {
-                         process->kill();
-                         process->waitForFinished();
-                     });
+    ConnectCommand(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                   [process] {
+                       process->kill();
+                       process->waitForFinished();
+                   });
     return process;
 }
 
@@ -270,8 +270,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
 #endif
 
     OutputCollector collector(options.outputLimit);
-    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
-                     [process, &collector] { Drain(process, collector); });
+    ConnectCommand(process, &QProcess::readyReadStandardOutput, process,
+                   [process, &collector] { Drain(process, collector); });
     process->start();
     if (!process->waitForStarted(-1)) {
         AddLine(panel, QStringLiteral("Konnte Kommando nicht starten, Fehler: #%1")

@@ -1,5 +1,6 @@
 #include "WarmCompiler.h"
 
+#include "common/CommandGuard.h"
 #include "WarmCompileRules.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ void AppendText(QByteArray &bytes, const QString &text) {
 // parent at the latest).
 void LetGo(QProcess *process) {
     process->disconnect();
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    ConnectCommand(process, &QProcess::finished, process, &QObject::deleteLater);
     process->closeWriteChannel();
     QTimer::singleShot(EndGraceMs, process, [process] { process->kill(); });
 }
@@ -60,7 +61,7 @@ WarmCompiler::WarmCompiler(const QString &serverDir, QObject *parent)
     // A compile that was waiting when the application was told to quit may have asked
     // for a new one; none is started from then on.
     if (QCoreApplication::instance())
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        ConnectCommand(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
             m_quitting = true;
             EndNow();
         });
@@ -118,9 +119,9 @@ void WarmCompiler::Start(const Key &key) {
     m_process->setProcessEnvironment(
         CompileServerEnvironment(QProcessEnvironment::systemEnvironment()));
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    connect(m_process, &QProcess::readyReadStandardOutput, this, &WarmCompiler::OnOutput);
-    connect(m_process, &QProcess::finished, this, &WarmCompiler::OnEnded);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    ConnectCommand(m_process, &QProcess::readyReadStandardOutput, this, &WarmCompiler::OnOutput);
+    ConnectCommand(m_process, &QProcess::finished, this, &WarmCompiler::OnEnded);
+    ConnectCommand(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             OnEnded();
     });
@@ -178,8 +179,8 @@ bool WarmCompiler::WaitUntilReady() {
         return false;
     QEventLoop loop;
     QTimer::singleShot(left, &loop, [&loop] { loop.exit(TimedOut); });
-    connect(this, &WarmCompiler::Ready, &loop, [&loop] { loop.exit(Answered); });
-    connect(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(this, &WarmCompiler::Ready, &loop, [&loop] { loop.exit(Answered); });
+    ConnectCommand(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
     loop.exec();
     return m_state == State::Ready;
 }
@@ -225,14 +226,14 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
     QEventLoop loop;
     QTimer::singleShot(m_answerTimeoutMs, &loop, [&loop] { loop.exit(TimedOut); });
     // Connected after OnOutput, so the buffer already holds what arrived.
-    connect(m_process, &QProcess::readyReadStandardOutput, &loop, [this, &loop] {
+    ConnectCommand(m_process, &QProcess::readyReadStandardOutput, &loop, [this, &loop] {
         const FrameState state = DecodeAnswerFrame(m_buffer).state;
         if (state == FrameState::Complete)
             loop.exit(Answered);
         else if (state == FrameState::Broken)
             loop.exit(Died);
     });
-    connect(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
     const int result = loop.exec();
     if (!self)
         return std::nullopt;
