@@ -36,6 +36,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBlock>
@@ -50,6 +51,17 @@
 #endif
 
 namespace {
+
+// The compiler's message a panel line belongs to: the text after "<file>.java:<line>: " of
+// the message line (two lines above a column marker); any other line as it stands.
+QString PanelMessageAt(const QStringList &lines, int index) {
+    const int at =
+        lines.at(index).trimmed() == QLatin1String("^") && index >= 2 ? index - 2 : index;
+    static const QRegularExpression head(QStringLiteral("^.+?\\.java:\\d+: "));
+    const QString &line = lines.at(at);
+    const QRegularExpressionMatch match = head.match(line);
+    return (match.hasMatch() ? line.mid(match.capturedEnd()) : line).trimmed();
+}
 
 QString pathList() {
     return qEnvironmentVariable("PATH");
@@ -577,6 +589,10 @@ bool TFMain::JumpFromPanelLine(int index) {
     if (!place)
         return false;
     ShowSourcePlace(*place);
+    // The line jumped to carries the message as an error mark in the gutter.
+    for (TFMDIQuill *window : std::as_const(m_windows))
+        if (window->Document().holdsFile(place->fileName))
+            window->Marks().Set(place->line - 1, LineMarkKind::Error, PanelMessageAt(lines, index));
     return true;
 }
 
