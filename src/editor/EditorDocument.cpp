@@ -86,12 +86,11 @@ void EditorDocument::replace(int position, int count, const QString &text) {
         cursor.setPosition(at + length, QTextCursor::KeepAnchor);
         cursor.insertText(with.toString());
     };
-    const QString removed = m_mirror.text(position, count);
-    if (!removed.contains(u'\n') && !text.contains(u'\n')) {
+    const QTextBlock first = m_text.findBlock(position);
+    if (position + count < first.position() + first.length() && !text.contains(u'\n')) {
         put(position, count, text); // inside one line
         return;
     }
-    const QTextBlock first = m_text.findBlock(position);
     const QTextBlock last = m_text.findBlock(position + count);
     const int from = first.position();
     const int to = last.position() + last.length() - 1;
