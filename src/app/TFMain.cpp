@@ -410,8 +410,12 @@ void TFMain::closeEvent(QCloseEvent *event) {
             return;
         }
     }
-    deleteTemporaryFiles();
-    warnStoreProblemOnce(m_workspace.Recent().Save(Settings::RootKey));
+    // An error while tidying up is reported here, not passed through Qt's closing code; the
+    // frame closes all the same, as every window has agreed.
+    RunCommand([this] {
+        deleteTemporaryFiles();
+        warnStoreProblemOnce(m_workspace.Recent().Save(Settings::RootKey));
+    });
     m_closing = true;
     event->accept();
 }

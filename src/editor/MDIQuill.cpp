@@ -284,7 +284,11 @@ bool TFMDIQuill::FormCloseQuery() {
 
 void TFMDIQuill::closeEvent(QCloseEvent *event) {
     if (!m_closed) {
-        if (!FormCloseQuery()) {
+        // Qt's closing code around this is no place for an error to pass through: one in the
+        // close question is reported here, and the window stays with its text.
+        bool mayClose = false;
+        RunCommand([&] { mayClose = FormCloseQuery(); });
+        if (!mayClose) {
             event->ignore();
             return;
         }
