@@ -276,6 +276,12 @@ void TFMain::createToolBar() {
     addButton("BnJavaHelp", ToolPicture::JavaHelp,
               QStringLiteral("zeigt ein Toolfenster mit den Java-Methoden"),
               &TFMain::BnJavaHelpClick);
+    addButton("BnJavaKonsole", ToolPicture::JavaHelp,
+              QStringLiteral("Java-Konsole: Java-Zeilen ausprobieren (Strg+J)"),
+              &TFMain::MnJavaKonsoleClick);
+    if (QToolButton *konsole = ToolButton(QStringLiteral("BnJavaKonsole")))
+        konsole->setIcon(QIcon::fromTheme(QStringLiteral("utilities-terminal"),
+                                          style()->standardIcon(QStyle::SP_CommandLink)));
     row->addSpacing(16);
 
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);
@@ -358,6 +364,11 @@ void TFMain::createMenus() {
          QKeySequence(), QStringLiteral("Löschen der Dateiliste im Menü Datei"));
     m_javaDocSeparator = m_menuOptionen->addSeparator();
     m_javaDoc = m_menuOptionen->addAction(QStringLiteral("Java Documentation"));
+    m_menuOptionen->addSeparator();
+    item(m_menuOptionen, QStringLiteral("Java-&Konsole"), &TFMain::MnJavaKonsoleClick,
+         QKeySequence(Qt::CTRL | Qt::Key_J),
+         QStringLiteral("Java-Zeilen ausprobieren und eigene Klassen aufrufen"))
+        ->setObjectName(QStringLiteral("MnJavaKonsole"));
     m_menuOptionen->addSeparator();
     item(m_menuOptionen, QStringLiteral("&Einstellungen..."), &TFMain::MnEinstellungenClick);
 

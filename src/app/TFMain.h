@@ -27,6 +27,7 @@ class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
+class TFKonsole;
 class TMemo;
 
 // The main frame "Java-Umgebung": an MDI area with one editor window per file, the tool
@@ -122,6 +123,10 @@ public:
     // "Programm beenden": ends what F9 started and still runs.
     void BnStopClick();
     void BnJavaHelpClick();
+    // Opens the window "Java-Konsole" (made on first use, kept with its state when closed).
+    void MnJavaKonsoleClick();
+    // The console window once it was opened, else nullptr.
+    TFKonsole *Konsole() const { return m_konsole; }
 
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
     void ShowRecentFiles();
@@ -227,6 +232,7 @@ private:
     QAction *m_javaDoc = nullptr;
     // The items that have a key by design, with that key.
     QList<std::pair<QAction *, QKeySequence>> m_designKeys;
+    QPointer<TFKonsole> m_konsole;
     // Made on the first print or page set-up of any window.
     std::unique_ptr<QPrinter> m_printer;
 };
