@@ -142,7 +142,7 @@ void TFKonsole::ApplySettings() {
     const QFontMetricsF metrics(font);
     m_ausgabe->setTabStopDistance(metrics.horizontalAdvance(u' ') * 4);
     m_eingabe->setTabStopDistance(metrics.horizontalAdvance(u' ') * 4);
-    // Up to four lines of input before it scrolls.
+    // Two lines of input show; a longer input scrolls.
     const int line = QFontMetrics(font).lineSpacing();
     m_eingabe->setFixedHeight(line * 2 + 2 * m_eingabe->frameWidth() + 8);
     ApplyEditorRuleColors(*m_eingabe,
@@ -174,15 +174,13 @@ void TFKonsole::showAppended(KonsoleText kind, const QString &text) {
     case KonsoleText::Exception:
         format.setForeground(m_errorColor);
         break;
-    case KonsoleText::Value:
-        format.setForeground(ToQColor(Settings::Color2, palette()));
-        break;
     case KonsoleText::Info:
     case KonsoleText::Note:
         format.setForeground(m_noteColor);
         format.setFontItalic(true);
         break;
     case KonsoleText::Out:
+    case KonsoleText::Value:
         break;
     }
     QScrollBar *bar = m_ausgabe->verticalScrollBar();

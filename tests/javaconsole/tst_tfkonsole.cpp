@@ -22,7 +22,7 @@ private slots:
         m_engine = std::make_unique<FakeKonsoleEngine>();
         m_window = std::make_unique<TFKonsole>(*m_engine, m_env->path("verlauf.json"));
         m_window->ShowKonsole();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 
     void cleanup() {

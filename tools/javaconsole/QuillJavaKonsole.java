@@ -95,10 +95,12 @@ public final class QuillJavaKonsole {
     static final class Request {
         final int kind;
         final String[] texts;
+        final int number; // of evaluation requests read so far, this one included
 
-        Request(int kind, String[] texts) {
+        Request(int kind, String[] texts, int number) {
             this.kind = kind;
             this.texts = texts;
+            this.number = number;
         }
     }
 
@@ -215,7 +217,10 @@ public final class QuillJavaKonsole {
     /** Where the input pieces that loaded a class came from: by snippet id. */
     private final Map<String, Origin> origins = new HashMap<>();
     private volatile boolean evaluating;
-    private volatile boolean stopRequested;
+    /** The number of the evaluation a stop was asked for: the last one read before it. */
+    private volatile int stopFor = -1;
+    /** The number of the evaluation that runs. */
+    private volatile int current;
 
     QuillJavaKonsole(Frames frames, Capture capture) {
         this.frames = frames;
@@ -244,6 +249,7 @@ public final class QuillJavaKonsole {
         // System.in is the learner's (always at its end); the protocol reads the real input.
         final DataInputStream in =
                 new DataInputStream(new BufferedInputStream(new FileInputStream(FileDescriptor.in)));
+        int evaluations = 0;
         try {
             for (;;) {
                 final int kind;
@@ -259,10 +265,12 @@ public final class QuillJavaKonsole {
                 for (int i = 0; i < count; ++i)
                     texts[i] = readText(in);
                 if (kind == STOP) {
-                    stop();
+                    stop(evaluations);
                     continue;
                 }
-                requests.put(new Request(kind, texts));
+                if (kind == EVAL)
+                    ++evaluations;
+                requests.put(new Request(kind, texts, evaluations));
             }
         } catch (IOException | InterruptedException broken) {
             // As if the input had closed.
@@ -280,11 +288,15 @@ public final class QuillJavaKonsole {
         return new String(bytes, StandardCharsets.UTF_8);
     }
 
-    void stop() {
+    /**
+     * Stops the evaluation with the given number: at once when it runs, else before it
+     * starts (a stop may overtake the evaluation it is meant for).
+     */
+    void stop(int number) {
+        stopFor = number;
         final JShell running = shell;
-        if (!evaluating || running == null)
+        if (!evaluating || current != number || running == null)
             return;
-        stopRequested = true;
         try {
             running.stop();
         } catch (RuntimeException | Error ignored) {
@@ -310,6 +322,7 @@ public final class QuillJavaKonsole {
             final Request request = requests.take();
             switch (request.kind) {
             case EVAL:
+                current = request.number;
                 evaluate(request.texts.length > 0 ? request.texts[0] : "");
                 break;
             case RESET:
@@ -439,11 +452,13 @@ public final class QuillJavaKonsole {
             rest = info.remaining();
         }
         capture.begin();
-        stopRequested = false;
         evaluating = true;
         try {
-            loadNamedClasses(input);
+            if (!stopped())
+                loadNamedClasses(input);
             for (String piece : pieces) {
+                if (stopped())
+                    break;
                 final List<SnippetEvent> events;
                 try {
                     events = shell.eval(piece);
@@ -455,7 +470,7 @@ public final class QuillJavaKonsole {
                     break;
                 }
                 capture.flush();
-                if (stopRequested)
+                if (stopped())
                     break;
                 for (SnippetEvent event : events)
                     if (event.causeSnippet() == null)
@@ -469,7 +484,11 @@ public final class QuillJavaKonsole {
         }
         if (capture.end())
             frames.write(CUT, "");
-        frames.write(stopRequested ? STOPPED : DONE, "");
+        frames.write(stopped() ? STOPPED : DONE, "");
+    }
+
+    boolean stopped() {
+        return stopFor == current;
     }
 
     void report(SnippetEvent event) {
