@@ -126,7 +126,7 @@ public:
     // Opens the window "Java-Konsole" (made on first use, kept with its state when closed).
     void MnJavaKonsoleClick();
     // The console window once it was opened, else nullptr.
-    TFKonsole *Konsole() const { return m_konsole; }
+    TFKonsole *Konsole() const;
 
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
     void ShowRecentFiles();

@@ -340,6 +340,10 @@ void TFMain::BnJavaHelpClick() {
         m_commands->JavaHelp();
 }
 
+TFKonsole *TFMain::Konsole() const {
+    return m_konsole;
+}
+
 void TFMain::MnJavaKonsoleClick() {
     if (!m_konsole) {
         auto *engine =

@@ -9,6 +9,8 @@ namespace {
 // Enough for any learner's folder; a huge tree is not scanned to its end.
 constexpr int MaxClassFiles = 5000;
 constexpr int QuietMs = 400;
+// Class files watched one by one, of the folder itself (not its package folders).
+constexpr qsizetype MaxWatchedFiles = 500;
 
 } // namespace
 
@@ -37,6 +39,10 @@ ClassFolderWatch::ClassFolderWatch(QObject *parent) : QObject(parent) {
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(QuietMs);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ClassFolderWatch::onChanged);
+    // A compiler that writes over a class file changes the file, not the folder (where the
+    // file system reports that at all; the session also looks before each evaluation).
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
+            [this](const QString &path) { onChanged(QFileInfo(path).absolutePath()); });
     connect(&m_quiet, &QTimer::timeout, this, &ClassFolderWatch::CheckNow);
 }
 
@@ -44,8 +50,21 @@ void ClassFolderWatch::Watch(const QString &folder) {
     if (folder.isEmpty() || m_folders.contains(folder) || !QFileInfo(folder).isDir())
         return;
     m_folders.append(folder);
-    m_snapshots.insert(folder, TakeClassSnapshot(folder));
     m_watcher.addPath(folder);
+    remember(folder, TakeClassSnapshot(folder));
+}
+
+void ClassFolderWatch::remember(const QString &folder, const ClassSnapshot &snapshot) {
+    m_snapshots.insert(folder, snapshot);
+    const QDir root(folder);
+    QStringList files;
+    for (auto it = snapshot.cbegin(); it != snapshot.cend() && files.size() < MaxWatchedFiles; ++it)
+        if (!it.key().contains(u'/'))
+            files << root.filePath(it.key());
+    const QStringList watched = m_watcher.files();
+    for (const QString &file : std::as_const(files))
+        if (!watched.contains(file))
+            m_watcher.addPath(file);
 }
 
 void ClassFolderWatch::onChanged(const QString &path) {
@@ -63,7 +82,7 @@ void ClassFolderWatch::CheckNow() {
             continue;
         const ClassSnapshot now = TakeClassSnapshot(folder);
         const bool recompiled = ClassesRecompiled(m_snapshots.value(folder), now);
-        m_snapshots.insert(folder, now);
+        remember(folder, now);
         if (recompiled)
             emit Recompiled(folder);
     }

@@ -37,6 +37,8 @@ signals:
 
 private:
     void onChanged(const QString &path);
+    // Keeps the snapshot and watches its class files.
+    void remember(const QString &folder, const ClassSnapshot &snapshot);
 
     QFileSystemWatcher m_watcher;
     QStringList m_folders;

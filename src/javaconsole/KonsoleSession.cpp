@@ -123,8 +123,14 @@ void KonsoleSession::followClassFolder() {
 void KonsoleSession::pump() {
     if (m_running || m_queue.isEmpty() || !m_engine.IsReady())
         return;
-    if (m_queue.first().kind == Op::Evaluate)
+    if (m_queue.first().kind == Op::Evaluate) {
         followClassFolder();
+        // Not every file system reports a class file written over: look now, so input
+        // never meets the old classes after a compile.
+        m_checking = true;
+        m_watch.CheckNow();
+        m_checking = false;
+    }
     const Op op = m_queue.takeFirst();
     m_running = true;
     m_runningKind = op.kind;
@@ -167,7 +173,8 @@ void KonsoleSession::onFinished(KonsoleOutcome outcome) {
     setStatus(ReadyText);
     pump();
     emit StateChanged();
-    emit Idle();
+    if (!Busy())
+        emit Idle();
 }
 
 void KonsoleSession::onFailed(const QString &message) {
@@ -190,6 +197,8 @@ void KonsoleSession::onRecompiled() {
     for (const Op &op : std::as_const(m_queue))
         if (op.kind == Op::Reset)
             return;
-    m_queue.append({Op::Reset, {}, QStringLiteral("Klassen neu geladen")});
-    pump();
+    // Before any input that waits: it means the new classes.
+    m_queue.prepend({Op::Reset, {}, QStringLiteral("Klassen neu geladen")});
+    if (!m_checking)
+        pump();
 }

@@ -14,7 +14,8 @@
 
 // What the console window shows and does, without the window: the transcript, the prompt,
 // the history, the requests to the engine one at a time, the class folder that follows the
-// active editor window, and the reload after its classes were compiled anew.
+// active editor window, and the reload after its classes were compiled anew (seen by the
+// folder watch, and looked for before each evaluation).
 class KonsoleSession : public QObject {
     Q_OBJECT
 public:
@@ -62,7 +63,7 @@ signals:
     void Cleared();
     // The prompt, the busy state or the status changed.
     void StateChanged();
-    // A request ended (tests wait for this).
+    // The last request waiting has ended (tests wait for this).
     void Idle();
 
 private:
@@ -95,4 +96,6 @@ private:
     QString m_carry;
     QString m_status;
     bool m_failed = false;
+    // The class folders are being looked at from pump itself.
+    bool m_checking = false;
 };

@@ -657,7 +657,8 @@ private slots:
             if (action->isVisible() && !action->isSeparator())
                 optionen << action->text();
         QCOMPARE(optionen, (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
-                                        "&Dateiliste löschen", "&Einstellungen..."}));
+                                        "&Dateiliste löschen", "Java-&Konsole",
+                                        "&Einstellungen..."}));
     }
 
     void toolBarShowsEveryButtonWithPictureAndHint() {
