@@ -15,7 +15,7 @@ int RecoveryKeeper::attach(RecoverableDocument *document) {
     auto *timer = new QTimer(this);
     timer->setSingleShot(true);
     timer->setInterval(m_delay);
-    connect(timer, &QTimer::timeout, this, Guarded([this, key] { timeout(key); }));
+    ConnectCommand(timer, &QTimer::timeout, this, [this, key] { timeout(key); });
     m_entries.insert(key, {document, timer, false});
     if (document->isModified())
         timer->start();

@@ -86,7 +86,7 @@ QString folderError(const QString &folder) {
 
 QString RecoveryStore::defaultFolder() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores relative paths.
+    // XDG base directories ignore relative paths.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return QDir::cleanPath(base + QStringLiteral("/quill/wiederherstellung"));

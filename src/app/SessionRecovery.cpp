@@ -18,12 +18,11 @@ SessionRecovery::SessionRecovery(TFMain &frame, const QString &folder, int delay
     if (m_store.open(m_openError)) {
         m_writer = std::make_unique<RecoveryWriter>(m_store);
         m_keeper = std::make_unique<RecoveryKeeper>(*m_writer, delay);
-        connect(m_writer.get(), &RecoveryWriter::writeFailed, this,
-                Guarded([this](const QString &message) { warnOnce(message); }));
+        ConnectCommand(m_writer.get(), &RecoveryWriter::writeFailed, this,
+                       [this](const QString &message) { warnOnce(message); });
     }
-    connect(&frame, &TFMain::editorWindowCreated, this,
-            Guarded([this](TFMDIQuill *window) { watch(window); }));
-    connect(&frame, &TFMain::startFilesOpened, this, Guarded([this] { offerRecovery(); }));
+    ConnectCommand(&frame, &TFMain::editorWindowCreated, this, &SessionRecovery::watch);
+    ConnectCommand(&frame, &TFMain::startFilesOpened, this, &SessionRecovery::offerRecovery);
 }
 
 SessionRecovery::~SessionRecovery() {
@@ -95,17 +94,17 @@ void SessionRecovery::watch(TFMDIQuill *window) {
     m_documents[key] = std::move(document);
     m_keyOfWindow[window] = key;
     for (TMemo *memo : {static_cast<TMemo *>(window->MemoColor()), window->MemoSW()}) {
-        connect(memo->document(), &QTextDocument::contentsChanged, this,
-                Guarded([this, key] { m_keeper->changed(key); }));
-        connect(memo->document(), &QTextDocument::modificationChanged, this,
-                Guarded([this, key](bool modified) {
-                    modified ? m_keeper->changed(key) : m_keeper->checkSaved(key);
-                }));
+        ConnectCommand(memo->document(), &QTextDocument::contentsChanged, this,
+                       [this, key] { m_keeper->changed(key); });
+        ConnectCommand(memo->document(), &QTextDocument::modificationChanged, this,
+                       [this, key](bool modified) {
+                           modified ? m_keeper->changed(key) : m_keeper->checkSaved(key);
+                       });
     }
     // A closed window is deleted later: its copy goes before anything of it is destroyed.
     // A window deleted at once is only noticed when it is gone.
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this, window] {
+    ConnectCommand(window, &QObject::destroyed, this, [this, window] {
         const auto it = m_keyOfWindow.find(window);
         if (it == m_keyOfWindow.end())
             return;

@@ -1,5 +1,6 @@
 #include "TFAbout.h"
 
+#include "common/CommandGuard.h"
 #include "common/Desktop.h"
 #include "common/ExecuteFile.h"
 #include "common/Helpers.h"
@@ -60,12 +61,12 @@ TFAbout::TFAbout(QWidget *parent) : QDialog(parent) {
     m_mail = linkLabel(QStringLiteral("mailto:") + MailAddress(), MailAddress(), this);
     m_mail->setObjectName(QStringLiteral("LMail"));
     layout->addWidget(m_mail);
-    connect(m_web, &QLabel::linkActivated, this, &TFAbout::OpenAddress);
-    connect(m_mail, &QLabel::linkActivated, this, &TFAbout::OpenAddress);
+    ConnectCommand(m_web, &QLabel::linkActivated, this, &TFAbout::OpenAddress);
+    ConnectCommand(m_mail, &QLabel::linkActivated, this, &TFAbout::OpenAddress);
 
     layout->addSpacing(12);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    ConnectCommand(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
 }
 

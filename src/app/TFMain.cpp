@@ -9,8 +9,8 @@
 #include "common/ShortcutText.h"
 #include "common/UiProvider.h"
 #include "editor/MDIQuill.h"
+#include "FrameMenus.h"
 #include "javarun/RunningPrograms.h"
-#include "javarun/WarmCompiler.h"
 #include "settings/FontFallback.h"
 #include "settings/Settings.h"
 #include "ToolIcons.h"
@@ -75,10 +75,10 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     createControls();
     createMenus();
-    m_warmCompiler = new WarmCompiler(QString(), this);
-    m_programs = new RunningPrograms(this);
-    connect(m_programs, &RunningPrograms::RunningChanged, this,
-            [this](bool running) { showProgramRunning(running); });
+    m_workspace.SetOutput(&m_output);
+    ConnectCommand(&m_workspace, &Workspace::ProgramRunningChanged, this,
+                   &TFMain::showProgramRunning);
+    ConnectCommand(&m_workspace, &Workspace::MainFilesChanged, this, &TFMain::showMainFiles);
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();
@@ -95,17 +95,15 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     applyErrorFont();
     applyBuildKeys();
     showBuildKeys();
-    m_recent.Load(Settings::RootKey);
+    m_workspace.Recent().Load(Settings::RootKey);
     ShowRecentFiles();
     m_lMainJava->hide();
     m_cbMainFile->hide();
-    m_javaDoc->setVisible(false);
-    m_javaDocSeparator->setVisible(false);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(100);
-    connect(m_timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
+    ConnectCommand(m_timer1, &QTimer::timeout, this, &TFMain::Timer1Timer);
     m_timer1->start();
 }
 
@@ -114,7 +112,12 @@ TFMain::~TFMain() {
     // reach back into a half-destroyed frame.
     m_closing = true;
     disconnect(m_mdiArea, nullptr, this, nullptr);
-    m_windows.clear();
+    disconnect(m_memo1, nullptr, this, nullptr);
+    disconnect(m_cbMainFile, nullptr, this, nullptr);
+    disconnect(m_cbMitUmleitung, nullptr, this, nullptr);
+    disconnect(&m_workspace, nullptr, this, nullptr);
+    m_workspace.SetOutput(nullptr);
+    m_workspace.Clear();
 }
 
 void TFMain::createControls() {
@@ -131,7 +134,7 @@ void TFMain::createControls() {
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { rebuildMenuBar(); });
+    ConnectCommand(m_mdiArea, &QMdiArea::subWindowActivated, this, &TFMain::rebuildMenuBar);
     createStartHint();
 
     m_panelError = new QWidget(central);
@@ -143,6 +146,10 @@ void TFMain::createControls() {
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     errorLayout->addWidget(m_memo1);
     m_output = PanelOutput(m_memo1);
+    // Whatever changes the panel's text after a compile was shown (a run, the learner's
+    // typing) moves its messages off their lines.
+    ConnectCommand(m_memo1, &QPlainTextEdit::textChanged, this,
+                   [this] { m_workspace.PanelChanged(); });
     m_memo1->setToolTip(QStringLiteral("Doppelklick auf eine Fehlermeldung springt zur Zeile"));
     m_memo1->installEventFilter(this);
     m_memo1->viewport()->installEventFilter(this);
@@ -201,19 +208,19 @@ void TFMain::createStartHint() {
 }
 
 void TFMain::showStartHint() {
-    m_startHint->setVisible(m_windows.isEmpty());
+    m_startHint->setVisible(m_workspace.Count() == 0);
 }
 
 void TFMain::showBuildKeys() {
     // The tool tips name the keys the learner chose; a key text that is no key names none.
-    const auto hint = [](const QString &caption, const QString &keyText) {
-        const QString key = ShortCutToText(TextToShortCut(keyText));
-        return key.isEmpty() ? caption : QStringLiteral("%1 (%2)").arg(caption, key);
-    };
-    ToolButton(QStringLiteral("BnCompile"))
-        ->setToolTip(hint(QStringLiteral("Kompilieren"), Settings::TastencodeCompiler));
-    ToolButton(QStringLiteral("BnRun"))
-        ->setToolTip(hint(QStringLiteral("Starten"), Settings::TastencodeRun));
+    for (const CommandRow<TFMain> &row : FrameCommandRows()) {
+        QToolButton *button = row.keySetting ? ToolButton(QString::fromLatin1(row.name)) : nullptr;
+        if (!button)
+            continue;
+        const QString key = ShortCutToText(TextToShortCut(*row.keySetting));
+        button->setToolTip(key.isEmpty() ? row.captionText()
+                                         : QStringLiteral("%1 (%2)").arg(row.captionText(), key));
+    }
 }
 
 void TFMain::createToolBar() {
@@ -224,61 +231,36 @@ void TFMain::createToolBar() {
     row->setContentsMargins(2, 1, 2, 1);
     row->setSpacing(1);
 
-    auto addButton = [&](const char *name, ToolPicture picture, const QString &hint,
-                         void (TFMain::*handler)()) {
+    // The buttons of the command table's tool bar, in its order.
+    bool inToolBar = false;
+    for (const CommandRow<TFMain> &command : FrameCommandRows()) {
+        if (command.kind == CommandRowKind::ToolBar || command.kind == CommandRowKind::Menu) {
+            inToolBar = command.kind == CommandRowKind::ToolBar;
+            continue;
+        }
+        if (!inToolBar)
+            continue;
+        if (command.kind == CommandRowKind::Separator) {
+            row->addSpacing(8);
+            continue;
+        }
         auto *button = new QToolButton(m_panelButton);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setIcon(ToolIcon(picture));
+        button->setObjectName(QString::fromLatin1(command.name));
+        button->setIcon(ToolIcon(static_cast<ToolPicture>(command.picture)));
         button->setIconSize(QSize(22, 22));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        if (!hint.isEmpty())
-            button->setToolTip(hint);
-        connect(button, &QToolButton::clicked, this,
-                Guarded([this, handler] { (this->*handler)(); }));
+        button->setAccessibleName(command.captionText());
+        if (*command.hint)
+            button->setToolTip(command.hintText());
+        button->setEnabled(command.enabled == CommandEnabled::Always);
+        if (command.command)
+            ConnectCommand(button, &QToolButton::clicked, this, command.command);
         row->addWidget(button);
-    };
-    auto addGap = [&] { row->addSpacing(8); };
-
-    addButton("BnDateiOeffnen", ToolPicture::Open, QStringLiteral("Datei Öffnen (^O)"),
-              &TFMain::MnOeffnenClick);
-    addButton("BnNeu", ToolPicture::New, QStringLiteral("Neue Datei (^N)"), &TFMain::MnNeuClick);
-    addButton("BnSaveFile", ToolPicture::Save, QStringLiteral("Datei speichern (^S)"),
-              &TFMain::BnSaveFileClick);
-    addButton("BnSaveAll", ToolPicture::SaveAll, QString(), &TFMain::BnSaveAllClick);
-    addGap();
-    addButton("BnDrucken", ToolPicture::Print, QStringLiteral("Aktuelles Fenster drucken (^P)"),
-              &TFMain::BnDruckenClick);
-    addGap();
-    addButton("BnUndo", ToolPicture::Undo, QStringLiteral("Wiederherstellen (^Z)"),
-              &TFMain::BnUndoClick);
-    addButton("BnCut", ToolPicture::Cut, QStringLiteral("Auschneiden (^X)"), &TFMain::BnCutClick);
-    addButton("BnPaste", ToolPicture::Paste, QStringLiteral("Einfügen (^V)"),
-              &TFMain::BnPasteClick);
-    addGap();
-    // No key: F6 arranges the windows as a cascade, and no key goes to the next window.
-    addButton("BnPrev", ToolPicture::Previous, QStringLiteral("Vorheriges Fenster"),
-              &TFMain::MnVorherigesFensterClick);
-    addButton("BnNext", ToolPicture::Next, QStringLiteral("Nächstes Fenster"),
-              &TFMain::MnNaechstesFensterClick);
-    addGap();
-    // Their tool tips follow the keys of the settings (showBuildKeys).
-    addButton("BnCompile", ToolPicture::Compile, QString(), &TFMain::BnCompileClick);
-    addButton("BnRun", ToolPicture::Run, QString(), &TFMain::BnRunClick);
-    addButton("BnStop", ToolPicture::Run, QStringLiteral("Programm beenden (Strg+F2)"),
-              &TFMain::BnStopClick);
-    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop"))) {
+    }
+    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
         stop->setIcon(QIcon::fromTheme(QStringLiteral("process-stop"),
                                        style()->standardIcon(QStyle::SP_BrowserStop)));
-        stop->setEnabled(false);
-    }
-    addGap();
-    addButton("BnJavaHelp", ToolPicture::JavaHelp,
-              QStringLiteral("zeigt ein Toolfenster mit den Java-Methoden"),
-              &TFMain::BnJavaHelpClick);
-    addButton("BnJavaKonsole", ToolPicture::JavaHelp,
-              QStringLiteral("Java-Konsole: Java-Zeilen ausprobieren (Strg+J)"),
-              &TFMain::MnJavaKonsoleClick);
     if (QToolButton *konsole = ToolButton(QStringLiteral("BnJavaKonsole")))
         konsole->setIcon(QIcon::fromTheme(QStringLiteral("utilities-terminal"),
                                           style()->standardIcon(QStyle::SP_CommandLink)));
@@ -287,6 +269,8 @@ void TFMain::createToolBar() {
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);
     m_cbMitUmleitung->setObjectName(QStringLiteral("cbMitUmleitung"));
     m_cbMitUmleitung->setChecked(true);
+    ConnectCommand(m_cbMitUmleitung, &QCheckBox::toggled, this,
+                   [this](bool checked) { m_workspace.SetMitUmleitung(checked); });
     m_cbMitUmleitung->setToolTip(
         QStringLiteral("Angekreuzt: Starten zeigt die Ausgaben des Programms im Fehlerfenster "
                        "(Programme mit Fenster oder Tastatureingabe starten trotzdem in einem "
@@ -307,39 +291,18 @@ void TFMain::createToolBar() {
     m_cbMainFile->setMinimumContentsLength(18);
     m_cbMainFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbMainFile->setFocusPolicy(Qt::NoFocus);
+    ConnectCommand(m_cbMainFile, &QComboBox::currentIndexChanged, this,
+                   [this](int index) { m_workspace.SetMainIndex(index); });
     row->addWidget(m_cbMainFile);
     row->addStretch(1);
 }
 
 void TFMain::createMenus() {
-    auto item = [this](QMenu *menu, const QString &caption, void (TFMain::*handler)(),
-                       const QKeySequence &key = QKeySequence(), const QString &hint = QString()) {
-        QAction *action = menu->addAction(caption);
-        if (!key.isEmpty()) {
-            action->setShortcut(key);
-            m_designKeys.append({action, key});
-        }
-        if (!hint.isEmpty())
-            action->setToolTip(hint);
-        connect(action, &QAction::triggered, this,
-                Guarded([this, handler] { (this->*handler)(); }));
-        return action;
-    };
-
-    m_menuDatei = new QMenu(QStringLiteral("&Datei"), this);
-    m_menuDatei->setToolTipsVisible(true);
-    item(m_menuDatei, QStringLiteral("&Neu..."), &TFMain::MnNeuClick,
-         QKeySequence(Qt::CTRL | Qt::Key_N));
-    item(m_menuDatei, QStringLiteral("&Öffnen..."), &TFMain::MnOeffnenClick,
-         QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_menuDatei->addSeparator();
-    item(m_menuDatei, QStringLiteral("Taschen&rechner"), &TFMain::MnTaschenrechnerClick);
-    item(m_menuDatei, QStringLiteral("D&OS-Ebene"), &TFMain::MnDOSEbeneClick, QKeySequence(),
-         QStringLiteral("Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)"));
-    item(m_menuDatei, QStringLiteral("&Explorer"), &TFMain::MnExplorerClick);
-    item(m_menuDatei, QStringLiteral("&Notepad"), &TFMain::MnNotepadClick);
-    m_menuDatei->addSeparator();
-    item(m_menuDatei, QStringLiteral("&Beenden"), &TFMain::MnExitClick);
+    m_commandMenus = BuildCommandMenus(this, this, FrameCommandRows(), true);
+    m_menuDatei = m_commandMenus.menus.value(0);
+    m_menuOptionen = m_commandMenus.menus.value(1);
+    m_menuFenster = m_commandMenus.menus.value(2);
+    m_menuHilfe = m_commandMenus.menus.value(3);
     m_recentSeparator = m_menuDatei->addSeparator();
     m_recentSeparator->setVisible(false);
     for (int k = 1; k <= RecentFiles::MaxCount; ++k) {
@@ -349,46 +312,9 @@ void TFMain::createMenus() {
         if (k <= 4)
             entry->setToolTip(
                 QStringLiteral("Zeigt eine Liste der zuletzt geschlossenen Dateien an"));
-        connect(entry, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
+        ConnectCommand(entry, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
         m_recentItems << entry;
     }
-
-    m_menuOptionen = new QMenu(QStringLiteral("&Optionen"), this);
-    m_menuOptionen->setToolTipsVisible(true);
-    item(m_menuOptionen, QStringLiteral("Netzwerklaufwerk verbinden"),
-         &TFMain::MnNetzwerklaufwerkVerbindenClick);
-    item(m_menuOptionen, QStringLiteral("Netzwerklaufwerk trennen"),
-         &TFMain::MnNetzwerklaufwerkTrennenClick);
-    m_menuOptionen->addSeparator();
-    item(m_menuOptionen, QStringLiteral("&Dateiliste löschen"), &TFMain::MnDateilisteloeschenClick,
-         QKeySequence(), QStringLiteral("Löschen der Dateiliste im Menü Datei"));
-    m_javaDocSeparator = m_menuOptionen->addSeparator();
-    m_javaDoc = m_menuOptionen->addAction(QStringLiteral("Java Documentation"));
-    m_menuOptionen->addSeparator();
-    item(m_menuOptionen, QStringLiteral("Java-&Konsole"), &TFMain::MnJavaKonsoleClick,
-         QKeySequence(Qt::CTRL | Qt::Key_J),
-         QStringLiteral("Java-Zeilen ausprobieren und eigene Klassen aufrufen"))
-        ->setObjectName(QStringLiteral("MnJavaKonsole"));
-    m_menuOptionen->addSeparator();
-    item(m_menuOptionen, QStringLiteral("&Einstellungen..."), &TFMain::MnEinstellungenClick);
-
-    m_menuFenster = new QMenu(QStringLiteral("&Fenster"), this);
-    item(m_menuFenster, QStringLiteral("&Vorheriges Fenster"), &TFMain::MnVorherigesFensterClick);
-    item(m_menuFenster, QStringLiteral("&Nächstes  Fenster"), &TFMain::MnNaechstesFensterClick);
-    m_menuFenster->addSeparator();
-    item(m_menuFenster, QStringLiteral("Fenster-&Horizontal teilen"), &TFMain::MnFensterTeilenClick,
-         QKeySequence(Qt::Key_F4));
-    item(m_menuFenster, QStringLiteral("Fenster-Vertikal &teilen"),
-         &TFMain::MnFensterVertikalteilenClick, QKeySequence(Qt::Key_F5));
-    item(m_menuFenster, QStringLiteral("Fenster-&Kaskade"), &TFMain::MnFensterKaskadeClick,
-         QKeySequence(Qt::Key_F6));
-    item(m_menuFenster, QStringLiteral("Alle &Symbole anordnen"),
-         &TFMain::MnAlleSymboleanordnenClick);
-
-    m_menuHilfe = new QMenu(QStringLiteral("&Hilfe"), this);
-    item(m_menuHilfe, QStringLiteral("&Hilfe"), &TFMain::MnHilfeClick, QKeySequence(Qt::Key_F1));
-    item(m_menuHilfe, QStringLiteral("Produkt &Info..."), &TFMain::MnProduktInfoClick);
-
     rebuildMenuBar();
 }
 
@@ -396,7 +322,7 @@ void TFMain::rebuildMenuBar() {
     if (m_closing)
         return;
     auto *window = qobject_cast<TFMDIQuill *>(m_mdiArea->currentSubWindow());
-    if (!m_windows.contains(window))
+    if (!isOpen(window))
         window = nullptr;
     if (window == m_mergedWindow && !menuBar()->actions().isEmpty())
         return;
@@ -418,20 +344,16 @@ void TFMain::rebuildMenuBar() {
 void TFMain::applyBuildKeys() {
     // A key the user gave to compiling or running is taken from the frame's items too, or
     // the two items would share it and neither would react.
-    const QKeySequence compile = TextToShortCut(Settings::TastencodeCompiler);
-    const QKeySequence run = TextToShortCut(Settings::TastencodeRun);
-    for (const auto &[action, key] : std::as_const(m_designKeys))
-        action->setShortcut(key == compile || key == run ? QKeySequence() : key);
+    m_commandMenus.applyKeys(FrameCommandRows());
 }
 
 QList<KeyInUse> TFMain::KeysInUse() const {
     QList<KeyInUse> keys = TFMDIQuill::KeysInUse();
-    for (const auto &[action, key] : m_designKeys) {
-        const QString text = ShortCutToText(key);
+    for (const auto &[text, caption] : DesignKeys(FrameCommandRows())) {
         const bool known = std::any_of(keys.cbegin(), keys.cend(),
                                        [&text](const KeyInUse &use) { return use.key == text; });
         if (!known)
-            keys.append({text, action->text()});
+            keys.append({text, caption});
     }
     return keys;
 }
@@ -466,7 +388,18 @@ QPlainTextEdit *TFMain::Memo1() const {
     return m_memo1;
 }
 QList<TFMDIQuill *> TFMain::EditorWindows() const {
-    return m_windows;
+    QList<TFMDIQuill *> windows;
+    for (int i = 0; i < m_workspace.Count(); ++i)
+        windows << windowAt(i);
+    return windows;
+}
+
+TFMDIQuill *TFMain::windowAt(int index) const {
+    return qobject_cast<TFMDIQuill *>(m_workspace.Document(index).Window());
+}
+
+bool TFMain::isOpen(const TFMDIQuill *window) const {
+    return m_workspace.IndexOf(window) >= 0;
 }
 
 void TFMain::closeEvent(QCloseEvent *event) {
@@ -481,7 +414,7 @@ void TFMain::closeEvent(QCloseEvent *event) {
         }
     }
     deleteTemporaryFiles();
-    warnStoreProblemOnce(m_recent.Save(Settings::RootKey));
+    warnStoreProblemOnce(m_workspace.Recent().Save(Settings::RootKey));
     m_closing = true;
     event->accept();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "common/CommandMenus.h"
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
 #include "javahelp/CompletionSource.h"
-#include "javarun/BuildHost.h"
 #include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
 #include "RecentFiles.h"
 #include "settings/ShortkeyModel.h"
+#include "Workspace.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -32,8 +33,9 @@ class TMemo;
 
 // The main frame "Java-Umgebung": an MDI area with one editor window per file, the tool
 // bar with the main-file chooser, the error panel, and the commands that concern more
-// than one window. It owns the window list and the recent-file list.
-class TFMain : public QMainWindow, public EditorHost, public BuildHost {
+// than one window. It shows its Workspace (the windows' documents, the main-file choice,
+// the recent files, the running programs) and forwards the learner's choices to it.
+class TFMain : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     // Loads every setting and the recent-file list; the start timer opens the existing
@@ -60,20 +62,16 @@ public:
     void MnExitClick() override;
     void BuildRecentFileItems(QAction *separator, const QList<QAction *> &items) override;
     QPlainTextEdit *MainMemo() override;
-    BuildHost &Builds() override { return *this; }
+    BuildHost &Builds() override { return m_workspace; }
     QList<TFMDIQuill *> EditorWindows() const override;
     QString LastWindowFolder(const TFMDIQuill *except) const override;
     QPrinter &Printer() override;
     const CompletionIndex *CompletionClasses() override;
 
-    // BuildHost
-    RunOutput &Output() override { return m_output; }
-    bool MitUmleitung() const override;
-    QString ChosenMainFile() const override;
-    void ChooseMainFile(const QString &fileName) override;
-    QList<std::shared_ptr<BuildTarget>> BuildTargets() override;
-    WarmCompiler *ResidentCompiler() override { return m_warmCompiler; }
-    RunningPrograms *Programs() override { return m_programs; }
+    // What the frame shows.
+    Workspace &Space() { return m_workspace; }
+    RunOutput &Output() { return m_output; }
+    QString ChosenMainFile() const { return m_workspace.ChosenMainFile(); }
 
     // The error panel, the "Mit Umleitung" check box and the main-file list: one entry per
     // window in the window list's order, the short name shown, the full name as item data.
@@ -133,7 +131,7 @@ public:
 
     // The active editor window (the top of the stacking order), or nullptr.
     TFMDIQuill *ActiveEditorWindow() const;
-    RecentFiles &Recent() { return m_recent; }
+    RecentFiles &Recent() { return m_workspace.Recent(); }
     QMdiArea *MdiArea() const { return m_mdiArea; }
     // The extension of the file last opened or created, with its dot.
     QString RememberedExt() const { return m_rememberedExt; }
@@ -151,10 +149,12 @@ public:
     QToolButton *ToolButton(const QString &objectName) const;
 
     // Brings the window of the file to the front (opening the file when no window holds
-    // it) and puts the caret on the place: the whole line selected, or at the column.
-    void ShowSourcePlace(const SourcePlace &place);
-    // The place the error panel's line `index` names, if any, shown as ShowSourcePlace does.
-    // False for a line that names no place.
+    // it) and goes to the place there (TFMDIQuill::GoToSourcePlace): every jump from the
+    // panel lands here, with the message that led to the place ("" for none).
+    void ShowSourcePlace(const SourcePlace &place, const QString &message = QString());
+    // The place the error panel's line `index` leads to, if any, shown as ShowSourcePlace
+    // does: a message of the compile the panel shows, or a line of a stack trace. False for
+    // a line that leads nowhere.
     bool JumpFromPanelLine(int index);
 
 signals:
@@ -181,8 +181,13 @@ private:
     void applyBuildKeys();
     void applyEditorFont(TFMDIQuill *window) const;
     void rebuildMenuBar();
-    // Takes the window out of the window list and the main-file lists.
+    // The editor window of the workspace's document, and whether a window is one of them.
+    TFMDIQuill *windowAt(int index) const;
+    bool isOpen(const TFMDIQuill *window) const;
+    // Takes the window out of the workspace and shows what that changed.
     void dropWindow(TFMDIQuill *window);
+    // The main-file list shows the workspace's entries and choice.
+    void showMainFiles();
     void deleteTemporaryFiles() const;
     // Rebuilds the recent-file items of the frame and of every editor window.
     void refreshRecentMenus();
@@ -191,18 +196,14 @@ private:
     void showWindow(TFMDIQuill *window);
 
     FrameCommands *m_commands = nullptr;
-    // Keeps the compiler resident for the folder the learner works in.
-    WarmCompiler *m_warmCompiler = nullptr;
+    Workspace m_workspace;
     // Indexed after start-up (see Timer1Timer) off the GUI thread.
     CompletionSource m_completion;
-    RunningPrograms *m_programs = nullptr;
     // Enables "Programm beenden" in the tool bar and in every editor window.
     void showProgramRunning(bool running);
     // Starts the resident compiler for the active window's folder (or the last used one).
     void prepareResidentCompiler();
-    RecentFiles m_recent;
     QStringList m_commandLine;
-    QList<TFMDIQuill *> m_windows;
     QString m_rememberedExt;
     QPointer<TFMDIQuill> m_mergedWindow; // whose menus the menu bar shows
     bool m_closing = false;
@@ -228,10 +229,8 @@ private:
     QMenu *m_menuHilfe = nullptr;
     QAction *m_recentSeparator = nullptr;
     QList<QAction *> m_recentItems;
-    QAction *m_javaDocSeparator = nullptr;
-    QAction *m_javaDoc = nullptr;
-    // The items that have a key by design, with that key.
-    QList<std::pair<QAction *, QKeySequence>> m_designKeys;
+    // What the command table built: the menus and the item of every command.
+    CommandMenus<TFMain> m_commandMenus;
     QPointer<TFKonsole> m_konsole;
     // Made on the first print or page set-up of any window.
     std::unique_ptr<QPrinter> m_printer;

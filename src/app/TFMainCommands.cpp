@@ -2,6 +2,8 @@
 // external programs and the dialogs.
 #include "TFMain.h"
 
+#include "FrameMenus.h"
+
 #include "colormemo/ColorMemo.h"
 #include "common/CommandGuard.h"
 #include "common/DialogResult.h"
@@ -11,9 +13,7 @@
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
-#include "editor/EditCommands.h"
 #include "editor/MDIQuill.h"
-#include "editor/WindowBuildTarget.h"
 #include "ExternalPrograms.h"
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleProtocol.h"
@@ -21,12 +21,12 @@
 #include "javarun/BuildCommands.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
-#include "javarun/WarmCompiler.h"
 #include "OpenDialogRequest.h"
 #include "settings/HelpWindow.h"
 #include "settings/Settings.h"
 #include "TFAbout.h"
 #include "VerticalTiling.h"
+#include "WindowDocument.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,8 +41,6 @@
 #include <QProcess>
 #include <QSplitter>
 #include <QStyle>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
 
@@ -97,23 +95,19 @@ void TFMain::MnOeffnenClick() {
 }
 
 void TFMain::OpenFileByName(const QString &fileName) {
-    if (!QFileInfo::exists(fileName)) {
-        ShowWarningBox(QStringLiteral("Datei Öffnen"), QStringLiteral("Die Datei\r\n") + fileName +
-                                                           QStringLiteral("\r\nexistiert nicht"));
+    const Workspace::OpenCheck check = m_workspace.CheckOpen(fileName);
+    if (check.kind == Workspace::OpenCheck::Kind::Missing) {
+        ShowWarningBox(check.caption, check.text);
         return;
     }
-    m_recent.Remove(fileName);
-    // The entries shown must match the list, or a click would open a different file than
-    // the one it names.
+    // The file has left the recent files. The entries shown must match the list, or a click
+    // would open a different file than the one it names.
     refreshRecentMenus();
-    for (TFMDIQuill *window : std::as_const(m_windows)) {
-        if (window->Document().holdsFile(fileName)) {
-            ShowWarningBox(QStringLiteral("Hinweis"),
-                           QStringLiteral("Datei ist schon geladen\r\n") + fileName);
-            // The learner wanted to see the file: there it is.
-            showWindow(window);
-            return;
-        }
+    if (check.kind == Workspace::OpenCheck::Kind::AlreadyOpen) {
+        ShowWarningBox(check.caption, check.text);
+        // The learner wanted to see the file: there it is.
+        showWindow(windowAt(check.index));
+        return;
     }
     CreateEditorWindow(fileName, TNewFile());
 }
@@ -128,23 +122,11 @@ TFMDIQuill *TFMain::CreateEditorWindow(const QString &fileName, const TNewFile &
     auto *window = new TFMDIQuill(*this);
     m_mdiArea->addSubWindow(window);
     applyEditorFont(window);
-    m_windows << window;
+    m_workspace.Add(std::make_unique<WindowDocument>(*window), fileName);
     showStartHint();
     if (QAction *stop = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
-        stop->setEnabled(m_programs->AnyRunning());
-    {
-        // Adding to a list without a current entry makes the new one current; the choice is
-        // the user's alone.
-        const int chosen = m_cbMainFile->currentIndex();
-        const QSignalBlocker block(m_cbMainFile);
-        m_cbMainFile->addItem(parts.base + parts.ext, fileName);
-        m_cbMainFile->setCurrentIndex(chosen);
-    }
-    if (m_cbMainFile->count() == 2) {
-        m_cbMainFile->setCurrentIndex(-1);
-        m_cbMainFile->show();
-        m_lMainJava->show();
-    }
+        stop->setEnabled(m_workspace.Programs()->AnyRunning());
+    showMainFiles();
     if (!window->InitDocument(fileName, description)) {
         // The file could not be read and the window has said so: it never existed.
         dropWindow(window);
@@ -166,74 +148,42 @@ void TFMain::MnNeuClick() {
 }
 
 void TFMain::ForgetEditorWindow(TFMDIQuill *window) {
-    if (!m_windows.contains(window))
+    const int i = m_workspace.IndexOf(window);
+    if (i < 0)
         return;
-    // A document that was never saved has no file to offer again.
-    if (window->Document().hasFile())
-        m_recent.Add(window->FileName());
+    m_workspace.RememberAsRecent(i);
     ShowRecentFiles();
     dropWindow(window);
 }
 
 void TFMain::dropWindow(TFMDIQuill *window) {
-    const qsizetype i = m_windows.indexOf(window);
+    const int i = m_workspace.IndexOf(window);
     if (i < 0)
         return;
-    const QString selectedName = ChosenMainFile();
-    m_windows.removeAt(i);
+    m_workspace.Remove(i);
     showStartHint();
-    const QSignalBlocker block(m_cbMainFile);
-    m_cbMainFile->removeItem(static_cast<int>(i));
-
-    if (m_windows.isEmpty()) {
-        m_cbMainFile->hide();
-        m_lMainJava->hide();
-        rebuildMenuBar();
-        return;
-    }
-    // The chosen main file stays chosen while a window of that file is still open.
-    int keep = -1;
-    if (!selectedName.isEmpty())
-        for (int k = 0; k < m_windows.size(); ++k)
-            if (m_windows.at(k)->Document().holdsFile(selectedName))
-                keep = k;
-    m_cbMainFile->setCurrentIndex(keep);
+    showMainFiles();
     rebuildMenuBar();
 }
 
-void TFMain::EditorRenamed(TFMDIQuill *window, const QString &) {
-    // The window's entry follows its new name, so a main file chosen by it stays runnable.
-    const qsizetype i = m_windows.indexOf(window);
-    if (i < 0 || i >= m_cbMainFile->count())
-        return;
-    const QString fileName = window->FileName();
-    m_cbMainFile->setItemText(int(i), QFileInfo(fileName).fileName());
-    m_cbMainFile->setItemData(int(i), fileName);
-}
-
-bool TFMain::MitUmleitung() const {
-    return m_cbMitUmleitung->isChecked();
-}
-
-QString TFMain::ChosenMainFile() const {
-    const int index = m_cbMainFile->currentIndex();
-    return index >= 0 ? m_cbMainFile->itemData(index).toString() : QString();
-}
-
-void TFMain::ChooseMainFile(const QString &fileName) {
-    for (int i = 0; i < m_windows.size() && i < m_cbMainFile->count(); ++i) {
-        if (m_windows.at(i)->Document().holdsFile(fileName)) {
-            m_cbMainFile->setCurrentIndex(i);
-            return;
-        }
+void TFMain::showMainFiles() {
+    const QSignalBlocker block(m_cbMainFile);
+    // Item by item, so that an unchanged list is left as it is.
+    while (m_cbMainFile->count() > m_workspace.Count())
+        m_cbMainFile->removeItem(m_cbMainFile->count() - 1);
+    for (int i = 0; i < m_workspace.Count(); ++i) {
+        if (i == m_cbMainFile->count())
+            m_cbMainFile->addItem(QString());
+        m_cbMainFile->setItemText(i, m_workspace.EntryText(i));
+        m_cbMainFile->setItemData(i, m_workspace.EntryName(i));
     }
+    m_cbMainFile->setCurrentIndex(m_workspace.MainIndex());
+    m_cbMainFile->setVisible(m_workspace.MainChoiceShown());
+    m_lMainJava->setVisible(m_workspace.MainChoiceShown());
 }
 
-QList<std::shared_ptr<BuildTarget>> TFMain::BuildTargets() {
-    QList<std::shared_ptr<BuildTarget>> targets;
-    for (TFMDIQuill *window : std::as_const(m_windows))
-        targets << std::make_shared<WindowBuildTarget>(*window);
-    return targets;
+void TFMain::EditorRenamed(TFMDIQuill *window, const QString &) {
+    m_workspace.Renamed(m_workspace.IndexOf(window));
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
@@ -244,27 +194,23 @@ void TFMain::EditorActivated(TFMDIQuill *) {
 }
 
 void TFMain::prepareResidentCompiler() {
-    if (Settings::Compiler.isEmpty())
-        return;
     const TFMDIQuill *active = ActiveEditorWindow();
-    const QString folder =
-        active && active->Document().hasFile() ? active->FileDir() : Settings::EditorPfad;
-    if (!folder.isEmpty())
-        m_warmCompiler->Prepare(Settings::Compiler, folder);
+    m_workspace.PrepareResidentCompiler(active && active->Document().hasFile() ? active->FileDir()
+                                                                               : QString());
 }
 
 void TFMain::SaveAllWindows() {
-    const QList<TFMDIQuill *> windows = m_windows;
+    const QList<TFMDIQuill *> windows = EditorWindows();
     for (TFMDIQuill *window : windows)
-        if (m_windows.contains(window))
+        if (isOpen(window))
             window->MnSpeichernClick();
 }
 
 void TFMain::CloseAllWindows() {
     // A closed window leaves the list at once, so work on the list as it was.
-    const QList<TFMDIQuill *> windows = m_windows;
+    const QList<TFMDIQuill *> windows = EditorWindows();
     for (TFMDIQuill *window : windows)
-        if (m_windows.contains(window))
+        if (isOpen(window))
             window->close();
 }
 
@@ -276,7 +222,7 @@ TFMDIQuill *TFMain::ActiveEditorWindow() const {
             top = order.last();
     }
     auto *window = qobject_cast<TFMDIQuill *>(top);
-    return m_windows.contains(window) ? window : nullptr;
+    return isOpen(window) ? window : nullptr;
 }
 
 void TFMain::BnSaveFileClick() {
@@ -288,7 +234,7 @@ void TFMain::BnSaveAllClick() {
     const QList<QMdiSubWindow *> order = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
     for (auto it = order.crbegin(); it != order.crend(); ++it) {
         auto *window = qobject_cast<TFMDIQuill *>(*it);
-        if (m_windows.contains(window))
+        if (isOpen(window))
             window->MnSpeichernClick();
     }
 }
@@ -324,15 +270,17 @@ void TFMain::BnRunClick() {
 }
 
 void TFMain::BnStopClick() {
-    StopProgram(*this);
+    StopProgram(m_workspace);
 }
 
 void TFMain::showProgramRunning(bool running) {
-    if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
-        stop->setEnabled(running);
-    for (TFMDIQuill *window : std::as_const(m_windows))
-        if (QAction *item = window->MenuItem(QStringLiteral("MnProgrammBeenden")))
-            item->setEnabled(running);
+    for (const CommandRow<TFMain> &row : FrameCommandRows())
+        if (row.enabled == CommandEnabled::WhileProgramRuns)
+            if (QToolButton *button = ToolButton(QString::fromLatin1(row.name)))
+                button->setEnabled(running);
+    m_commandMenus.setEnabled(CommandEnabled::WhileProgramRuns, running);
+    for (TFMDIQuill *window : EditorWindows())
+        window->ShowProgramRunning(running);
 }
 
 void TFMain::BnJavaHelpClick() {
@@ -371,15 +319,16 @@ void TFMain::MnNaechstesFensterClick() {
 }
 
 void TFMain::MnFensterTeilenClick() {
+    const QList<TFMDIQuill *> windows = EditorWindows();
     QList<bool> minimized;
-    for (TFMDIQuill *window : std::as_const(m_windows))
+    for (TFMDIQuill *window : windows)
         minimized << window->isMinimized();
     const QList<QRect> rects = StackedTileRects(m_mdiArea->viewport()->size(), minimized);
-    for (qsizetype i = 0; i < m_windows.size(); ++i) {
+    for (qsizetype i = 0; i < windows.size(); ++i) {
         if (rects.at(i).isNull())
             continue;
-        m_windows.at(i)->showNormal();
-        m_windows.at(i)->setGeometry(rects.at(i));
+        windows.at(i)->showNormal();
+        windows.at(i)->setGeometry(rects.at(i));
     }
 }
 
@@ -439,12 +388,13 @@ void TFMain::MnFensterVertikalteilenClick() {
     // The frame's client area: the MDI area with the tool bar, splitter and error panel.
     input.clientHeight = m_mdiArea->height() + (input.toolBarVisible ? input.toolBarHeight : 0) +
                          input.panelErrorHeight + input.splitterHeight;
-    for (TFMDIQuill *window : std::as_const(m_windows))
+    const QList<TFMDIQuill *> windows = EditorWindows();
+    for (TFMDIQuill *window : windows)
         input.minimized << window->isMinimized();
     const QList<QRect> rects = VerticalTileRects(input);
-    for (qsizetype i = 0; i < m_windows.size(); ++i)
+    for (qsizetype i = 0; i < windows.size(); ++i)
         if (!rects.at(i).isNull())
-            m_windows.at(i)->setGeometry(rects.at(i));
+            windows.at(i)->setGeometry(rects.at(i));
 }
 
 void TFMain::startProgram(const QStringList &candidates, const QString &errorText) {
@@ -525,10 +475,11 @@ void TFMain::MnEinstellungenClick() {
         return;
     applyErrorFont();
     applyBuildKeys();
-    for (TFMDIQuill *window : std::as_const(m_windows))
+    const QList<TFMDIQuill *> windows = EditorWindows();
+    for (TFMDIQuill *window : windows)
         window->ApplyBuildShortcuts();
     showBuildKeys();
-    for (TFMDIQuill *window : std::as_const(m_windows)) {
+    for (TFMDIQuill *window : windows) {
         applyEditorFont(window);
         window->ApplyRuleColors();
         window->ConfigureUndoTimer();
@@ -543,33 +494,32 @@ void TFMain::MnProduktInfoClick() {
 
 void TFMain::ShowRecentFiles() {
     refreshRecentMenus();
-    Settings::EditorPfad = ProgramDir();
-    if (m_recent.Count() >= 1)
-        Settings::EditorPfad = SplitFileName(m_recent.Entry(1)).dir;
+    Settings::EditorPfad = m_workspace.LatestRecentFolder(ProgramDir());
 }
 
 void TFMain::BuildRecentFileItems(QAction *separator, const QList<QAction *> &items) {
     separator->setVisible(false);
     for (QAction *item : items)
         item->setVisible(false);
-    const int shown = std::min<int>(m_recent.Count(), static_cast<int>(items.size()));
+    const RecentFiles &recent = m_workspace.Recent();
+    const int shown = std::min<int>(recent.Count(), static_cast<int>(items.size()));
     for (int k = 1; k <= shown; ++k) {
         QAction *item = items.at(k - 1);
         separator->setVisible(true);
-        QString name = m_recent.Entry(k);
+        QString name = recent.Entry(k);
         name.replace(QLatin1Char('&'), QStringLiteral("&&")); // shown as written, no mnemonic
         item->setText(QStringLiteral("&%1. ").arg(k) + name);
         item->setVisible(true);
         // The frame connected its own entries at creation; a window's entries lead here too.
         if (!m_recentItems.contains(item)) {
             disconnect(item, &QAction::triggered, this, nullptr);
-            connect(item, &QAction::triggered, this, Guarded([this, k] { MnAlteDateiClick(k); }));
+            ConnectCommand(item, &QAction::triggered, this, [this, k] { MnAlteDateiClick(k); });
         }
     }
 }
 
 void TFMain::MnAlteDateiClick(int k) {
-    const QString name = m_recent.Entry(k);
+    const QString name = m_workspace.Recent().Entry(k);
     if (!name.isEmpty())
         OpenFileByName(name);
 }
@@ -580,7 +530,7 @@ void TFMain::MnHilfeClick() {
 
 void TFMain::MnDateilisteloeschenClick() {
     DeleteFileForced(WritableProgramDir() + QStringLiteral("Datei.alt"));
-    m_recent.Clear();
+    m_workspace.Recent().Clear();
     refreshRecentMenus();
 }
 
@@ -588,17 +538,19 @@ void TFMain::refreshRecentMenus() {
     // Every menu shows the one list: an entry k that still showed an older list would open
     // another file than it names.
     BuildRecentFileItems(m_recentSeparator, m_recentItems);
-    for (TFMDIQuill *window : std::as_const(m_windows))
+    for (TFMDIQuill *window : EditorWindows())
         window->setzeAlteDateien();
 }
 
 bool TFMain::JumpFromPanelLine(int index) {
+    // A message of the compile the panel shows leads to its place as read after the compile.
+    if (const std::optional<Workspace::PanelPlace> message = m_workspace.CompilePlaceAt(index)) {
+        ShowSourcePlace(message->place, message->message);
+        return true;
+    }
+    // Anything else, a run's stack trace above all, is read from the panel as it stands.
     const QStringList lines = m_memo1->toPlainText().split(u'\n');
-    QStringList openFiles;
-    for (const TFMDIQuill *window : std::as_const(m_windows))
-        if (window->Document().hasFile())
-            openFiles << window->FileName();
-    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index, openFiles);
+    const std::optional<SourcePlace> place = SourcePlaceAt(lines, index, m_workspace.OpenFiles());
     if (!place)
         return false;
     ShowSourcePlace(*place);
@@ -617,19 +569,16 @@ QString TFMain::LastWindowFolder(const TFMDIQuill *except) const {
         m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = history.crbegin(); it != history.crend(); ++it) {
         auto *window = qobject_cast<TFMDIQuill *>(*it);
-        if (window && window != except && m_windows.contains(window) &&
-            window->Document().hasFile())
+        if (window && window != except && isOpen(window) && window->Document().hasFile())
             return window->FileDir();
     }
     return QString();
 }
 
-void TFMain::ShowSourcePlace(const SourcePlace &place) {
+void TFMain::ShowSourcePlace(const SourcePlace &place, const QString &message) {
     const auto holder = [this, &place]() -> TFMDIQuill * {
-        for (TFMDIQuill *window : std::as_const(m_windows))
-            if (window->Document().holdsFile(place.fileName))
-                return window;
-        return nullptr;
+        const int index = m_workspace.IndexHolding(place.fileName);
+        return index >= 0 ? windowAt(index) : nullptr;
     };
     TFMDIQuill *window = holder();
     if (!window) {
@@ -639,26 +588,7 @@ void TFMain::ShowSourcePlace(const SourcePlace &place) {
             return;
     }
     showWindow(window);
-    TMemo *memo = window->ActiveMemo();
-    const QTextBlock block = memo->document()->findBlockByNumber(place.line - 1);
-    QTextCursor cursor(memo->document());
-    if (block.isValid()) {
-        if (place.column >= 0) {
-            cursor.setPosition(block.position() + std::min(place.column, block.length() - 1));
-        } else {
-            cursor.setPosition(block.position());
-            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-        }
-    } else {
-        cursor.movePosition(QTextCursor::End);
-    }
-    memo->setTextCursor(cursor);
-    memo->ensureCursorVisible();
-    memo->setFocus();
-    // The status bar names the line the panel led to, as after a click there.
-    const QTextBlock start = memo->document()->findBlock(cursor.selectionStart());
-    window->SetStatusPanel(0, EditCommands::CaretText(start.blockNumber(),
-                                                      cursor.selectionStart() - start.position()));
+    window->GoToSourcePlace(place.line, place.column, message);
 }
 
 bool TFMain::eventFilter(QObject *watched, QEvent *event) {

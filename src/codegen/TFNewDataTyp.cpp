@@ -1,6 +1,7 @@
 #include "codegen/TFNewDataTyp.h"
 
 #include "codegen/FormHelpers.h"
+#include "common/CommandGuard.h"
 
 #include "common/Helpers.h"
 
@@ -39,8 +40,8 @@ TFNewDataTyp::TFNewDataTyp(QWidget *parent) : QDialog(parent) {
     BnOk = Named(new QPushButton(T("&Ok"), this), "BnOk");
     BnOk->setDefault(true);
     BnAbbruch = Named(new QPushButton(T("Abbruch"), this), "BnAbbruch");
-    connect(BnOk, &QPushButton::clicked, this, &TFNewDataTyp::BnOkClick);
-    connect(BnAbbruch, &QPushButton::clicked, this, &TFNewDataTyp::BnAbbruchClick);
+    ConnectCommand(BnOk, &QPushButton::clicked, this, &TFNewDataTyp::BnOkClick);
+    ConnectCommand(BnAbbruch, &QPushButton::clicked, this, &TFNewDataTyp::BnAbbruchClick);
 
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(Label1);

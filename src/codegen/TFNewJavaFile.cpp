@@ -2,6 +2,7 @@
 
 #include "codegen/FormHelpers.h"
 #include "codegen/JavaNames.h"
+#include "common/CommandGuard.h"
 
 #include "common/Helpers.h"
 
@@ -39,7 +40,7 @@ void TFNewJavaFile::buildControls() {
     Label3 = Named(new QLabel(T("Hauptname"), this), "Label3");
     EDateiname = Named(new QLineEdit(this), "EDateiname");
     Label3->setBuddy(EDateiname);
-    connect(EDateiname, &QLineEdit::textChanged, this, &TFNewJavaFile::EDateinameChange);
+    ConnectCommand(EDateiname, &QLineEdit::textChanged, this, &TFNewJavaFile::EDateinameChange);
 
     GroupBox1 = Named(new QGroupBox(T("Auswahl"), this), "GroupBox1");
     rbJFrameDialog = Named(new QRadioButton(T("JFrame (als einfacher Dialog)")), "rbJFrameDialog");
@@ -62,10 +63,11 @@ void TFNewJavaFile::buildControls() {
     for (const auto &[button, handler] : kindHandlers) {
         kinds->addWidget(button);
         // Arrow keys move the check within the group too, so follow the check, not the click.
-        connect(button, &QRadioButton::toggled, this, [this, handler = handler](bool checked) {
-            if (checked)
-                (this->*handler)();
-        });
+        ConnectCommand(button, &QRadioButton::toggled, this,
+                       [this, handler = handler](bool checked) {
+                           if (checked)
+                               (this->*handler)();
+                       });
     }
     kinds->addStretch();
 
@@ -79,8 +81,8 @@ void TFNewJavaFile::buildControls() {
     BnOK = Named(new QPushButton(T("&OK"), this), "BnOK");
     BnOK->setDefault(true);
     BnEsc = Named(new QPushButton(T("&Abbruch"), this), "BnEsc");
-    connect(BnOK, &QPushButton::clicked, this, &TFNewJavaFile::BnOKClick);
-    connect(BnEsc, &QPushButton::clicked, this, &TFNewJavaFile::BnEscClick);
+    ConnectCommand(BnOK, &QPushButton::clicked, this, &TFNewJavaFile::BnOKClick);
+    ConnectCommand(BnEsc, &QPushButton::clicked, this, &TFNewJavaFile::BnEscClick);
     StatusBar1 = Named(new QStatusBar(this), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
 
@@ -152,7 +154,8 @@ QWidget *TFNewJavaFile::buildSdiPage() {
 
     GroupBox4 = Named(new QGroupBox(T("Haupt-Element(e)"), page), "GroupBox4");
     cbrFrame_SDI_Split = Named(new QCheckBox(T("Split-Element")), "cbrFrame_SDI_Split");
-    connect(cbrFrame_SDI_Split, &QCheckBox::toggled, this, &TFNewJavaFile::cbrFrame_SDI_SplitClick);
+    ConnectCommand(cbrFrame_SDI_Split, &QCheckBox::toggled, this,
+                   &TFNewJavaFile::cbrFrame_SDI_SplitClick);
     LElement1 = Named(new QLabel(T("Element")), "LElement1");
     cbSDIElement1 = Named(new QComboBox, "cbSDIElement1");
     LElement1->setBuddy(cbSDIElement1);

@@ -1,12 +1,13 @@
 #include "CaretPainter.h"
 
 #include "ColorView.h"
+#include "common/CommandGuard.h"
 
 #include <QPainter>
 
 TCMCaretPainter::TCMCaretPainter(const TCMView &view, UpdateFn update)
     : m_view(view), m_update(std::move(update)) {
-    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { Toggle(); });
+    ConnectCommand(&m_timer, &QTimer::timeout, &m_timer, [this] { Toggle(); });
 }
 
 QRect TCMCaretPainter::Rect(int index) const {

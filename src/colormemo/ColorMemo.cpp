@@ -1,6 +1,7 @@
 #include "ColorMemo.h"
 
 #include "ColorConvert.h"
+#include "common/CommandGuard.h"
 #include "common/QuillError.h"
 #include "GutterArea.h"
 
@@ -20,17 +21,18 @@ TColorMemo::TColorMemo(QWidget *parent)
     setCursorWidth(0);                  // the control draws its own caret above the coloured runs
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    connect(this, &QPlainTextEdit::textChanged, this, &TColorMemo::TextChanged);
-    connect(this, &QPlainTextEdit::selectionChanged, this, &TColorMemo::SelectionMayHaveChanged);
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    ConnectCommand(this, &QPlainTextEdit::textChanged, this, &TColorMemo::TextChanged);
+    ConnectCommand(this, &QPlainTextEdit::selectionChanged, this,
+                   &TColorMemo::SelectionMayHaveChanged);
+    ConnectCommand(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         SelectionMayHaveChanged();
         RestartCaretBlink();
     });
-    connect(this, &QPlainTextEdit::updateRequest, this,
-            [this](const QRect &, int) { m_gutterArea->update(); });
+    ConnectCommand(this, &QPlainTextEdit::updateRequest, this,
+                   [this](const QRect &, int) { m_gutterArea->update(); });
     // A new layout may move lines without changing the text.
-    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-            [this] { m_view.Invalidate(); });
+    ConnectCommand(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+                   [this] { m_view.Invalidate(); });
     ApplyTabStops();
     ApplySelectionPalette();
     UpdateTextRect();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QObject>
+
 #include <exception>
+#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -32,4 +35,29 @@ template <typename Command> auto Guarded(Command command) {
                 command();
         });
     };
+}
+
+// A member function of `receiver` as a callable that takes the signal's arguments when the
+// member takes them (and is no candidate for them otherwise, so Guarded can drop them).
+template <typename Receiver, typename Member> auto BoundMember(Receiver *receiver, Member member) {
+    return [receiver, member](auto &&...arguments)
+               -> decltype(std::invoke(member, receiver,
+                                       std::forward<decltype(arguments)>(arguments)...)) {
+        return std::invoke(member, receiver, std::forward<decltype(arguments)>(arguments)...);
+    };
+}
+
+// The one way a signal reaches code of ours (tst_connections keeps it so): connects `signal` of
+// `sender` to `command` (a member function of `receiver`, or any callable) through Guarded, with
+// `receiver` as the connection's context, so the connection ends with the receiver and no error of
+// the command ever passes through Qt's signal delivery.
+template <typename Sender, typename Signal, typename Receiver, typename Command>
+QMetaObject::Connection ConnectCommand(Sender *sender, Signal signal, Receiver *receiver,
+                                       Command command,
+                                       Qt::ConnectionType type = Qt::AutoConnection) {
+    if constexpr (std::is_member_function_pointer_v<Command>)
+        return QObject::connect(sender, signal, receiver, Guarded(BoundMember(receiver, command)),
+                                type);
+    else
+        return QObject::connect(sender, signal, receiver, Guarded(std::move(command)), type);
 }

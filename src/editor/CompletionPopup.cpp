@@ -1,5 +1,7 @@
 #include "CompletionPopup.h"
 
+#include "common/CommandGuard.h"
+
 #include <algorithm>
 
 #include <QApplication>
@@ -25,7 +27,7 @@ CompletionPopup::CompletionPopup(QPlainTextEdit *memo, const CompletionResult &r
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemActivated, this, [this] { choose(); });
+    ConnectCommand(m_list, &QListWidget::itemActivated, this, [this] { choose(); });
     fill(m_all);
 }
 

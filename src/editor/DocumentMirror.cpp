@@ -1,5 +1,6 @@
 #include "DocumentMirror.h"
 
+#include "common/CommandGuard.h"
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -29,7 +30,7 @@ DocumentMirror::DocumentMirror(QTextDocument &document, QObject *parent, int pie
     : QObject(parent), m_document(&document), m_text(pieceSize) {
     // A document tells its changes only once it has a layout (a text control gives it one).
     document.documentLayout();
-    connect(&document, &QTextDocument::contentsChange, this, &DocumentMirror::OnChange);
+    ConnectCommand(&document, &QTextDocument::contentsChange, this, &DocumentMirror::OnChange);
 }
 
 const TextSource &DocumentMirror::Source() {

@@ -1,39 +1,32 @@
 #pragma once
 
+#include "common/CommandTable.h"
 #include "settings/ShortkeyModel.h"
 
-#include <QKeySequence>
 #include <QList>
-#include <QString>
 
-class QAction;
-class QMenu;
-class QWidget;
+#include <span>
 
-// Builds the menus of an editor window on an owner widget: every item with its caption, key
-// and hint, named after its component. The window keeps what was built; MenuKeys builds a
-// throwaway set to tell which keys the items have before any window exists.
+class TFMDIQuill;
+
+// The command table of an editor window: every menu and item in menu-bar order with its
+// caption, key, hint and command, named after its component. The window builds its menus
+// from it; the keys can be read before any window exists.
 class EditorMenus {
 public:
-    explicit EditorMenus(QWidget *owner) : m_owner(owner) {}
-
-    // Creates the menus in menu-bar order, owned by the owner widget.
-    void CreateMenus();
+    static std::span<const CommandRow<TFMDIQuill>> Rows();
 
     // The items that have a key by design, as shortcut text and caption ("Strg+S",
     // "&Speichern..."), in menu order; the compile and run items (whose keys are the user's)
     // are not among them.
     static QList<KeyInUse> MenuKeys();
 
-    QList<QMenu *> m_menus;
-    QList<QAction *> m_recentItems;
-    QAction *m_recentSeparator = nullptr;
+    // The row whose command the window runs for a key press of its own (the snippets'
+    // Ctrl+Shift keys); nullptr if none. Only exactly the row's modifiers count.
+    static const CommandRow<TFMDIQuill> *RowForWindowKey(int key, Qt::KeyboardModifiers modifiers);
 
-private:
-    QMenu *AddMenu(const QString &name, const QString &title, const QString &hint = {});
-    QAction *AddItem(QMenu *menu, const QString &name, const QString &caption,
-                     const QKeySequence &key = {}, const QString &hint = {});
-    void AddSeparator(QMenu *menu, const QString &name = {});
-
-    QWidget *m_owner;
+    // The row a numbered window message runs (1038: "MnSpeichern"); nullptr for none.
+    static const CommandRow<TFMDIQuill> *RowForMessage(int message);
+    // Whether the message closes the window (with its close question).
+    static bool IsCloseMessage(int message);
 };

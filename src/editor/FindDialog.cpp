@@ -1,5 +1,7 @@
 #include "FindDialog.h"
 
+#include "common/CommandGuard.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,11 +31,11 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent) {
     m_find = new QPushButton(QStringLiteral("&Weitersuchen"), this);
     m_find->setDefault(true);
     auto *cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    connect(m_find, &QPushButton::clicked, this, &FindDialog::Find);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    ConnectCommand(m_find, &QPushButton::clicked, this, &FindDialog::Find);
+    ConnectCommand(cancel, &QPushButton::clicked, this, &QDialog::close);
     // The find button wants a text.
-    connect(m_text, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_find->setEnabled(!text.isEmpty()); });
+    ConnectCommand(m_text, &QLineEdit::textChanged, this,
+                   [this](const QString &text) { m_find->setEnabled(!text.isEmpty()); });
     m_find->setEnabled(false);
 
     auto *grid = new QGridLayout(this);

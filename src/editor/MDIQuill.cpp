@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QPointer>
 #include <QPrinter>
 #include <QStackedWidget>
@@ -96,28 +95,20 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_timerUndo = new QTimer(this);
     m_timerUndo->setObjectName(QStringLiteral("TimerUndo"));
     m_timerUndo->setInterval(2000);
-    connect(m_timerUndo, &QTimer::timeout, this, Guarded([this] { TimerUndoTimer(); }));
+    ConnectCommand(m_timerUndo, &QTimer::timeout, this, &TFMDIQuill::TimerUndoTimer);
     m_bracketTimer = new QTimer(this);
     m_bracketTimer->setSingleShot(true);
     m_bracketTimer->setInterval(0);
-    connect(m_bracketTimer, &QTimer::timeout, this, Guarded([this] { ShowBracketBoxes(); }));
+    ConnectCommand(m_bracketTimer, &QTimer::timeout, this, &TFMDIQuill::ShowBracketBoxes);
     for (TMemo *memo : {static_cast<TMemo *>(m_memoColor), m_memoSW}) {
-        connect(memo, &QPlainTextEdit::cursorPositionChanged, m_bracketTimer,
-                qOverload<>(&QTimer::start));
-        connect(memo, &QPlainTextEdit::textChanged, m_bracketTimer, qOverload<>(&QTimer::start));
+        ConnectCommand(memo, &QPlainTextEdit::cursorPositionChanged, m_bracketTimer,
+                       qOverload<>(&QTimer::start));
+        ConnectCommand(memo, &QPlainTextEdit::textChanged, m_bracketTimer,
+                       qOverload<>(&QTimer::start));
     }
 
-    EditorMenus menus(this);
-    menus.CreateMenus();
-    m_menus = menus.m_menus;
-    m_recentItems = menus.m_recentItems;
-    m_recentSeparator = menus.m_recentSeparator;
-    for (QMenu *menu : std::as_const(m_menus))
-        for (QAction *action : menu->actions())
-            if (!action->shortcut().isEmpty())
-                m_designKeys.insert(action, action->shortcut());
+    CreateCommands();
     FormCreate();
-    ConnectMenuHandlers();
 
     // The window sees every key before the focused text control does.
     m_memoColor->installEventFilter(this);
@@ -125,11 +116,11 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_memoColor->viewport()->installEventFilter(this);
     m_memoSW->viewport()->installEventFilter(this);
 
-    connect(this, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
-                if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive))
-                    FormActivate();
-            });
+    ConnectCommand(this, &QMdiSubWindow::windowStateChanged, this,
+                   [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                       if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive))
+                           FormActivate();
+                   });
 }
 
 TFMDIQuill::~TFMDIQuill() = default;
@@ -138,22 +129,8 @@ void TFMDIQuill::FormCreate() {
     ApplyRuleColors();
     SetActiveMemo(m_memoColor);
     ApplyBuildShortcuts();
-    MenuItem(QStringLiteral("MnProgrammBeenden"))->setEnabled(false);
-    for (const char *name : {"MainVersionen", "MnInsertKlasse", "MnSetMainJava", "MnRun_leer2",
-                             "MnBuildAllerDateien", "MnRun_leer3"})
-        MenuItem(QLatin1String(name))->setVisible(false);
     m_saveFilter = {{QStringLiteral("Java-Dateien (*.Java)"), QStringLiteral("*.Java")},
                     {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
-    const std::pair<const char *, const char *> captions[] = {
-        {"MnInsertSyso", "Syso\tStrg+Shift+S"},
-        {"MnInsertKlasse", "Klasse\tStrg+Shift+C"},
-        {"MnInsertAttribSetGet", "Attribut mit set/get\tStrg+Shift+A"},
-        {"MnIfBedingungMitElse", "If Bedingung mit else\tStrg+Shift+I"},
-        {"MnWhileSchleife", "While - Schleife\tStrg+Shift+W"},
-        {"MnDoWhile", "Do While\tStrg+Shift+D"},
-        {"MnInsertGridBagLayout", "GridBagLayout\tStrg+Shift+G"}};
-    for (const auto &[name, caption] : captions)
-        MenuItem(QLatin1String(name))->setText(QString::fromUtf8(caption));
 }
 
 void TFMDIQuill::SetActiveMemo(TMemo *memo) {
@@ -185,17 +162,13 @@ void TFMDIQuill::ApplyRuleColors() {
 }
 
 void TFMDIQuill::ApplyBuildShortcuts() {
-    QAction *compile = MenuItem(QStringLiteral("MnCompiler"));
-    QAction *run = MenuItem(QStringLiteral("MnRun"));
-    compile->setShortcut(TextToShortCut(Settings::TastencodeCompiler));
-    run->setShortcut(TextToShortCut(Settings::TastencodeRun));
-    // The user agreed to take these keys from the items that have them by design: those
-    // items show no key until the compile and run keys move on.
-    for (auto it = m_designKeys.cbegin(); it != m_designKeys.cend(); ++it) {
-        if (it.key() == compile || it.key() == run)
-            continue;
-        it.key()->setShortcut(IsBuildKey(it.value()) ? QKeySequence() : it.value());
-    }
+    // The user agreed to take the compile and run keys from the items that have them by
+    // design: those items show no key until the compile and run keys move on.
+    m_commandMenus.applyKeys(EditorMenus::Rows());
+}
+
+void TFMDIQuill::ShowProgramRunning(bool running) {
+    m_commandMenus.setEnabled(CommandEnabled::WhileProgramRuns, running);
 }
 
 bool TFMDIQuill::IsBuildKey(const QKeySequence &key) const {
@@ -306,38 +279,15 @@ void TFMDIQuill::closeEvent(QCloseEvent *event) {
 }
 
 QString TFMDIQuill::SnippetCommandForKey(int key, Qt::KeyboardModifiers modifiers) {
-    const Qt::KeyboardModifiers held =
-        modifiers & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (held != (Qt::ControlModifier | Qt::ShiftModifier))
-        return {};
-    switch (key) {
-    case Qt::Key_A:
-        return QStringLiteral("MnInsertAttribSetGetClick");
-    case Qt::Key_C:
-        return QStringLiteral("MnInsertKlasseClick");
-    case Qt::Key_D:
-        return QStringLiteral("MnDoWhileClick");
-    case Qt::Key_G:
-        return QStringLiteral("MnInsertGridBagLayoutClick");
-    case Qt::Key_I:
-        return QStringLiteral("MnIfBedingungMitElseClick");
-    case Qt::Key_S:
-        return QStringLiteral("MnInsertSysoClick");
-    case Qt::Key_W:
-        return QStringLiteral("MnWhileSchleifeClick");
-    default:
-        return {};
-    }
+    const CommandRow<TFMDIQuill> *row = EditorMenus::RowForWindowKey(key, modifiers);
+    return row ? QString::fromLatin1(row->name) + QStringLiteral("Click") : QString();
 }
 
 void TFMDIQuill::FormKeyDown(QKeyEvent *event) {
-    const QString command = SnippetCommandForKey(event->key(), event->modifiers());
-    if (command.isEmpty())
-        return;
-    const QByteArray signature = command.toLatin1() + "()";
-    if (metaObject()->indexOfSlot(signature.constData()) >= 0)
-        RunCommand(
-            [this, &command] { QMetaObject::invokeMethod(this, command.toLatin1().constData()); });
+    const CommandRow<TFMDIQuill> *row =
+        EditorMenus::RowForWindowKey(event->key(), event->modifiers());
+    if (row && row->command)
+        RunCommand([this, row] { (this->*row->command)(); });
 }
 
 QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
@@ -351,8 +301,8 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
                 pressed.isEmpty())
                 continue;
             // An item whose command is not there yet leaves the key to the text control.
-            const QByteArray slot = action->objectName().toLatin1() + "Click()";
-            return metaObject()->indexOfSlot(slot.constData()) >= 0 ? action : nullptr;
+            const CommandRow<TFMDIQuill> *row = m_commandMenus.rowOf(action);
+            return row && row->command ? action : nullptr;
         }
     }
     return nullptr;
@@ -422,54 +372,13 @@ bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
     return QMdiSubWindow::eventFilter(watched, event);
 }
 
-void TFMDIQuill::HandleMessage(int message) {
-    switch (message) {
-    case 1038:
-    case 1051:
-    case 1064:
-        MnSpeichernClick();
-        break;
-    case 1039:
-        MnDruckenClick();
-        break;
-    case 1040:
-    case 1045:
-    case 1056:
-        close();
-        break;
-    case 1052:
-        MnSpeichernUnterClick();
-        break;
-    case 1079:
-        MnRueckgaengigClick();
-        break;
-    case 1086:
-        MnBlockAusschneidenClick();
-        break;
-    case 1087:
-        MnBlockKopierenClick();
-        break;
-    case 1088:
-        MnBlockEinfuegenClick();
-        break;
-    case 1114:
-        MnCompilerClick();
-        break;
-    case 1115:
-        MnRunClick();
-        break;
-    default:
-        break;
-    }
-}
-
 bool TFMDIQuill::event(QEvent *event) {
     if (event->type() == EditorMessageEvent::EventType()) {
         // A compile or run keeps the event loop going, so the window may be closed and
         // deleted before the handler returns.
         const QPointer<TFMDIQuill> alive(this);
         const int message = static_cast<EditorMessageEvent *>(event)->message();
-        RunCommand([this, message] { HandleMessage(message); });
+        RunCommand([this, message] { RunMessage(message); });
         if (alive)
             QMdiSubWindow::event(event);
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codegen/NewFile.h"
+#include "common/CommandMenus.h"
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
 #include "editor/IncrementalSearch.h"
@@ -9,7 +10,6 @@
 #include "editor/TextFile.h"
 #include "settings/ShortkeyModel.h"
 
-#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QMdiSubWindow>
@@ -40,9 +40,10 @@ class TMemo;
 // frame shows merged into its menu bar while the window is active. The window talks to the
 // frame only through the EditorHost it is given.
 //
-// Every menu item is a QAction named after its component ("MnSpeichern"); a public slot
-// named after the item with "Click" appended ("MnSpeichernClick") is connected to it when the
-// window is created, so the commands of later units only need to add their slot.
+// Every command is a row of the window's command table (EditorMenus): a QAction named after
+// its component ("MnSpeichern") that runs the public member named after the item with
+// "Click" appended ("MnSpeichernClick"), connected and guarded where the menus are built.
+// The snippet keys and the numbered window messages run the same members.
 class TFMDIQuill : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -125,11 +126,18 @@ public:
     // Writes the active text to FileName for a compile: the document's format, no backup;
     // clears the modified flag. False (message shown, file unchanged) when it fails.
     bool WriteForBuild();
+    // Goes to a place the error panel led to, `message` being what led there: the caret at
+    // the column (from 0) of the line (from 1), or the whole line selected for column -1; a
+    // line beyond the text puts the caret at its end. The text gets the focus and the status
+    // bar names the place.
+    void GoToSourcePlace(int line, int column, const QString &message);
     // The close question; true when the close may go ahead (see closeEvent).
     bool FormCloseQuery();
     // The snippet command a key press runs in the window ("MnInsertKlasseClick" for
     // Ctrl+Shift+C); empty unless exactly Ctrl and Shift are held.
     static QString SnippetCommandForKey(int key, Qt::KeyboardModifiers modifiers);
+    // Enables the commands that can only be used while a program that F9 started runs.
+    void ShowProgramRunning(bool running);
 
     // The find and replace dialogs of the window, made on first use and kept with their texts
     // and options for the life of the window.
@@ -145,7 +153,7 @@ public:
     // set-up chosen with "Drucker-Setup" in one window holds in every window.
     QPrinter &Printer();
 
-public slots:
+public:
     // "&Datei"
     void MnNeuClick();
     void MnOeffnenClick();
@@ -231,7 +239,8 @@ private:
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void FormCreate();
-    void ConnectMenuHandlers();
+    // Builds the menus from the command table, connecting every command.
+    void CreateCommands();
 
     bool LoadInto(TMemo *memo, const QString &name);
     SaveResult Save();
@@ -252,7 +261,8 @@ private:
     QAction *MenuItemForKey(const QKeyEvent *event) const;
     // Whether the key compiles or runs now.
     bool IsBuildKey(const QKeySequence &key) const;
-    void HandleMessage(int message);
+    // Runs the command of a numbered window message; unknown numbers do nothing.
+    void RunMessage(int message);
     void ShowSearchMessages(const std::vector<SearchMessage> &messages);
     // Searches the active control as a find dialog asks; true when found.
     bool SearchInActive(const SearchRequest &request);
@@ -306,9 +316,9 @@ private:
     // would only step back to it, after a redo the following redo could never bring the
     // overwritten entry back. By key, menu and tool button both commands give the same states.
     bool m_skipSnapshot = false;
+    // What the command table built: the menus and the item of every command.
+    CommandMenus<TFMDIQuill> m_commandMenus;
     QList<QMenu *> m_menus;
-    // The items that have a key by design, with that key.
-    QHash<QAction *, QKeySequence> m_designKeys;
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     FindDialog *m_findDialog = nullptr;

@@ -5,11 +5,17 @@
 #include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "editor/EditCommands.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
 #include "javarun/BuildCommands.h"
 #include "settings/SettingsCommands.h"
 #include "WindowBuildTarget.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,4 +102,28 @@ bool TFMDIQuill::WriteForBuild() {
     }
     m_activeMemo->SetModified(false);
     return true;
+}
+
+void TFMDIQuill::GoToSourcePlace(int line, int column, const QString &message) {
+    Q_UNUSED(message); // what led here; the place does not show it yet
+    TMemo *memo = m_activeMemo;
+    const QTextBlock block = memo->document()->findBlockByNumber(line - 1);
+    QTextCursor cursor(memo->document());
+    if (block.isValid()) {
+        if (column >= 0) {
+            cursor.setPosition(block.position() + std::min(column, block.length() - 1));
+        } else {
+            cursor.setPosition(block.position());
+            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        }
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    memo->setTextCursor(cursor);
+    memo->ensureCursorVisible();
+    memo->setFocus();
+    // The status bar names the line the panel led to, as after a click there.
+    const QTextBlock start = memo->document()->findBlock(cursor.selectionStart());
+    SetStatusPanel(0, EditCommands::CaretText(start.blockNumber(),
+                                              cursor.selectionStart() - start.position()));
 }

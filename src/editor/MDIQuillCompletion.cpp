@@ -23,10 +23,7 @@ void TFMDIQuill::MnWortVervollstaendigenClick() {
         return;
     }
     auto *popup = new CompletionPopup(m_activeMemo, result);
-    connect(popup, &CompletionPopup::chosen, this,
-            Guarded([this](const CompletionCandidate &candidate, qsizetype wordStart) {
-                InsertCompletion(candidate, wordStart);
-            }));
+    ConnectCommand(popup, &CompletionPopup::chosen, this, &TFMDIQuill::InsertCompletion);
     popup->showAtCaret();
 }
 

@@ -1,194 +1,232 @@
-// The window's menus: every item with its caption, key and hint, named after its component.
+// The window's command table: every menu and item with its caption, key and hint, named
+// after its component, and what each item runs.
 #include "EditorMenus.h"
 #include "MDIQuill.h"
 
-#include "common/CommandGuard.h"
-#include "common/ShortcutText.h"
+#include "common/CommandMenus.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QMetaMethod>
-#include <QWidget>
 
-QMenu *EditorMenus::AddMenu(const QString &name, const QString &title, const QString &hint) {
-    auto *menu = new QMenu(title, m_owner);
-    menu->setObjectName(name);
-    menu->setToolTipsVisible(true);
-    menu->menuAction()->setObjectName(name);
-    if (!hint.isEmpty())
-        menu->menuAction()->setStatusTip(hint);
-    m_menus << menu;
-    return menu;
+namespace {
+
+using T = TFMDIQuill;
+using R = CommandRows<TFMDIQuill>;
+
+constexpr QKeyCombination ctrl(Qt::Key key) {
+    return QKeyCombination(Qt::ControlModifier, key);
+}
+constexpr QKeyCombination ctrlShift(Qt::Key key) {
+    return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
 }
 
-QAction *EditorMenus::AddItem(QMenu *menu, const QString &name, const QString &caption,
-                              const QKeySequence &key, const QString &hint) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    if (!hint.isEmpty()) {
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
-    }
-    return action;
-}
+const CommandRow<TFMDIQuill> kRows[] = {
+    R::menu("MainDatei", "&Datei", "Menü Datei"),
+    R::item("MnNeu", "&Neu...", &T::MnNeuClick, ctrl(Qt::Key_N), "Neue Datei erzeugen"),
+    R::item("MnOeffnen", "&Öffnen...", &T::MnOeffnenClick, ctrl(Qt::Key_O), "Alte Datei öffnen"),
+    R::item("MnUpdate", "U&pdate", &T::MnUpdateClick),
+    R::separator(),
+    R::item("MnSpeichern", "&Speichern...", &T::MnSpeichernClick, ctrl(Qt::Key_S)),
+    R::item("MnSpeichernUnter", "Speichern &unter...", &T::MnSpeichernUnterClick),
+    R::item("MnSpeichernAlle", "Speichern &alle", &T::MnSpeichernAlleClick),
+    R::item("MnAlleSchliessen", "A&lle Schließen", &T::MnAlleSchliessenClick),
+    R::separator(),
+    R::item("MnTaschenrechner", "Taschen&rechner", &T::MnTaschenrechnerClick),
+    R::item("MnExplorer", "&Explorer", &T::MnExplorerClick),
+    R::item("MnDOSEbene", "D&OS-Ebene", &T::MnDOSEbeneClick, {},
+            "Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)"),
+    R::item("MnNotepad", "&Notepad", &T::MnNotepadClick),
+    R::separator(),
+    R::item("MnDrucken", "&Drucken...", &T::MnDruckenClick, ctrl(Qt::Key_P)),
+    R::item("MnDruckerSetup", "Drucker-Setup", &T::MnDruckerSetupClick, {},
+            "Aufruf des Druckersetup (Drucker wechseln, Hoch/Querformat)"),
+    R::separator(),
+    R::item("MnExit", "&Beenden", &T::MnExitClick, {}, "Das Programm beenden"),
+    // The recent-file items follow, built by the window.
 
-void EditorMenus::AddSeparator(QMenu *menu, const QString &name) {
-    QAction *separator = menu->addSeparator();
-    separator->setObjectName(name);
-}
+    R::menu("MainBearbeiten", "&Bearbeiten"),
+    R::item("MnRueckgaengig", "&Rückgängig", &T::MnRueckgaengigClick, ctrl(Qt::Key_Z)),
+    R::item("MnWiderrufen", "Widerrufen", &T::MnWiderrufenClick,
+            QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_Z)),
+    R::separator(),
+    R::item("MnBlockAusschneiden", "&Ausschneiden", &T::MnBlockAusschneidenClick, ctrl(Qt::Key_X)),
+    R::item("MnBlockKopieren", "&Kopieren", &T::MnBlockKopierenClick, ctrl(Qt::Key_C)),
+    R::item("MnBlockEinfuegen", "&Einfügen", &T::MnBlockEinfuegenClick, ctrl(Qt::Key_V)),
+    R::item("MnBlockLoeschen", "&Löschen", &T::MnBlockLoeschenClick),
+    R::item("MnBlockalsDateiSichern", "&Block als Datei &sichern", &T::MnBlockalsDateiSichernClick),
+    R::separator(),
+    R::item("MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", &T::MnAktuelleZeileloeschenClick,
+            ctrl(Qt::Key_Y)),
+    R::item("MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", &T::MnZeilebisEndeLoeschenClick,
+            ctrl(Qt::Key_K)),
+    R::item("MnBlocknachlinks", "Block nach links", &T::MnBlocknachlinksClick, ctrl(Qt::Key_L)),
+    R::item("MnBlocknachrechts", "Block nach rechts", &T::MnBlocknachrechtsClick, ctrl(Qt::Key_R)),
+    R::item("MnZeilenKommentieren", "Zeilen aus-/ein&kommentieren", &T::MnZeilenKommentierenClick,
+            ctrl(Qt::Key_NumberSign), "Setzt // vor die markierten Zeilen oder nimmt es weg"),
+    R::separator(),
+    R::item("MnGehezu", "&Gehe zu...", &T::MnGehezuClick, ctrl(Qt::Key_G)),
+    R::separator(),
+    R::item("MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows",
+            &T::MnKonverttextvonDOSnachWindowsClick),
+    R::item("MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS",
+            &T::MnKonverttextvonWindowsnachDOSClick),
+    R::separator(),
+    R::item("MnAllesmarkieren", "Alles &markieren", &T::MnAllesmarkierenClick, ctrl(Qt::Key_A)),
+    R::separator(),
+    R::item("MnWortVervollstaendigen", "Wort &vervollständigen", &T::MnWortVervollstaendigenClick,
+            ctrl(Qt::Key_Space), "Vorschläge für das Wort vor der Schreibmarke"),
 
-void EditorMenus::CreateMenus() {
-    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
-    const auto S = [](const char *text) { return QString::fromUtf8(text); };
+    R::menu("MainSuchen", "&Suchen"),
+    R::item("MnSuchen", "&Suchen", &T::MnSuchenClick, ctrl(Qt::Key_F), "Suchen eines Teiltextes"),
+    R::item("MnWeitersuchen", "&Weitersuchen", &T::MnWeitersuchenClick, QKeyCombination(Qt::Key_F3),
+            "Nochmalige Suche eines Teiltextes"),
+    R::item("MnSuchenErsetzen", "Suchen && &Ersetzen", &T::MnSuchenErsetzenClick, ctrl(Qt::Key_E),
+            "Suchen eines Teiltextes und Ersetzen durch einen zweiten"),
+    R::separator(),
+    R::item("MnIncrementielleSuche", "Incrementielle Suche", &T::MnIncrementielleSucheClick,
+            ctrl(Qt::Key_I)),
+    R::separator(),
+    R::item("MnZurPassendenKlammer", "Zur passenden &Klammer", &T::MnZurPassendenKlammerClick,
+            ctrl(Qt::Key_M), "Springt zur Klammer, die zur Klammer am Cursor gehört"),
 
-    QMenu *datei = AddMenu(S("MainDatei"), S("&Datei"), S("Menü Datei"));
-    AddItem(datei, S("MnNeu"), S("&Neu..."), ctrl(Qt::Key_N), S("Neue Datei erzeugen"));
-    AddItem(datei, S("MnOeffnen"), S("&Öffnen..."), ctrl(Qt::Key_O), S("Alte Datei öffnen"));
-    AddItem(datei, S("MnUpdate"), S("U&pdate"));
-    AddSeparator(datei);
-    AddItem(datei, S("MnSpeichern"), S("&Speichern..."), ctrl(Qt::Key_S));
-    AddItem(datei, S("MnSpeichernUnter"), S("Speichern &unter..."));
-    AddItem(datei, S("MnSpeichernAlle"), S("Speichern &alle"));
-    AddItem(datei, S("MnAlleSchliessen"), S("A&lle Schließen"));
-    AddSeparator(datei);
-    AddItem(datei, S("MnTaschenrechner"), S("Taschen&rechner"));
-    AddItem(datei, S("MnExplorer"), S("&Explorer"));
-    AddItem(datei, S("MnDOSEbene"), S("D&OS-Ebene"), {},
-            S("Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)"));
-    AddItem(datei, S("MnNotepad"), S("&Notepad"));
-    AddSeparator(datei);
-    AddItem(datei, S("MnDrucken"), S("&Drucken..."), ctrl(Qt::Key_P));
-    AddItem(datei, S("MnDruckerSetup"), S("Drucker-Setup"), {},
-            S("Aufruf des Druckersetup (Drucker wechseln, Hoch/Querformat)"));
-    AddSeparator(datei);
-    AddItem(datei, S("MnExit"), S("&Beenden"), {}, S("Das Programm beenden"));
-    m_recentSeparator = datei->addSeparator();
-    m_recentSeparator->setObjectName(S("MnStrichAlteDateien"));
-    m_recentSeparator->setVisible(false);
-    for (int i = 1; i <= 9; ++i) {
-        QAction *item = AddItem(datei, S("MnAlteDatei") + QString::number(i), QString(), {},
-                                i <= 4 ? S("Zeigt eine Liste der zuletzt geschlossenen Dateien an")
-                                       : QString());
-        item->setVisible(false);
-        m_recentItems << item;
-    }
+    // The snippets' keys are read by the window itself; the captions show them.
+    R::menu("MainEinfuegen", "&Einfügen"),
+    R::item("MnInsertSyso", "Syso\tStrg+Shift+S", &T::MnInsertSysoClick)
+        .withWindowKey(ctrlShift(Qt::Key_S)),
+    R::item("MnInsertsetDefaultCloseOperation", "setDefaultCloseOperation",
+            &T::MnInsertsetDefaultCloseOperationClick),
+    R::separator(),
+    R::item("MnInsertKlasse", "Klasse\tStrg+Shift+C", &T::MnInsertKlasseClick)
+        .withWindowKey(ctrlShift(Qt::Key_C))
+        .asHidden(),
+    R::item("MnInsertAttribSetGet", "Attribut mit set/get\tStrg+Shift+A",
+            &T::MnInsertAttribSetGetClick)
+        .withWindowKey(ctrlShift(Qt::Key_A)),
+    R::item("MnIfBedingungMitElse", "If Bedingung mit else\tStrg+Shift+I",
+            &T::MnIfBedingungMitElseClick)
+        .withWindowKey(ctrlShift(Qt::Key_I)),
+    R::separator(),
+    R::item("MnWhileSchleife", "While - Schleife\tStrg+Shift+W", &T::MnWhileSchleifeClick)
+        .withWindowKey(ctrlShift(Qt::Key_W)),
+    R::item("MnDoWhile", "Do While\tStrg+Shift+D", &T::MnDoWhileClick)
+        .withWindowKey(ctrlShift(Qt::Key_D)),
+    R::separator(),
+    R::item("MnInsertGridBagLayout", "GridBagLayout\tStrg+Shift+G", &T::MnInsertGridBagLayoutClick)
+        .withWindowKey(ctrlShift(Qt::Key_G)),
+    R::separator(),
+    R::item("MnInsertActionListenermiteinemSchalter", "ActionListener mit einem Schalter",
+            &T::MnInsertActionListenermiteinemSchalterClick),
+    R::item("MnInsertFrameListerner", "JFrame Listener (onActive, On Closing etc.)",
+            &T::MnInsertFrameListernerClick),
+    R::item("MnInsertMouseListener", "Mouse-Listener", &T::MnInsertMouseListenerClick),
+    R::item("MnInsertFoucsListener", "Foucs-Listener", &T::MnInsertFoucsListenerClick),
+    R::separator(),
+    R::item("MnInsertFile", "&Einfügen Datei", &T::MnInsertFileClick),
 
-    QMenu *bearbeiten = AddMenu(S("MainBearbeiten"), S("&Bearbeiten"));
-    AddItem(bearbeiten, S("MnRueckgaengig"), S("&Rückgängig"), ctrl(Qt::Key_Z));
-    AddItem(bearbeiten, S("MnWiderrufen"), S("Widerrufen"),
-            QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnBlockAusschneiden"), S("&Ausschneiden"), ctrl(Qt::Key_X));
-    AddItem(bearbeiten, S("MnBlockKopieren"), S("&Kopieren"), ctrl(Qt::Key_C));
-    AddItem(bearbeiten, S("MnBlockEinfuegen"), S("&Einfügen"), ctrl(Qt::Key_V));
-    AddItem(bearbeiten, S("MnBlockLoeschen"), S("&Löschen"));
-    AddItem(bearbeiten, S("MnBlockalsDateiSichern"), S("&Block als Datei &sichern"));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnAktuelleZeileloeschen"), S("Aktuelle &Zeile löschen"),
-            ctrl(Qt::Key_Y));
-    AddItem(bearbeiten, S("MnZeilebisEndeLoeschen"), S("Zeile bi&s Ende löschen"), ctrl(Qt::Key_K));
-    AddItem(bearbeiten, S("MnBlocknachlinks"), S("Block nach links"), ctrl(Qt::Key_L));
-    AddItem(bearbeiten, S("MnBlocknachrechts"), S("Block nach rechts"), ctrl(Qt::Key_R));
-    AddItem(bearbeiten, S("MnZeilenKommentieren"), S("Zeilen aus-/ein&kommentieren"),
-            ctrl(Qt::Key_NumberSign), S("Setzt // vor die markierten Zeilen oder nimmt es weg"));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnGehezu"), S("&Gehe zu..."), ctrl(Qt::Key_G));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnKonverttextvonDOSnachWindows"),
-            S("Konverttext von DOS nach &Windows"));
-    AddItem(bearbeiten, S("MnKonverttextvonWindowsnachDOS"),
-            S("Konverttext von Windows nach &DOS"));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnAllesmarkieren"), S("Alles &markieren"), ctrl(Qt::Key_A));
-    AddSeparator(bearbeiten);
-    AddItem(bearbeiten, S("MnWortVervollstaendigen"), S("Wort &vervollständigen"),
-            ctrl(Qt::Key_Space), S("Vorschläge für das Wort vor der Schreibmarke"));
+    R::menu("MainAnsicht", "&Ansicht"),
+    R::item("MnSetMemoColor", "Farbiger Editor", &T::MnSetMemoColorClick),
+    R::item("MnSerMemoSW", "Schwarz-Weiß-Editor", &T::MnSerMemoSWClick),
 
-    QMenu *suchen = AddMenu(S("MainSuchen"), S("&Suchen"));
-    AddItem(suchen, S("MnSuchen"), S("&Suchen"), ctrl(Qt::Key_F), S("Suchen eines Teiltextes"));
-    AddItem(suchen, S("MnWeitersuchen"), S("&Weitersuchen"), QKeySequence(Qt::Key_F3),
-            S("Nochmalige Suche eines Teiltextes"));
-    AddItem(suchen, S("MnSuchenErsetzen"), S("Suchen && &Ersetzen"), ctrl(Qt::Key_E),
-            S("Suchen eines Teiltextes und Ersetzen durch einen zweiten"));
-    AddSeparator(suchen);
-    AddItem(suchen, S("MnIncrementielleSuche"), S("Incrementielle Suche"), ctrl(Qt::Key_I));
-    AddSeparator(suchen);
-    AddItem(suchen, S("MnZurPassendenKlammer"), S("Zur passenden &Klammer"), ctrl(Qt::Key_M),
-            S("Springt zur Klammer, die zur Klammer am Cursor gehört"));
+    R::menu("MainVersionen", "&Versionen").asHidden(),
 
-    QMenu *einfuegen = AddMenu(S("MainEinfuegen"), S("&Einfügen"));
-    AddItem(einfuegen, S("MnInsertSyso"), S("Syso"));
-    AddItem(einfuegen, S("MnInsertsetDefaultCloseOperation"), S("setDefaultCloseOperation"));
-    AddSeparator(einfuegen);
-    AddItem(einfuegen, S("MnInsertKlasse"), S("Klasse"));
-    AddItem(einfuegen, S("MnInsertAttribSetGet"), S("Attribut mit set/get"));
-    AddItem(einfuegen, S("MnIfBedingungMitElse"), S("If Bedingung mit else"));
-    AddSeparator(einfuegen);
-    AddItem(einfuegen, S("MnWhileSchleife"), S("While - Schleife"));
-    AddItem(einfuegen, S("MnDoWhile"), S("Do While"));
-    AddSeparator(einfuegen);
-    AddItem(einfuegen, S("MnInsertGridBagLayout"), S("GridBagLayout"));
-    AddSeparator(einfuegen);
-    AddItem(einfuegen, S("MnInsertActionListenermiteinemSchalter"),
-            S("ActionListener mit einem Schalter"));
-    AddItem(einfuegen, S("MnInsertFrameListerner"),
-            S("JFrame Listener (onActive, On Closing etc.)"));
-    AddItem(einfuegen, S("MnInsertMouseListener"), S("Mouse-Listener"));
-    AddItem(einfuegen, S("MnInsertFoucsListener"), S("Foucs-Listener"));
-    AddSeparator(einfuegen);
-    AddItem(einfuegen, S("MnInsertFile"), S("&Einfügen Datei"));
+    R::menu("MainCompiler", "&Compiler / Run"),
+    R::item("MnCompiler", "&Compiler", &T::MnCompilerClick)
+        .withKeySetting(Settings::TastencodeCompiler),
+    R::item("MnRun", "&Run", &T::MnRunClick).withKeySetting(Settings::TastencodeRun),
+    R::item("MnProgrammBeenden", "Programm beenden", &T::MnProgrammBeendenClick, ctrl(Qt::Key_F2),
+            "Beendet das mit Run gestartete Programm")
+        .enabledWhile(CommandEnabled::WhileProgramRuns),
+    R::separator(),
+    R::item("MnSetMainJava", "Setze Main-Java", &T::MnSetMainJavaClick).asHidden(),
+    R::separator("MnRun_leer2").asHidden(),
+    R::item("MnBuildAllerDateien", "Build aller Dateien", &T::MnBuildAllerDateienClick).asHidden(),
+    R::separator("MnRun_leer3").asHidden(),
+    R::item("MnProgrammEinstellungen", "&Einstellungen", &T::MnProgrammEinstellungenClick),
+};
 
-    QMenu *ansicht = AddMenu(S("MainAnsicht"), S("&Ansicht"));
-    AddItem(ansicht, S("MnSetMemoColor"), S("Farbiger Editor"));
-    AddItem(ansicht, S("MnSerMemoSW"), S("Schwarz-Weiß-Editor"));
+// The numbered window messages: a second way into the rows above. 1040, 1045 and 1056
+// close the window instead.
+struct MessageRow {
+    int message;
+    const char *row;
+};
+const MessageRow kMessages[] = {
+    {1038, "MnSpeichern"},
+    {1051, "MnSpeichern"},
+    {1064, "MnSpeichern"},
+    {1039, "MnDrucken"},
+    {1052, "MnSpeichernUnter"},
+    {1079, "MnRueckgaengig"},
+    {1086, "MnBlockAusschneiden"},
+    {1087, "MnBlockKopieren"},
+    {1088, "MnBlockEinfuegen"},
+    {1114, "MnCompiler"},
+    {1115, "MnRun"},
+};
 
-    AddMenu(S("MainVersionen"), S("&Versionen"));
+} // namespace
 
-    QMenu *compiler = AddMenu(S("MainCompiler"), S("&Compiler / Run"));
-    AddItem(compiler, S("MnCompiler"), S("&Compiler"));
-    AddItem(compiler, S("MnRun"), S("&Run"));
-    AddItem(compiler, S("MnProgrammBeenden"), S("Programm beenden"),
-            QKeySequence(Qt::CTRL | Qt::Key_F2), S("Beendet das mit Run gestartete Programm"));
-    AddSeparator(compiler);
-    AddItem(compiler, S("MnSetMainJava"), S("Setze Main-Java"));
-    AddSeparator(compiler, S("MnRun_leer2"));
-    AddItem(compiler, S("MnBuildAllerDateien"), S("Build aller Dateien"));
-    AddSeparator(compiler, S("MnRun_leer3"));
-    AddItem(compiler, S("MnProgrammEinstellungen"), S("&Einstellungen"));
+std::span<const CommandRow<TFMDIQuill>> EditorMenus::Rows() {
+    return kRows;
 }
 
 QList<KeyInUse> EditorMenus::MenuKeys() {
-    QWidget owner;
-    EditorMenus menus(&owner);
-    menus.CreateMenus();
     QList<KeyInUse> keys;
-    for (QMenu *menu : std::as_const(menus.m_menus)) {
-        for (QAction *action : menu->actions()) {
-            const QString name = action->objectName();
-            if (action->shortcut().isEmpty() || name == QLatin1String("MnCompiler") ||
-                name == QLatin1String("MnRun"))
-                continue;
-            keys.append({ShortCutToText(action->shortcut()), action->text()});
-        }
-    }
+    for (const auto &[key, caption] : DesignKeys(Rows()))
+        keys.append({key, caption});
     return keys;
 }
 
-void TFMDIQuill::ConnectMenuHandlers() {
-    const QMetaObject *meta = metaObject();
-    for (QMenu *menu : std::as_const(m_menus)) {
-        for (QAction *action : menu->actions()) {
-            if (action->objectName().isEmpty())
-                continue;
-            const QByteArray slot = action->objectName().toLatin1() + "Click()";
-            const int index = meta->indexOfSlot(slot.constData());
-            if (index >= 0)
-                connect(action, &QAction::triggered, this, Guarded([this, meta, index] {
-                            meta->method(index).invoke(this, Qt::DirectConnection);
-                        }));
+const CommandRow<TFMDIQuill> *EditorMenus::RowForWindowKey(int key,
+                                                           Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QKeyCombination pressed(held, Qt::Key(key));
+    for (const CommandRow<TFMDIQuill> &row : kRows)
+        if (row.hasWindowKey() && row.windowKey == pressed)
+            return &row;
+    return nullptr;
+}
+
+void TFMDIQuill::CreateCommands() {
+    m_commandMenus = BuildCommandMenus(this, this, EditorMenus::Rows(), true);
+    m_menus = m_commandMenus.menus;
+    // The recent-file items end the "&Datei" menu; the frame fills and connects them.
+    QMenu *datei = m_menus.first();
+    m_recentSeparator = datei->addSeparator();
+    m_recentSeparator->setObjectName(QStringLiteral("MnStrichAlteDateien"));
+    m_recentSeparator->setVisible(false);
+    for (int i = 1; i <= 9; ++i) {
+        QAction *item = datei->addAction(QString());
+        item->setObjectName(QStringLiteral("MnAlteDatei") + QString::number(i));
+        if (i <= 4) {
+            const QString hint =
+                QStringLiteral("Zeigt eine Liste der zuletzt geschlossenen Dateien an");
+            item->setToolTip(hint);
+            item->setStatusTip(hint);
         }
+        item->setVisible(false);
+        m_recentItems << item;
     }
+}
+
+const CommandRow<TFMDIQuill> *EditorMenus::RowForMessage(int message) {
+    for (const MessageRow &entry : kMessages)
+        if (entry.message == message)
+            return FindCommandRow(Rows(), QLatin1String(entry.row));
+    return nullptr;
+}
+
+bool EditorMenus::IsCloseMessage(int message) {
+    return message == 1040 || message == 1045 || message == 1056;
+}
+
+void TFMDIQuill::RunMessage(int message) {
+    if (EditorMenus::IsCloseMessage(message))
+        close();
+    else if (const CommandRow<TFMDIQuill> *row = EditorMenus::RowForMessage(message))
+        (this->*row->command)();
 }
 
 QAction *TFMDIQuill::MenuItem(const QString &name) const {

@@ -21,7 +21,7 @@ FindDialog *TFMDIQuill::FindDialog1() {
     if (!m_findDialog) {
         m_findDialog = new FindDialog(this);
         m_findDialog->setObjectName(QStringLiteral("FindDialog1"));
-        connect(m_findDialog, &FindDialog::Find, this, Guarded([this] { FindDialog1Find(); }));
+        ConnectCommand(m_findDialog, &FindDialog::Find, this, &TFMDIQuill::FindDialog1Find);
     }
     return m_findDialog;
 }
@@ -30,10 +30,10 @@ ReplaceDialog *TFMDIQuill::ReplaceDialog1() {
     if (!m_replaceDialog) {
         m_replaceDialog = new ReplaceDialog(this);
         m_replaceDialog->setObjectName(QStringLiteral("ReplaceDialog1"));
-        connect(m_replaceDialog, &ReplaceDialog::Find, this,
-                Guarded([this] { ReplaceDialog1Find(); }));
-        connect(m_replaceDialog, &ReplaceDialog::Replace, this,
-                Guarded([this](bool all) { ReplaceDialog1Replace(all); }));
+        ConnectCommand(m_replaceDialog, &ReplaceDialog::Find, this,
+                       &TFMDIQuill::ReplaceDialog1Find);
+        ConnectCommand(m_replaceDialog, &ReplaceDialog::Replace, this,
+                       &TFMDIQuill::ReplaceDialog1Replace);
     }
     return m_replaceDialog;
 }

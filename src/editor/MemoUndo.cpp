@@ -1,5 +1,6 @@
 #include "MemoUndo.h"
 
+#include "common/CommandGuard.h"
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -20,10 +21,11 @@ void MemoUndo::setMemo(QPlainTextEdit *memo) {
     m_memo = memo;
     if (memo) {
         memo->setUndoRedoEnabled(false);
-        m_connection = QObject::connect(memo->document(), &QTextDocument::contentsChange,
-                                        [this](int position, int removed, int added) {
-                                            m_history.contentsChange(position, removed, added);
-                                        });
+        m_connection =
+            ConnectCommand(memo->document(), &QTextDocument::contentsChange, memo->document(),
+                           [this](int position, int removed, int added) {
+                               m_history.contentsChange(position, removed, added);
+                           });
     }
     m_history.textReset();
 }

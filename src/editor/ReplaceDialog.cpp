@@ -1,5 +1,7 @@
 #include "ReplaceDialog.h"
 
+#include "common/CommandGuard.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,17 +26,17 @@ ReplaceDialog::ReplaceDialog(QWidget *parent) : QDialog(parent) {
     m_replaceButton = new QPushButton(QStringLiteral("&Ersetzen"), this);
     m_replaceAllButton = new QPushButton(QStringLiteral("&Alle ersetzen"), this);
     auto *cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    connect(m_findButton, &QPushButton::clicked, this, &ReplaceDialog::Find);
-    connect(m_replaceButton, &QPushButton::clicked, this, [this] { emit Replace(false); });
-    connect(m_replaceAllButton, &QPushButton::clicked, this, [this] { emit Replace(true); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    ConnectCommand(m_findButton, &QPushButton::clicked, this, &ReplaceDialog::Find);
+    ConnectCommand(m_replaceButton, &QPushButton::clicked, this, [this] { emit Replace(false); });
+    ConnectCommand(m_replaceAllButton, &QPushButton::clicked, this, [this] { emit Replace(true); });
+    ConnectCommand(cancel, &QPushButton::clicked, this, &QDialog::close);
     auto enable = [this] {
         const bool any = !m_find->text().isEmpty();
         m_findButton->setEnabled(any);
         m_replaceButton->setEnabled(any);
         m_replaceAllButton->setEnabled(any);
     };
-    connect(m_find, &QLineEdit::textChanged, this, enable);
+    ConnectCommand(m_find, &QLineEdit::textChanged, this, enable);
     enable();
 
     auto *grid = new QGridLayout(this);

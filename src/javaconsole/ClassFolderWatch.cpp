@@ -1,5 +1,6 @@
 #include "ClassFolderWatch.h"
 
+#include "common/CommandGuard.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -38,12 +39,15 @@ bool ClassesRecompiled(const ClassSnapshot &before, const ClassSnapshot &after) 
 ClassFolderWatch::ClassFolderWatch(QObject *parent) : QObject(parent) {
     m_quiet.setSingleShot(true);
     m_quiet.setInterval(QuietMs);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &ClassFolderWatch::onChanged);
+    // The watcher's signals carry a private argument after the path.
+    ConnectCommand(&m_watcher, &QFileSystemWatcher::directoryChanged, this,
+                   [this](const QString &path, auto &&...) { onChanged(path); });
     // A compiler that writes over a class file changes the file, not the folder (where the
     // file system reports that at all; the session also looks before each evaluation).
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
-            [this](const QString &path) { onChanged(QFileInfo(path).absolutePath()); });
-    connect(&m_quiet, &QTimer::timeout, this, &ClassFolderWatch::CheckNow);
+    ConnectCommand(
+        &m_watcher, &QFileSystemWatcher::fileChanged, this,
+        [this](const QString &path, auto &&...) { onChanged(QFileInfo(path).absolutePath()); });
+    ConnectCommand(&m_quiet, &QTimer::timeout, this, &ClassFolderWatch::CheckNow);
 }
 
 void ClassFolderWatch::Watch(const QString &folder) {

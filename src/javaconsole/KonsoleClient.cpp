@@ -1,5 +1,6 @@
 #include "KonsoleClient.h"
 
+#include "common/CommandGuard.h"
 #include "KonsoleProtocol.h"
 
 #include "javarun/OutputCollector.h"
@@ -15,11 +16,11 @@ KonsoleClient::KonsoleClient(std::function<QString()> launcher, const QString &h
           helperDir.isEmpty()
               ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("konsole"))
               : helperDir) {
-    connect(&m_helper, &ResidentJava::Ready, this, &KonsoleClient::onReady);
-    connect(&m_helper, &ResidentJava::Received, this, &KonsoleClient::onReceived);
-    connect(&m_helper, &ResidentJava::Ended, this, &KonsoleClient::onEnded);
+    ConnectCommand(&m_helper, &ResidentJava::Ready, this, &KonsoleClient::onReady);
+    ConnectCommand(&m_helper, &ResidentJava::Received, this, &KonsoleClient::onReceived);
+    ConnectCommand(&m_helper, &ResidentJava::Ended, this, &KonsoleClient::onEnded);
     m_stopTimer.setSingleShot(true);
-    connect(&m_stopTimer, &QTimer::timeout, this, [this] {
+    ConnectCommand(&m_stopTimer, &QTimer::timeout, this, [this] {
         if (m_state == State::Busy)
             restart(QStringLiteral("Die Auswertung ließ sich nicht anhalten: Java wurde beendet "
                                    "und neu gestartet, Variablen und Methoden sind verloren."));

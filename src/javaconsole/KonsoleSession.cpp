@@ -1,5 +1,7 @@
 #include "KonsoleSession.h"
 
+#include "common/CommandGuard.h"
+
 namespace {
 
 const QString Starting = QStringLiteral("Java wird gestartet ...");
@@ -10,15 +12,15 @@ const QString Running = QStringLiteral("Java rechnet ... (Strg+F2 hält an)");
 
 KonsoleSession::KonsoleSession(KonsoleEngine &engine, KonsoleHistory &history, QObject *parent)
     : QObject(parent), m_engine(engine), m_history(history) {
-    connect(&m_engine, &KonsoleEngine::Ready, this, [this] {
+    ConnectCommand(&m_engine, &KonsoleEngine::Ready, this, [this] {
         m_failed = false;
         setStatus(ReadyText);
         pump();
     });
-    connect(&m_engine, &KonsoleEngine::Output, this, &KonsoleSession::append);
-    connect(&m_engine, &KonsoleEngine::Finished, this, &KonsoleSession::onFinished);
-    connect(&m_engine, &KonsoleEngine::Failed, this, &KonsoleSession::onFailed);
-    connect(&m_watch, &ClassFolderWatch::Recompiled, this, &KonsoleSession::onRecompiled);
+    ConnectCommand(&m_engine, &KonsoleEngine::Output, this, &KonsoleSession::append);
+    ConnectCommand(&m_engine, &KonsoleEngine::Finished, this, &KonsoleSession::onFinished);
+    ConnectCommand(&m_engine, &KonsoleEngine::Failed, this, &KonsoleSession::onFailed);
+    ConnectCommand(&m_watch, &ClassFolderWatch::Recompiled, this, &KonsoleSession::onRecompiled);
 }
 
 void KonsoleSession::append(KonsoleText kind, const QString &text) {

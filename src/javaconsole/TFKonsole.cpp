@@ -77,7 +77,7 @@ TFKonsole::TFKonsole(KonsoleEngine &engine, const QString &historyFile, QWidget 
     m_stop->setToolTip(QStringLiteral("Hält die laufende Auswertung an (Strg+F2)"));
     m_stop->setFocusPolicy(Qt::NoFocus);
     m_stop->setEnabled(false);
-    connect(m_stop, &QToolButton::clicked, this, Guarded([this] { MnAnhaltenClick(); }));
+    ConnectCommand(m_stop, &QToolButton::clicked, this, [this] { MnAnhaltenClick(); });
     rowLayout->addWidget(m_stop, 0, Qt::AlignTop);
     layout->addWidget(row);
     setCentralWidget(central);
@@ -86,10 +86,10 @@ TFKonsole::TFKonsole(KonsoleEngine &engine, const QString &historyFile, QWidget 
     buildMenus();
     ApplySettings();
 
-    connect(&m_session, &KonsoleSession::Appended, this,
-            Guarded([this](KonsoleText kind, const QString &text) { showAppended(kind, text); }));
-    connect(&m_session, &KonsoleSession::Cleared, this, Guarded([this] { m_ausgabe->clear(); }));
-    connect(&m_session, &KonsoleSession::StateChanged, this, Guarded([this] { showState(); }));
+    ConnectCommand(&m_session, &KonsoleSession::Appended, this,
+                   [this](KonsoleText kind, const QString &text) { showAppended(kind, text); });
+    ConnectCommand(&m_session, &KonsoleSession::Cleared, this, [this] { m_ausgabe->clear(); });
+    ConnectCommand(&m_session, &KonsoleSession::StateChanged, this, [this] { showState(); });
     showState();
 }
 
@@ -103,8 +103,7 @@ void TFKonsole::buildMenus() {
             action->setShortcut(key);
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        connect(action, &QAction::triggered, this,
-                Guarded([this, handler] { (this->*handler)(); }));
+        ConnectCommand(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
     item("MnZuruecksetzen", QStringLiteral("Konsole &zurücksetzen"), {},
@@ -119,7 +118,7 @@ void TFKonsole::buildMenus() {
     menu->addSeparator();
     QAction *close = menu->addAction(QStringLiteral("&Schließen"));
     close->setObjectName(QStringLiteral("MnSchliessen"));
-    connect(close, &QAction::triggered, this, &QWidget::close);
+    ConnectCommand(close, &QAction::triggered, this, [this] { this->close(); });
 }
 
 QAction *TFKonsole::MenuItem(const QString &objectName) const {
@@ -255,7 +254,7 @@ void TFKonsole::MnVervollstaendigenClick() {
         return;
     }
     auto *popup = new CompletionPopup(m_eingabe, result);
-    connect(popup, &CompletionPopup::chosen, this, Guarded(insert));
+    ConnectCommand(popup, &CompletionPopup::chosen, this, insert);
     popup->showAtCaret();
 }
 

@@ -4,7 +4,7 @@
 #include "editor/FindDialog.h"
 #include "editor/SearchLogic.h"
 
-#include "common/CommandGuard.h"
+#include "common/CommandMenus.h"
 #include "common/Helpers.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
@@ -75,8 +75,8 @@ TFJavaHelp::TFJavaHelp(QWidget *parent)
     setCentralWidget(central);
     buildMenus();
 
-    connect(m_cbKlasse, &QComboBox::currentIndexChanged, this, &TFJavaHelp::cbKlasseChange);
-    connect(m_eSuche, &QLineEdit::textChanged, this, &TFJavaHelp::ESucheChange);
+    ConnectCommand(m_cbKlasse, &QComboBox::currentIndexChanged, this, &TFJavaHelp::cbKlasseChange);
+    ConnectCommand(m_eSuche, &QLineEdit::textChanged, this, &TFJavaHelp::ESucheChange);
 
     FormCreate();
 }
@@ -91,37 +91,44 @@ TFJavaHelp *TFJavaHelp::Open(QWidget *parent) {
     return window;
 }
 
-QAction *TFJavaHelp::addItem(QMenu *menu, const char *name, const QString &text,
-                             const QKeySequence &shortcut, void (TFJavaHelp::*handler)()) {
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
+namespace {
+
+using T = TFJavaHelp;
+using R = CommandRows<TFJavaHelp>;
+
+const CommandRow<TFJavaHelp> kRows[] = {
+    R::menu("MainBearbeiten", "&Bearbeiten"),
+    R::item("MnBlockKopieren", "&Kopieren", &T::MnBlockKopierenClick,
+            QKeyCombination(Qt::ControlModifier, Qt::Key_C)),
+    R::item("MnAllesmarkieren", "Alles &markieren", &T::MnAllesmarkierenClick,
+            QKeyCombination(Qt::ControlModifier, Qt::Key_A)),
+
+    R::menu("MainSuchen", "&Suchen"),
+    R::item("MnSuchen", "&Suchen", &T::MnSuchenClick,
+            QKeyCombination(Qt::ControlModifier, Qt::Key_F), "Suchen eines Teiltextes"),
+    R::item("MnWeitersuchen", "&Weitersuchen", &T::MnWeitersuchenClick, QKeyCombination(Qt::Key_F3),
+            "Nochmalige Suche eines Teiltextes"),
+
+    R::menu("MainSchriftgroesse", "Schriftgröße"),
+    R::item("MnSize_08", "8 pg", &T::MnSize_08Click),
+    R::item("MnSize_09", "9 pg", &T::MnSize_09Click),
+    R::item("MnSize_10", "10 pg", &T::MnSize_10Click),
+    R::item("MnSize_11", "11 pg", &T::MnSize_11Click),
+    R::item("MnSize_12", "12 pg", &T::MnSize_12Click),
+    R::item("MnSize_14", "14 pg", &T::MnSize_14Click),
+};
+
+} // namespace
+
+std::span<const CommandRow<TFJavaHelp>> TFJavaHelp::CommandTable() {
+    return kRows;
 }
 
 void TFJavaHelp::buildMenus() {
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    addItem(edit, "MnBlockKopieren", QStringLiteral("&Kopieren"), QKeySequence::Copy,
-            &TFJavaHelp::MnBlockKopierenClick);
-    addItem(edit, "MnAllesmarkieren", QStringLiteral("Alles &markieren"), QKeySequence::SelectAll,
-            &TFJavaHelp::MnAllesmarkierenClick);
-
-    QMenu *search = menuBar()->addMenu(QStringLiteral("&Suchen"));
-    addItem(search, "MnSuchen", QStringLiteral("&Suchen"), QKeySequence(Qt::CTRL | Qt::Key_F),
-            &TFJavaHelp::MnSuchenClick)
-        ->setStatusTip(QStringLiteral("Suchen eines Teiltextes"));
-    addItem(search, "MnWeitersuchen", QStringLiteral("&Weitersuchen"), QKeySequence(Qt::Key_F3),
-            &TFJavaHelp::MnWeitersuchenClick)
-        ->setStatusTip(QStringLiteral("Nochmalige Suche eines Teiltextes"));
-
-    QMenu *size = menuBar()->addMenu(QStringLiteral("Schriftgröße"));
-    addItem(size, "MnSize_08", QStringLiteral("8 pg"), {}, &TFJavaHelp::MnSize_08Click);
-    addItem(size, "MnSize_09", QStringLiteral("9 pg"), {}, &TFJavaHelp::MnSize_09Click);
-    addItem(size, "MnSize_10", QStringLiteral("10 pg"), {}, &TFJavaHelp::MnSize_10Click);
-    addItem(size, "MnSize_11", QStringLiteral("11 pg"), {}, &TFJavaHelp::MnSize_11Click);
-    addItem(size, "MnSize_12", QStringLiteral("12 pg"), {}, &TFJavaHelp::MnSize_12Click);
-    addItem(size, "MnSize_14", QStringLiteral("14 pg"), {}, &TFJavaHelp::MnSize_14Click);
+    // Its menus show no tool tips; the hints are status tips.
+    const CommandMenus<TFJavaHelp> built = BuildCommandMenus(this, this, CommandTable(), false);
+    for (QMenu *menu : built.menus)
+        menuBar()->addMenu(menu);
 }
 
 void TFJavaHelp::FormCreate() {
@@ -172,7 +179,7 @@ bool TFJavaHelp::eventFilter(QObject *watched, QEvent *event) {
         // The caret goes to the clicked line first, whatever the pair's first click did.
         const auto *mouse = static_cast<QMouseEvent *>(event);
         m_memo1->setTextCursor(m_memo1->cursorForPosition(mouse->position().toPoint()));
-        Memo1DblClick();
+        RunCommand([this] { Memo1DblClick(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -189,7 +196,7 @@ FindDialog *TFJavaHelp::FindDialog1() {
     if (!m_findDialog) {
         m_findDialog = new FindDialog(this);
         m_findDialog->setObjectName(QStringLiteral("FindDialog1"));
-        connect(m_findDialog, &FindDialog::Find, this, Guarded([this] { FindDialog1Find(); }));
+        ConnectCommand(m_findDialog, &FindDialog::Find, this, &TFJavaHelp::FindDialog1Find);
     }
     return m_findDialog;
 }

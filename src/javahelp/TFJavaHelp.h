@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/CommandTable.h"
 #include "JavaClassList.h"
 
 #include <QMainWindow>
+
+#include <span>
 
 class FindDialog;
 class QAction;
@@ -33,6 +36,8 @@ public:
     TMemo *Memo2() const { return m_memo2; }
     const JavaClassList &Classes() const { return m_classes; }
     bool Loading() const { return m_loading; }
+    // The window's commands: its menus, their items and what each runs.
+    static std::span<const CommandRow<TFJavaHelp>> CommandTable();
     // The non-modal find dialog, made on first use and kept with its text and options.
     FindDialog *FindDialog1();
 
@@ -57,8 +62,6 @@ protected:
 
 private:
     void buildMenus();
-    QAction *addItem(QMenu *menu, const char *name, const QString &text,
-                     const QKeySequence &shortcut, void (TFJavaHelp::*handler)());
     void setMemoFontSize(int points);
     // Searches Memo1 from next to the caret with the find dialog's text and options; a
     // match is selected and Memo1 gets the focus.

@@ -1,26 +1,27 @@
 #pragma once
 
 #include "javarun/BuildHost.h"
+#include "javarun/BuildProblem.h"
+#include "javarun/BuildSteps.h"
 #include "javarun/BuildTarget.h"
 
 #include <QString>
 
 #include <functional>
 
-// The build commands of an editor window and of the frame. All run on the GUI thread and
-// keep the window responsive while a tool runs; a window closed meanwhile is left alone.
-// The commands a user starts (F8, F9, build all) do nothing but beep while another one is
-// still in progress. They compile only Java source ("*.java"): for any other file they show
-// a notice and leave it alone, so nothing but a Java file's own class file is ever deleted.
+// The build commands of an editor window and of the frame, made of the steps in
+// BuildSteps.h; the problems the steps return are shown here, through the UiProvider, as
+// they come. All run on the GUI thread and keep the window responsive while a tool runs; a
+// window closed meanwhile is left alone. The commands a user starts (F8, F9, build all) do
+// nothing but beep while another one is still in progress. They compile only Java source
+// ("*.java"): for any other file they show a notice and leave it alone.
+
+// Shows the problems one box after another.
+void ShowBuildProblems(const BuildProblems &problems);
 
 // F8: refuses a never-saved document or one that is no Java source with a notice,
 // otherwise CompileFile.
 void MnCompilerClick(BuildTarget &window, BuildHost &frame);
-// Saves unsaved changes, deletes the old class file and compiles into the error panel,
-// waiting for the compiler to end. A failed compile (no class file) puts the focus on the
-// panel with the caret at its start. Never touches a never-saved document or one that is no
-// Java source.
-void CompileFile(BuildTarget &window, BuildHost &frame);
 // F9: compiles, then runs the chosen main file's window, or this one when none is chosen.
 // Refused with a notice, before anything happens, when either file is no Java source.
 void MnRunClick(BuildTarget &window, BuildHost &frame);
@@ -39,7 +40,7 @@ void MnSetMainJava(BuildTarget &window, BuildHost &frame);
 // the panel. Nothing when none runs.
 void StopProgram(BuildHost &frame);
 
-// Looks for the Java tools (program directory tree, JAVA_HOME/bin, PATH); saves and reports
-// them when found, otherwise asks the user to enter them and calls openSettings. The frame's
-// start-up calls it when the settings name no existing compiler or runtime.
+// Looks for the Java tools (SearchJavaTools) and says what came of it; when they were not
+// found, asks the user to enter them and calls openSettings. The frame's start-up calls it
+// when the settings name no existing compiler or runtime.
 void FindJavaTools(const std::function<void()> &openSettings);

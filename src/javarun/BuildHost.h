@@ -1,6 +1,7 @@
 #pragma once
 
 #include "javarun/BuildTarget.h"
+#include "javarun/CompileResult.h"
 #include "javarun/RunOutput.h"
 
 #include <QList>
@@ -12,8 +13,8 @@ class RunningPrograms;
 class WarmCompiler;
 
 // What the build commands need of the main frame: the error panel, the "Mit Umleitung"
-// choice, the main-file choice and the editor windows. The frame implements it; tests use
-// a fake.
+// choice, the main-file choice, the editor windows and the running programs. The frame's
+// Workspace implements it; tests use a fake.
 class BuildHost {
 public:
     virtual ~BuildHost() = default;
@@ -32,6 +33,9 @@ public:
     virtual WarmCompiler *ResidentCompiler() { return nullptr; }
     // Where programs still running after F9 are kept for "Programm beenden", or nullptr.
     virtual RunningPrograms *Programs() { return nullptr; }
+    // The error panel shows this compile's result now; the jump from a message to its place
+    // uses its diagnostics while the panel still shows them.
+    virtual void CompileShown(const CompileResult &) {}
 
     // Whether a compile or run is in progress: its waiting keeps the window responsive, so
     // another build command could otherwise start inside it.

@@ -6,20 +6,23 @@
 
 #include <QPointer>
 
+#include <optional>
+
 namespace {
 
-// The resident compiler's part: the same panel text as the captured run of the process.
-// False when the process has to compile instead.
-bool WarmCompile(WarmCompiler &warm, const QString &fileName, const QString &compiler,
-                 QStringList arguments, const QString &target, RunOutput *panel,
-                 const CapturedRunOptions &options) {
+// The resident compiler's part: the same result and panel text as the captured run of the
+// process. Nothing when the process has to compile instead.
+std::optional<CompileResult> WarmCompile(WarmCompiler &warm, const QString &fileName,
+                                         const QString &compiler, QStringList arguments,
+                                         const QString &target, RunOutput *panel,
+                                         const CapturedRunOptions &options) {
     // The process finds the shipped classes through its environment; the resident
     // compiler gets the same class path as an option.
     if (!options.classPath.isEmpty())
         arguments = QStringList{QStringLiteral("-classpath"), options.classPath} + arguments;
     const QString folder = WorkingDirectoryOf(fileName);
     if (!warm.CanCompile(compiler, folder, arguments))
-        return false;
+        return std::nullopt;
     const QString start = BeginCapturedPanel(panel, fileName);
     if (options.status)
         options.status(CompileStatusText(target));
@@ -27,29 +30,47 @@ bool WarmCompile(WarmCompiler &warm, const QString &fileName, const QString &com
     if (options.status)
         options.status(QString());
     if (!answer)
-        return false;
+        return std::nullopt;
 
     OutputCollector collector(options.outputLimit);
     collector.Append(answer->output);
     // The compiler never reads its input, so the process shows the line end written there
     // in front of its output.
-    FinishCapturedPanel(panel, start, "\r\n", collector);
+    const CompileResult result =
+        MakeCompileResult(true, answer->exitCode, FinishedPanelText(start, "\r\n", collector),
+                          TruncationLineOf(collector));
+    ShowCompileResult(panel, result);
     PauseAfterRun();
-    return true;
+    return result;
 }
 
 } // namespace
 
-void CompileCaptured(WarmCompiler *warm, const QString &fileName, const QString &compiler,
-                     const QString &parameters, const QString &target, RunOutput *panel,
-                     const CapturedRunOptions &options) {
+void ShowCompileResult(RunOutput *panel, const CompileResult &result) {
+    ShowFinishedPanel(panel, result.panelText, result.truncationLine);
+}
+
+CompileResult CompileCaptured(WarmCompiler *warm, const QString &fileName, const QString &compiler,
+                              const QString &parameters, const QString &target, RunOutput *panel,
+                              const CapturedRunOptions &options) {
     const QPointer<WarmCompiler> resident(warm);
     const QStringList arguments = CapturedCommand(compiler, parameters, target).arguments;
-    if (!resident ||
-        !WarmCompile(*resident, fileName, compiler, arguments, target, panel, options)) {
-        RunCaptured(fileName, compiler, parameters, target, panel, options);
+    std::optional<CompileResult> result;
+    if (resident)
+        result = WarmCompile(*resident, fileName, compiler, arguments, target, panel, options);
+    if (!result) {
+        result = CompileResult();
+        CapturedRunOptions processOptions = options;
+        processOptions.showFinished = [&result, panel](const QString &panelText,
+                                                       const QString &truncationLine,
+                                                       const CapturedRunReport &report) {
+            *result = MakeCompileResult(report.ended, report.exitCode, panelText, truncationLine);
+            ShowCompileResult(panel, *result);
+        };
+        RunCaptured(fileName, compiler, parameters, target, panel, processOptions);
     }
     // Ready for the next compile here, unless it could never go the warm way.
     if (resident && WarmArgumentsAllowed(arguments, true))
         resident->Prepare(compiler, WorkingDirectoryOf(fileName));
+    return *result;
 }

@@ -31,7 +31,9 @@ QString CompiledFolder(const QStringList &panelLines) {
     return file.left(file.lastIndexOf(u'/') + 1);
 }
 
-std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder) {
+// The place a message line names; `rest` gets the text after it.
+std::optional<SourcePlace> MessagePlace(const QString &line, const QString &folder,
+                                        QString *rest = nullptr) {
     // The shortest name ending in ".java" followed by the line number: a folder may hold
     // a colon, the message text often does.
     static const QRegularExpression message(QStringLiteral("^(.+?\\.java):(\\d+): "));
@@ -50,10 +52,82 @@ std::optional<SourcePlace> MessagePlace(const QString &line, const QString &fold
             return std::nullopt;
         name = folder + name;
     }
+    if (rest)
+        *rest = line.mid(match.capturedEnd());
     return SourcePlace{QDir::cleanPath(name), number, -1};
 }
 
+// Whether the line stands under a message as its column marker.
+bool IsMarkerLine(const QString &line) {
+    return line.trimmed() == QStringLiteral("^");
+}
+
+// The kind word the compiler writes after the place, in its English and German messages.
+DiagnosticKind TakeKind(QString &text) {
+    struct Word {
+        const char16_t *text;
+        DiagnosticKind kind;
+    };
+    static const Word words[] = {
+        {u"error: ", DiagnosticKind::Error},     {u"Fehler: ", DiagnosticKind::Error},
+        {u"warning: ", DiagnosticKind::Warning}, {u"Warnung: ", DiagnosticKind::Warning},
+        {u"Note: ", DiagnosticKind::Note},       {u"Hinweis: ", DiagnosticKind::Note}};
+    for (const Word &word : words) {
+        const QString prefix = QString::fromUtf16(word.text);
+        if (text.startsWith(prefix, Qt::CaseInsensitive)) {
+            text.remove(0, prefix.size());
+            return word.kind;
+        }
+    }
+    return DiagnosticKind::Error;
+}
+
 } // namespace
+
+QList<Diagnostic> CompilerDiagnostics(const QStringList &panelLines) {
+    QList<Diagnostic> diagnostics;
+    const QString folder = CompiledFolder(panelLines);
+    for (int i = 0; i < panelLines.size(); ++i) {
+        QString rest;
+        const std::optional<SourcePlace> place = MessagePlace(panelLines.at(i), folder, &rest);
+        if (!place)
+            continue;
+        Diagnostic diagnostic;
+        diagnostic.fileName = place->fileName;
+        diagnostic.line = place->line;
+        diagnostic.kind = TakeKind(rest);
+        diagnostic.message = rest;
+        diagnostic.messageLine = i;
+        // The marker stands two lines below its message, under the quoted source line.
+        if (i + 2 < panelLines.size() && IsMarkerLine(panelLines.at(i + 2))) {
+            diagnostic.markerLine = i + 2;
+            diagnostic.column = int(panelLines.at(i + 2).indexOf(u'^'));
+        }
+        diagnostics << diagnostic;
+    }
+    return diagnostics;
+}
+
+const Diagnostic *DiagnosticAt(const QList<Diagnostic> &diagnostics, int index) {
+    if (index < 0)
+        return nullptr;
+    // A message line wins over a marker line, as a marker never is a message.
+    for (const Diagnostic &diagnostic : diagnostics)
+        if (diagnostic.messageLine == index)
+            return &diagnostic;
+    for (const Diagnostic &diagnostic : diagnostics)
+        if (diagnostic.markerLine == index)
+            return &diagnostic;
+    return nullptr;
+}
+
+std::optional<SourcePlace> DiagnosticPlaceAt(const QList<Diagnostic> &diagnostics, int index) {
+    const Diagnostic *diagnostic = DiagnosticAt(diagnostics, index);
+    if (!diagnostic)
+        return std::nullopt;
+    const int column = diagnostic->messageLine == index ? -1 : diagnostic->column;
+    return SourcePlace{diagnostic->fileName, diagnostic->line, column};
+}
 
 std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int index,
                                          const QStringList &openFiles) {
@@ -64,7 +138,7 @@ std::optional<SourcePlace> SourcePlaceAt(const QStringList &panelLines, int inde
     if (std::optional<SourcePlace> place = MessagePlace(line, folder))
         return place;
     // The marker stands two lines below its message, under the quoted source line.
-    if (line.trimmed() != QStringLiteral("^") || index < 2)
+    if (!IsMarkerLine(line) || index < 2)
         return StackTracePlace(panelLines, index, folder, openFiles);
     std::optional<SourcePlace> place = MessagePlace(panelLines.at(index - 2), folder);
     if (place)

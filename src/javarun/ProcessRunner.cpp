@@ -1,5 +1,6 @@
 #include "ProcessRunner.h"
 
+#include "common/CommandGuard.h"
 #include "RunPlan.h"
 
 #include <QCoreApplication>
@@ -133,15 +134,15 @@ int WaitForChild(QProcess *process, bool untilEnd, bool &waitFailed) {
     QTimer slice;
     slice.setSingleShot(true);
     slice.setInterval(SliceMs);
-    QObject::connect(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
-    QObject::connect(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
-    QObject::connect(process, &QProcess::errorOccurred, &loop,
-                     [&loop, &waitFailed](QProcess::ProcessError error) {
-                         if (error == QProcess::ReadError || error == QProcess::UnknownError) {
-                             waitFailed = true;
-                             loop.exit(ChildEnded);
-                         }
-                     });
+    ConnectCommand(&slice, &QTimer::timeout, &loop, [&loop] { loop.exit(SliceOver); });
+    ConnectCommand(process, &QProcess::finished, &loop, [&loop] { loop.exit(ChildEnded); });
+    ConnectCommand(process, &QProcess::errorOccurred, &loop,
+                   [&loop, &waitFailed](QProcess::ProcessError error) {
+                       if (error == QProcess::ReadError || error == QProcess::UnknownError) {
+                           waitFailed = true;
+                           loop.exit(ChildEnded);
+                       }
+                   });
     int waits = 0;
     for (;;) {
         int result = ChildEnded;
@@ -168,20 +169,19 @@ QProcess *LetRunOn(QProcess *process, qint64 limit) {
     process->disconnect();
     process->setParent(QCoreApplication::instance());
     auto dropped = std::make_shared<qint64>(0);
-    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
-                     [process, dropped, limit] {
-                         *dropped += process->readAll().size();
-                         if (*dropped > limit)
-                             process->closeReadChannel(QProcess::StandardOutput);
-                     });
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    ConnectCommand(process, &QProcess::readyReadStandardOutput, process, [process, dropped, limit] {
+        *dropped += process->readAll().size();
+        if (*dropped > limit)
+            process->closeReadChannel(QProcess::StandardOutput);
+    });
+    ConnectCommand(process, &QProcess::finished, process, &QObject::deleteLater);
     // A hidden child does not outlive the application here: it is ended and reaped when
     // the application quits, not left to the destructor, which warns about it.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
-                     [process] {
-                         process->kill();
-                         process->waitForFinished();
-                     });
+    ConnectCommand(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                   [process] {
+                       process->kill();
+                       process->waitForFinished();
+                   });
     return process;
 }
 
@@ -196,19 +196,34 @@ QString BeginCapturedPanel(RunOutput *panel, const QString &fileName) {
     return fileLine + QStringLiteral("\n\n");
 }
 
-void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
-                         const OutputCollector &collector) {
-    if (!panel)
-        return;
+QString FinishedPanelText(const QString &start, const QByteArray &unreadInput,
+                          const OutputCollector &collector) {
     QString text = start + QString::fromLocal8Bit(unreadInput) + collector.Text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     if (text.endsWith(u'\n'))
         text.chop(1);
+    return text;
+}
+
+QString TruncationLineOf(const OutputCollector &collector) {
+    return collector.Truncated() ? collector.TruncationLine() : QString();
+}
+
+void ShowFinishedPanel(RunOutput *panel, const QString &text, const QString &truncationLine) {
+    if (!panel)
+        return;
     panel->SetText(text);
-    if (collector.Truncated())
-        panel->AppendLine(collector.TruncationLine());
+    if (!truncationLine.isEmpty())
+        panel->AppendLine(truncationLine);
     panel->AppendLine(FinishedLine);
+}
+
+void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
+                         const OutputCollector &collector) {
+    if (panel)
+        ShowFinishedPanel(panel, FinishedPanelText(start, unreadInput, collector),
+                          TruncationLineOf(collector));
 }
 
 QString CompileStatusText(const QString &target) {
@@ -255,8 +270,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
 #endif
 
     OutputCollector collector(options.outputLimit);
-    QObject::connect(process, &QProcess::readyReadStandardOutput, process,
-                     [process, &collector] { Drain(process, collector); });
+    ConnectCommand(process, &QProcess::readyReadStandardOutput, process,
+                   [process, &collector] { Drain(process, collector); });
     process->start();
     if (!process->waitForStarted(-1)) {
         AddLine(panel, QStringLiteral("Konnte Kommando nicht starten, Fehler: #%1")
@@ -279,6 +294,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     if (options.waitForEnd && options.status)
         options.status(QString());
     report.ended = process->state() == QProcess::NotRunning;
+    if (report.ended && process->exitStatus() == QProcess::NormalExit)
+        report.exitCode = process->exitCode();
 
     QByteArray unreadInput;
 #ifdef Q_OS_UNIX
@@ -292,7 +309,11 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
             Drain(process, collector);
         Drain(process, collector);
         report.truncated = collector.Truncated();
-        FinishCapturedPanel(panel, header, unreadInput, collector);
+        if (options.showFinished)
+            options.showFinished(FinishedPanelText(header, unreadInput, collector),
+                                 TruncationLineOf(collector), report);
+        else
+            FinishCapturedPanel(panel, header, unreadInput, collector);
     }
 
     if (report.ended)

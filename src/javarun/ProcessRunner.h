@@ -9,27 +9,34 @@
 
 #include <functional>
 
-struct CapturedRunOptions {
-    // False: a learner's program, waited for in at most 31 slices of 100 ms and left
-    // running after that. True: the compiler, waited for until it ends, because its result
-    // is judged by the class file it writes.
-    bool waitForEnd = false;
-    // Told what is going on while waiting for the end, and "" afterwards.
-    std::function<void(const QString &)> status;
-    qint64 outputLimit = OutputCollector::DefaultLimit;
-    // CLASSPATH for the child; "" leaves the environment as it is.
-    QString classPath;
-};
-
 // What happened, for the callers that care and for tests; the user sees only the panel.
 struct CapturedRunReport {
     bool started = false;
     bool ended = false;     // the child had ended when the waiting stopped
     int waits = 0;          // slices waited
     qint64 processId = 0;   // of a started child
+    int exitCode = -1;      // of a child that ended normally
     bool truncated = false; // output beyond the limit was dropped
     // The child, when it was left running; it goes away when the child ends.
     QPointer<QProcess> leftRunning;
+};
+
+struct CapturedRunOptions {
+    // False: a learner's program, waited for in at most 31 slices of 100 ms and left
+    // running after that. True: the compiler, waited for until it ends, because what
+    // follows depends on its result.
+    bool waitForEnd = false;
+    // Told what is going on while waiting for the end, and "" afterwards.
+    std::function<void(const QString &)> status;
+    qint64 outputLimit = OutputCollector::DefaultLimit;
+    // CLASSPATH for the child; "" leaves the environment as it is.
+    QString classPath;
+    // When set, shows the finished output in place of the run (the compile makes its result
+    // of it): the panel's text without its closing lines, the line that says the output was
+    // cut ("" when nothing was), and the report so far. Not called when the run failed.
+    std::function<void(const QString &panelText, const QString &truncationLine,
+                       const CapturedRunReport &report)>
+        showFinished = {};
 };
 
 // The pieces a captured run shows, for the runs that do not start a process (the resident
@@ -43,6 +50,14 @@ QString BeginCapturedPanel(RunOutput *panel, const QString &fileName);
 // says the output was cut, and "-- Fertig --".
 void FinishCapturedPanel(RunOutput *panel, const QString &start, const QByteArray &unreadInput,
                          const OutputCollector &collector);
+// The finished panel's text before its closing lines, as FinishCapturedPanel shows it.
+QString FinishedPanelText(const QString &start, const QByteArray &unreadInput,
+                          const OutputCollector &collector);
+// The line that says the output was cut, "" when nothing was.
+QString TruncationLineOf(const OutputCollector &collector);
+// Shows a finished run: its text, the line that says the output was cut (unless ""), and
+// "-- Fertig --".
+void ShowFinishedPanel(RunOutput *panel, const QString &text, const QString &truncationLine);
 // The status text while the compiler runs.
 QString CompileStatusText(const QString &target);
 // The pause after every captured run; the window stays responsive, and it ends at once

@@ -1,5 +1,7 @@
 #include "ResidentJava.h"
 
+#include "common/CommandGuard.h"
+
 #include <QProcess>
 #include <QTimer>
 
@@ -25,9 +27,9 @@ void ResidentJava::Start(const Command &command, const QString &workingDirectory
     m_process->setWorkingDirectory(workingDirectory);
     m_process->setProcessEnvironment(environment);
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    connect(m_process, &QProcess::readyReadStandardOutput, this, &ResidentJava::onOutput);
-    connect(m_process, &QProcess::finished, this, &ResidentJava::onEnded);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    ConnectCommand(m_process, &QProcess::readyReadStandardOutput, this, &ResidentJava::onOutput);
+    ConnectCommand(m_process, &QProcess::finished, this, &ResidentJava::onEnded);
+    ConnectCommand(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             onEnded();
     });
@@ -95,7 +97,7 @@ void ResidentJava::LetGo() {
     if (m_process) {
         QProcess *process = m_process;
         process->disconnect(this);
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        ConnectCommand(process, &QProcess::finished, process, &QObject::deleteLater);
         process->closeWriteChannel();
         QTimer::singleShot(EndGraceMs, process, [process] { process->kill(); });
     }

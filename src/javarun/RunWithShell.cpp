@@ -4,7 +4,6 @@
 #include "TerminalCommand.h"
 
 #include "common/ExecuteFile.h"
-#include "common/Helpers.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -33,26 +32,28 @@ QString ProgramProblem(const QString &program) {
 
 } // namespace
 
-qint64 RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                    const QString &target, const QString &classPath) {
+ShellRun RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                      const QString &target, const QString &classPath) {
     const QString workingDir = WorkingDirectoryOf(fileName);
+    ShellRun run;
+    // Every failure ends with the same general line after the one that says why.
+    const auto failed = [&run](const QString &reason) {
+        if (!reason.isEmpty())
+            run.problems << BuildProblem{MsgIcon::Error, ErrorCaption, reason};
+        run.problems << BuildProblem{MsgIcon::Error, ErrorCaption, ShellRunFailed};
+        return run;
+    };
 #ifdef Q_OS_WIN
     // The shell's "open" gives the program a console window of its own.
     if (ExecuteFile(program, target + u' ' + parameters, workingDir, 5) <= 32)
-        ShowErrorBox(ErrorCaption, ShellRunFailed);
-    return 0;
+        return failed(QString());
+    return run;
 #else
-    if (const QString problem = ProgramProblem(program); !problem.isEmpty()) {
-        ShowErrorBox(ErrorCaption, problem);
-        ShowErrorBox(ErrorCaption, ShellRunFailed);
-        return 0;
-    }
+    if (const QString problem = ProgramProblem(program); !problem.isEmpty())
+        return failed(problem);
     const std::optional<Command> terminal = FindTerminal();
-    if (!terminal) {
-        ShowErrorBox(ErrorCaption, NoTerminalMessage());
-        ShowErrorBox(ErrorCaption, ShellRunFailed);
-        return 0;
-    }
+    if (!terminal)
+        return failed(NoTerminalMessage());
     const Command command =
         ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target), workingDir);
     QProcess terminalProcess;
@@ -61,14 +62,11 @@ qint64 RunWithShell(const QString &fileName, const QString &program, const QStri
     terminalProcess.setWorkingDirectory(workingDir);
     if (!classPath.isEmpty())
         terminalProcess.setProcessEnvironment(ClassPathEnvironment(classPath));
-    qint64 processId = 0;
-    if (!terminalProcess.startDetached(&processId)) {
-        ShowErrorBox(ErrorCaption,
-                     QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") +
-                         command.program);
-        ShowErrorBox(ErrorCaption, ShellRunFailed);
-        return 0;
+    if (!terminalProcess.startDetached(&run.processId)) {
+        run.processId = 0;
+        return failed(QStringLiteral("Fehler beim Aufruf der Datei/des Programms\r\n") +
+                      command.program);
     }
-    return processId;
+    return run;
 #endif
 }

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "BuildProblem.h"
+
 #include <QString>
 
+// A run in a window of its own: the process id of the window's program (0 when none was
+// started) and, when it failed, the boxes that say why.
+struct ShellRun {
+    qint64 processId = 0;
+    BuildProblems problems;
+};
+
 // Starts program with the target and then the parameters in a window of its own (a
-// terminal emulator) in the directory of fileName, without waiting. Failures are shown
-// in error boxes. A non-empty classPath becomes the program's CLASSPATH. Returns the process
-// id of the window's program, 0 when none was started.
-qint64 RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                    const QString &target, const QString &classPath = QString());
+// terminal emulator) in the directory of fileName, without waiting. A non-empty classPath
+// becomes the program's CLASSPATH.
+ShellRun RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
+                      const QString &target, const QString &classPath = QString());

@@ -1,5 +1,6 @@
 #include "RunningPrograms.h"
 
+#include "common/CommandGuard.h"
 #include <QProcess>
 
 #ifdef Q_OS_UNIX
@@ -36,15 +37,16 @@ void SignalDetached(qint64 processId, bool kill) {
 RunningPrograms::RunningPrograms(QObject *parent) : QObject(parent) {
     // A program in a window of its own is no child of ours: look whether it still runs.
     m_poll.setInterval(PollMs);
-    connect(&m_poll, &QTimer::timeout, this, &RunningPrograms::Update);
+    ConnectCommand(&m_poll, &QTimer::timeout, this, &RunningPrograms::Update);
 }
 
 void RunningPrograms::Adopt(QProcess *process) {
     if (!process || process->state() == QProcess::NotRunning)
         return;
     m_processes << process;
-    connect(process, &QProcess::finished, this, &RunningPrograms::Update);
-    connect(process, &QObject::destroyed, this, &RunningPrograms::Update, Qt::QueuedConnection);
+    ConnectCommand(process, &QProcess::finished, this, &RunningPrograms::Update);
+    ConnectCommand(process, &QObject::destroyed, this, &RunningPrograms::Update,
+                   Qt::QueuedConnection);
     Update();
 }
 

@@ -1,5 +1,6 @@
 #include "WarmCompiler.h"
 
+#include "common/CommandGuard.h"
 #include "WarmCompileRules.h"
 
 #include <QCoreApplication>
@@ -31,12 +32,12 @@ enum LoopResult { Answered = 0x5171, Died, TimedOut };
 WarmCompiler::WarmCompiler(const QString &serverDir, QObject *parent)
     : QObject(parent),
       m_serverDir(serverDir.isEmpty() ? QCoreApplication::applicationDirPath() : serverDir) {
-    connect(&m_helper, &ResidentJava::Ready, this, &WarmCompiler::OnReady);
-    connect(&m_helper, &ResidentJava::Ended, this, &WarmCompiler::OnEnded);
+    ConnectCommand(&m_helper, &ResidentJava::Ready, this, &WarmCompiler::OnReady);
+    ConnectCommand(&m_helper, &ResidentJava::Ended, this, &WarmCompiler::OnEnded);
     // A compile that was waiting when the application was told to quit may have asked
     // for a new one; none is started from then on.
     if (QCoreApplication::instance())
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+        ConnectCommand(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
             m_quitting = true;
             EndNow();
         });
@@ -112,8 +113,8 @@ bool WarmCompiler::WaitUntilReady() {
         return false;
     QEventLoop loop;
     QTimer::singleShot(left, &loop, [&loop] { loop.exit(TimedOut); });
-    connect(this, &WarmCompiler::Ready, &loop, [&loop] { loop.exit(Answered); });
-    connect(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(this, &WarmCompiler::Ready, &loop, [&loop] { loop.exit(Answered); });
+    ConnectCommand(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
     loop.exec();
     return m_state == State::Ready;
 }
@@ -149,14 +150,14 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
 
     QEventLoop loop;
     QTimer::singleShot(m_answerTimeoutMs, &loop, [&loop] { loop.exit(TimedOut); });
-    connect(&m_helper, &ResidentJava::Received, &loop, [this, &loop] {
+    ConnectCommand(&m_helper, &ResidentJava::Received, &loop, [this, &loop] {
         const FrameState state = m_helper.NextAnswerState();
         if (state == FrameState::Complete)
             loop.exit(Answered);
         else if (state == FrameState::Broken)
             loop.exit(Died);
     });
-    connect(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
     const int result = loop.exec();
     if (!self)
         return std::nullopt;

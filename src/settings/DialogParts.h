@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// Small builders shared by the settings dialogs: every control gets its specified name.
+// Small builders shared by the settings dialogs: every control gets its given name.
 namespace DialogParts {
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption);

@@ -62,7 +62,7 @@ struct EinstValues {
 class EinstModel {
 public:
     // TFEinst: cancelled flag set, tab "Allgemein", help index 0, every control from the
-    // settings in the specified order, the sample on the editor font.
+    // settings in their fixed order, the sample on the editor font.
     void Init();
     // TFEinstProg: cancelled flag set, help index 0, the four compiler/runtime fields.
     void InitProg();
@@ -114,7 +114,7 @@ public:
     void BnAbbruchClick() { m_cancelled = true; }
     // Closing is always allowed. Cancelled, it empties the dialog-result text (which a
     // confirmed shortcut dialog may have filled) and takes nothing over. Otherwise the
-    // controls go into the settings in the specified order and SaveSettings writes them; a
+    // controls go into the settings in their fixed order and SaveSettings writes them; a
     // store that cannot be written is reported once per run.
     void FormCloseQuery();
 

@@ -1,5 +1,6 @@
 #include "TFEinst.h"
 
+#include "common/CommandGuard.h"
 #include "DialogParts.h"
 #include "HelpWindow.h"
 #include "TFShortkey.h"
@@ -66,12 +67,12 @@ TFEinst::TFEinst(QWidget *parent) : QDialog(parent) {
     layout->addLayout(okCancelHelp(this, ok, cancel, help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok, &QPushButton::clicked, this, &TFEinst::BnOkayClick);
-    connect(cancel, &QPushButton::clicked, this, &TFEinst::BnAbbruchClick);
-    connect(help, &QPushButton::clicked, this, &TFEinst::BnHilfeClick);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &TFEinst::BnHilfeClick);
-    connect(m_main, &QTabWidget::currentChanged, this, &TFEinst::MainTabChange);
+    ConnectCommand(ok, &QPushButton::clicked, this, &TFEinst::BnOkayClick);
+    ConnectCommand(cancel, &QPushButton::clicked, this, &TFEinst::BnAbbruchClick);
+    ConnectCommand(help, &QPushButton::clicked, this, &TFEinst::BnHilfeClick);
+    ConnectCommand(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+                   &TFEinst::BnHilfeClick);
+    ConnectCommand(m_main, &QTabWidget::currentChanged, this, &TFEinst::MainTabChange);
 }
 
 QWidget *TFEinst::createAllgemein() {
@@ -155,10 +156,11 @@ QWidget *TFEinst::createSchriften() {
     grid->addLayout(changeButtons, 3, 2);
     grid->setRowStretch(4, 1);
 
-    connect(m_rTabellenschrift, &QRadioButton::clicked, this, &TFEinst::RTabellenschriftClick);
-    connect(m_rDruckerSchrift, &QRadioButton::clicked, this, &TFEinst::RDruckerSchriftClick);
-    connect(change, &QPushButton::clicked, this, &TFEinst::BnAendernSchriftClick);
-    connect(color, &QPushButton::clicked, this, &TFEinst::BnSchriftFarbeClick);
+    ConnectCommand(m_rTabellenschrift, &QRadioButton::clicked, this,
+                   &TFEinst::RTabellenschriftClick);
+    ConnectCommand(m_rDruckerSchrift, &QRadioButton::clicked, this, &TFEinst::RDruckerSchriftClick);
+    ConnectCommand(change, &QPushButton::clicked, this, &TFEinst::BnAendernSchriftClick);
+    ConnectCommand(color, &QPushButton::clicked, this, &TFEinst::BnSchriftFarbeClick);
     return tab;
 }
 
@@ -170,8 +172,8 @@ QWidget *TFEinst::createCompilerRun() {
     compilerRows(tab, grid, m_eCompiler, m_eCompilerParameter, m_eRun, m_eRunParameter,
                  compilerSearch, linkerSearch);
     grid->setRowStretch(4, 1);
-    connect(compilerSearch, &QPushButton::clicked, this, &TFEinst::BnCompilerSearchClick);
-    connect(linkerSearch, &QPushButton::clicked, this, &TFEinst::BnLinkerSearchClick);
+    ConnectCommand(compilerSearch, &QPushButton::clicked, this, &TFEinst::BnCompilerSearchClick);
+    ConnectCommand(linkerSearch, &QPushButton::clicked, this, &TFEinst::BnLinkerSearchClick);
     return tab;
 }
 
@@ -196,8 +198,8 @@ QWidget *TFEinst::createTastencode() {
     grid->addWidget(m_eKeyRun, 2, 1);
     grid->addWidget(run, 2, 2);
     grid->setRowStretch(3, 1);
-    connect(compile, &QPushButton::clicked, this, &TFEinst::BnCompileClick);
-    connect(run, &QPushButton::clicked, this, &TFEinst::BnRunClick);
+    ConnectCommand(compile, &QPushButton::clicked, this, &TFEinst::BnCompileClick);
+    ConnectCommand(run, &QPushButton::clicked, this, &TFEinst::BnRunClick);
     return tab;
 }
 
@@ -268,7 +270,7 @@ QWidget *TFEinst::createEditorfarben() {
         grid->addWidget(label(group, rows.at(i)), i, 0);
         grid->addWidget(panel, i, 1);
         grid->addWidget(change, i, 2);
-        connect(change, &QPushButton::clicked, this, [this, i] { BnPanelFarbeClick(i); });
+        ConnectCommand(change, &QPushButton::clicked, this, [this, i] { BnPanelFarbeClick(i); });
     }
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(group);

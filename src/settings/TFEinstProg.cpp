@@ -1,5 +1,6 @@
 #include "TFEinstProg.h"
 
+#include "common/CommandGuard.h"
 #include "DialogParts.h"
 #include "HelpWindow.h"
 
@@ -27,13 +28,14 @@ TFEinstProg::TFEinstProg(QWidget *parent) : QDialog(parent) {
     layout->addLayout(okCancelHelp(this, ok, cancel, help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(compilerSearch, &QPushButton::clicked, this, &TFEinstProg::BnCompilerSearchClick);
-    connect(linkerSearch, &QPushButton::clicked, this, &TFEinstProg::BnLinkerSearchClick);
-    connect(ok, &QPushButton::clicked, this, &TFEinstProg::BnOkayClick);
-    connect(cancel, &QPushButton::clicked, this, &TFEinstProg::BnAbbruchClick);
-    connect(help, &QPushButton::clicked, this, &TFEinstProg::BnHilfeClick);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &TFEinstProg::BnHilfeClick);
+    ConnectCommand(compilerSearch, &QPushButton::clicked, this,
+                   &TFEinstProg::BnCompilerSearchClick);
+    ConnectCommand(linkerSearch, &QPushButton::clicked, this, &TFEinstProg::BnLinkerSearchClick);
+    ConnectCommand(ok, &QPushButton::clicked, this, &TFEinstProg::BnOkayClick);
+    ConnectCommand(cancel, &QPushButton::clicked, this, &TFEinstProg::BnAbbruchClick);
+    ConnectCommand(help, &QPushButton::clicked, this, &TFEinstProg::BnHilfeClick);
+    ConnectCommand(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+                   &TFEinstProg::BnHilfeClick);
 }
 
 void TFEinstProg::Init() {

@@ -1,5 +1,6 @@
 #include "TFShortkey.h"
 
+#include "common/CommandGuard.h"
 #include "DialogParts.h"
 
 #include <QComboBox>
@@ -51,12 +52,13 @@ TFShortkey::TFShortkey(QWidget *parent) : QDialog(parent) {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_rLeer, &QRadioButton::clicked, this, &TFShortkey::RLeerClick);
-    connect(m_raz, &QRadioButton::clicked, this, &TFShortkey::RazClick);
-    connect(m_rF1F12, &QRadioButton::clicked, this, &TFShortkey::RF1F12Click);
-    connect(m_cListe, &QComboBox::activated, this, [this](int index) { m_model.select(index); });
-    connect(ok, &QPushButton::clicked, this, &TFShortkey::BnOkayClick);
-    connect(cancel, &QPushButton::clicked, this, &TFShortkey::BnAbbruchClick);
+    ConnectCommand(m_rLeer, &QRadioButton::clicked, this, &TFShortkey::RLeerClick);
+    ConnectCommand(m_raz, &QRadioButton::clicked, this, &TFShortkey::RazClick);
+    ConnectCommand(m_rF1F12, &QRadioButton::clicked, this, &TFShortkey::RF1F12Click);
+    ConnectCommand(m_cListe, &QComboBox::activated, this,
+                   [this](int index) { m_model.select(index); });
+    ConnectCommand(ok, &QPushButton::clicked, this, &TFShortkey::BnOkayClick);
+    ConnectCommand(cancel, &QPushButton::clicked, this, &TFShortkey::BnAbbruchClick);
 
     // FormCreate: the model has filled the list as for "A-Z" and emptied the result.
     m_raz->setChecked(true);

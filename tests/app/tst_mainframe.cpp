@@ -386,6 +386,45 @@ private slots:
         Settings::CompilerParameter.clear();
     }
 
+    // The jump reads a compile's messages once; when the panel shows something else, its
+    // lines lead only where they themselves say.
+    void aChangedPanelNoLongerLeadsToTheCompilesMessages() {
+        const QString javac = QStandardPaths::findExecutable(QStringLiteral("javac"));
+        QVERIFY2(!javac.isEmpty(), "the test needs the JDK");
+        Settings::Compiler = javac;
+        Settings::CompilerParameter.clear();
+        const QString a = m_env->writeFile("q/A.java", "class A {\n  int x = \"s\";\n}\n");
+        const QString b = m_env->writeFile("q/B.java", "class B {}\n");
+        m_frame->OpenFileByName(a);
+        TFMDIQuill *windowA = m_frame->EditorWindows().first();
+        windowA->MnCompilerClick();
+        QVERIFY(m_frame->Space().ShownCompile());
+        const QStringList panel = m_frame->Memo1()->toPlainText().split(u'\n');
+        const int message = int(panel.indexOf(QRegularExpression("A\\.java:2: error.*")));
+        QVERIFY2(message > 0, qPrintable(panel.join(u'\n')));
+        m_frame->OpenFileByName(b);
+        TFMDIQuill *windowB = m_frame->ActiveEditorWindow();
+        QVERIFY(windowB != windowA);
+        QVERIFY(m_frame->JumpFromPanelLine(message));
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowA);
+        QCOMPARE(windowA->ActiveMemo()->textCursor().selectedText(),
+                 QStringLiteral("  int x = \"s\";"));
+
+        m_frame->MdiArea()->setActiveSubWindow(windowB);
+        QStringList other(panel.size(), QStringLiteral("Ausgabe"));
+        m_frame->Output().SetText(other.join(u'\n'));
+        QVERIFY(!m_frame->Space().ShownCompile());
+        QVERIFY(!m_frame->JumpFromPanelLine(message));
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowB);
+        // A message the learner writes there leads where it says.
+        other[message] = QStringLiteral("B.java:1: error: selbst geschrieben");
+        other[0] = QStringLiteral("Datei \"%1\"").arg(a);
+        m_frame->Memo1()->setPlainText(other.join(u'\n'));
+        m_frame->MdiArea()->setActiveSubWindow(windowA);
+        QVERIFY(m_frame->JumpFromPanelLine(message));
+        QCOMPARE(m_frame->ActiveEditorWindow(), windowB);
+    }
+
     void horizontalTilingStacksTheWindows() {
         for (const char *name : {"A.java", "B.java"})
             m_frame->OpenFileByName(m_env->writeFile(QString::fromLatin1(name), "x"));

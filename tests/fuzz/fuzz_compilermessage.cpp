@@ -1,5 +1,6 @@
 // The compiler message parser: any panel text, every line asked for its place in a source
-// file. A place names an absolute, clean file, a line from 1 and a column under a marker.
+// file. A place names an absolute, clean file, a line from 1 and a column under a marker;
+// the messages read from the whole text at once lead to the same places.
 
 #include "FuzzCheck.h"
 
@@ -13,8 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (lines.size() > 400)
         return 0;
     FUZZ_CHECK(!SourcePlaceAt(lines, -1) && !SourcePlaceAt(lines, int(lines.size())));
+    // The messages read once lead exactly where their lines lead when read one by one.
+    const QList<Diagnostic> diagnostics = CompilerDiagnostics(lines);
     for (int i = 0; i < lines.size(); ++i) {
         const std::optional<SourcePlace> place = SourcePlaceAt(lines, i);
+        const std::optional<SourcePlace> byValue = DiagnosticPlaceAt(diagnostics, i);
+        FUZZ_CHECK(!byValue || (place && *place == *byValue));
+        FUZZ_CHECK(!place || place->column < 0 || byValue);
         if (!place)
             continue;
         FUZZ_CHECK(place->line >= 1);

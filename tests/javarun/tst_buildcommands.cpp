@@ -9,6 +9,7 @@
 
 #include "common/ProgramDir.h"
 #include "javarun/BuildCommands.h"
+#include "javarun/BuildSteps.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
@@ -92,6 +93,9 @@ private slots:
     void init();
     void cleanup();
     void compileErrorRunsNothingAndFocusesPanel();
+    void compileGivesItsResultAsValues();
+    void successIsTheCompilersExitCode();
+    void stepsReturnProblemsWithoutABox();
     void runCompilesAndShowsOutput();
     void unsavedChangesAreWrittenBeforeCompiling();
     void neverSavedDocumentIsRefused();
@@ -154,6 +158,7 @@ void TestBuildCommands::init() {
     Settings::RunParameter.clear();
     m_host.umleitung = true;
     m_host.output = RecordingOutput();
+    m_host.compilesShown = 0;
     m_host.mainFiles.clear();
     m_host.chosen = -1;
     qputenv(TerminalOverrideVariable, WriteTerminalRecorder().toLocal8Bit());
@@ -209,6 +214,73 @@ void TestBuildCommands::compileErrorRunsNothingAndFocusesPanel() {
     QCOMPARE(m_host.output.focusRequests, 1);
     QVERIFY(m_ui->boxes.isEmpty());
     QCOMPARE(m_windows.first()->statuses, (QStringList{"Kompiliere Kaputt.java ...", ""}));
+}
+
+void TestBuildCommands::compileGivesItsResultAsValues() {
+    const QByteArray text = "public class Zwei {\n  int a = \"x\";\n  int b = y;\n}\n";
+    const QString source = m_java.Write("werte/Zwei.java", text);
+    FakeWindow window(source, text);
+    const CompileOutcome outcome = CompileFile(window, Frame());
+    QVERIFY(outcome.problems.isEmpty());
+    QVERIFY(outcome.result);
+    const CompileResult &result = *outcome.result;
+    QVERIFY(result.ended);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY(!outcome.Succeeded());
+    // The panel shows the result's text; the messages are read from it, in order.
+    QCOMPARE(m_host.output.text, result.panelText + "\n-- Fertig --");
+    QCOMPARE(m_host.compilesShown, 1);
+    QCOMPARE(result.diagnostics.size(), 2);
+    const QStringList lines = PanelLines();
+    for (int i = 0; i < 2; ++i) {
+        const Diagnostic &message = result.diagnostics.at(i);
+        QCOMPARE(message.fileName, source);
+        QCOMPARE(message.line, i + 2);
+        QCOMPARE(message.kind, DiagnosticKind::Error);
+        QVERIFY(lines.at(message.messageLine)
+                    .startsWith(QStringLiteral("Zwei.java:%1: error: ").arg(i + 2)));
+        QVERIFY(lines.at(message.messageLine).endsWith(": " + message.message));
+        QCOMPARE(message.markerLine, message.messageLine + 2);
+        QCOMPARE(message.column, int(lines.at(message.markerLine).indexOf(u'^')));
+        QCOMPARE(message.column, 10);
+    }
+}
+
+// The compile succeeds when the compiler says so, wherever it puts the class file.
+void TestBuildCommands::successIsTheCompilersExitCode() {
+    const QString source = m_java.Write("ziel/Ziel.java", ClassText("Ziel", "z"));
+    QDir().mkpath(m_java.Path("ziel/klassen"));
+    Settings::CompilerParameter = "-d klassen";
+    m_windows << new FakeWindow(source, ClassText("Ziel", "z"));
+    MnCompilerClick(*m_windows.first(), Frame());
+    Settings::CompilerParameter.clear();
+    QVERIFY(QFile::exists(m_java.Path("ziel/klassen/Ziel.class")));
+    QVERIFY(!QFile::exists(m_java.Path("ziel/Ziel.class")));
+    QCOMPARE(m_host.output.focusRequests, 0);
+    QCOMPARE(m_host.compilesShown, 1);
+}
+
+void TestBuildCommands::stepsReturnProblemsWithoutABox() {
+    FakeWindow unsaved("noname", HalloText);
+    const std::optional<BuildProblem> refusal = BuildRefusal(unsaved);
+    QVERIFY(refusal);
+    QCOMPARE(refusal->text, QString("Bitte die Datei erst speichern"));
+    QCOMPARE(refusal->caption, QString("Hinweis"));
+    QCOMPARE(refusal->icon, MsgIcon::Warning);
+    QVERIFY(NotJavaSource(m_java.Path("a.txt")) == OnlyJavaProblem());
+    QVERIFY(!NotJavaSource(m_hallo));
+
+    const QString source = m_java.Write("fest2/Fest.java", ClassText("Fest", "x"));
+    QVERIFY(QDir().mkpath(m_java.Path("fest2/Fest.class/inhalt")));
+    FakeWindow window(source, ClassText("Fest", "x"));
+    const CompileOutcome outcome = CompileFile(window, Frame());
+    QVERIFY(!outcome.result);
+    QCOMPARE(outcome.problems.size(), 1);
+    QCOMPARE(outcome.problems.first().text,
+             QString("Die class-Datei konnte nicht gelöscht werden"));
+    QCOMPARE(MainFileNotOpenProblem("/x/A.java").text,
+             QString("Die Maindatei\r\n/x/A.java\r\nist in keinem Fenster geöffnet."));
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 void TestBuildCommands::runCompilesAndShowsOutput() {

@@ -1,5 +1,6 @@
 // The decisions of compile and run, without any process or window.
 
+#include "javarun/CompileResult.h"
 #include "javarun/CompilerMessage.h"
 #include "javarun/JavaToolSearch.h"
 #include "javarun/OutputCollector.h"
@@ -40,6 +41,9 @@ private slots:
     void sourcePlaceOfStackTraces();
     void sourcePlaceOfOddNames_data();
     void sourcePlaceOfOddNames();
+    void diagnosticsOfACompile();
+    void diagnosticsLeadWhereThePanelLineLeads_data();
+    void diagnosticsLeadWhereThePanelLineLeads();
     void warmFrames_data();
     void warmFrames();
     void collectorKeepsOrderAndSplitCharacters();
@@ -664,6 +668,99 @@ void TestBuildLogic::sourcePlaceOfOddNames() {
     }
     QVERIFY(place);
     QCOMPARE(*place, (SourcePlace{file, line, column}));
+}
+
+void TestBuildLogic::diagnosticsOfACompile() {
+    const QStringList panel{
+        "Datei \"/home/lea/p r/A.java\"",
+        "",
+        "",
+        "A.java:3: error: incompatible types: String cannot be converted to int",
+        "  int x = \"s\";",
+        "          ^",
+        "./lib/B.java:12: warning: [removal] Integer(int) in Integer has been deprecated",
+        "  Integer i = new Integer(1);",
+        "              ^",
+        "/abs/C.java:7: Fehler: ';' erwartet",
+        "A.java:9: Warnung: [unchecked] ungeprüfter Aufruf",
+        "A.java:10: Note: a: b",
+        "A.java:11: Hinweis: Meldung",
+        "A.java:12: something else: text",
+        "Note: A.java uses unchecked or unsafe operations.",
+        "2 errors",
+        "-- Fertig --"};
+    const QString dir = QStringLiteral("/home/lea/p r/");
+    const QList<Diagnostic> expected{
+        {dir + "A.java", 3, 10, DiagnosticKind::Error,
+         "incompatible types: String cannot be converted to int", 3, 5},
+        {dir + "lib/B.java", 12, 14, DiagnosticKind::Warning,
+         "[removal] Integer(int) in Integer has been deprecated", 6, 8},
+        {"/abs/C.java", 7, -1, DiagnosticKind::Error, "';' erwartet", 9, -1},
+        {dir + "A.java", 9, -1, DiagnosticKind::Warning, "[unchecked] ungeprüfter Aufruf", 10, -1},
+        {dir + "A.java", 10, -1, DiagnosticKind::Note, "a: b", 11, -1},
+        {dir + "A.java", 11, -1, DiagnosticKind::Note, "Meldung", 12, -1},
+        {dir + "A.java", 12, -1, DiagnosticKind::Error, "something else: text", 13, -1}};
+    const QList<Diagnostic> diagnostics = CompilerDiagnostics(panel);
+    QCOMPARE(diagnostics.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QCOMPARE(diagnostics.at(i).fileName, expected.at(i).fileName);
+        QCOMPARE(diagnostics.at(i).line, expected.at(i).line);
+        QCOMPARE(diagnostics.at(i).column, expected.at(i).column);
+        QCOMPARE(diagnostics.at(i).kind, expected.at(i).kind);
+        QCOMPARE(diagnostics.at(i).message, expected.at(i).message);
+        QCOMPARE(diagnostics.at(i).messageLine, expected.at(i).messageLine);
+        QCOMPARE(diagnostics.at(i).markerLine, expected.at(i).markerLine);
+    }
+    // The result of a compile reads them from its panel text.
+    const CompileResult result = MakeCompileResult(true, 1, panel.join(u'\n'), QString());
+    QVERIFY(result.diagnostics == diagnostics);
+    QVERIFY(!result.Succeeded());
+    QVERIFY(MakeCompileResult(true, 0, QString(), QString()).Succeeded());
+    QVERIFY(!MakeCompileResult(false, 0, QString(), QString()).Succeeded());
+}
+
+// A diagnostic's lines lead exactly where the panel line itself leads (SourcePlaceAt), and
+// every compiler message line or marker of one does lead somewhere through them.
+void TestBuildLogic::diagnosticsLeadWhereThePanelLineLeads_data() {
+    QTest::addColumn<QStringList>("panel");
+    QTest::newRow("messages") << QStringList{
+        "Datei \"/home/lea/p r/A.java\"",
+        "",
+        "",
+        "A.java:3: error: incompatible types: String cannot be converted to int",
+        "  int x = \"s\";",
+        "          ^",
+        "lib/B.java:12: warning: [deprecation] x: y",
+        "/abs/C.java:7: error: ';' expected",
+        "   ^",
+        "  ^",
+        "A.java:1: error: a",
+        "A.java:2: error: b",
+        "  ^",
+        "  ^",
+        "2 errors",
+        "-- Fertig --"};
+    for (const char *name :
+         {"panel-nul-in-names.txt", "panel-colon-names.txt", "panel-relative-compiled-file.txt"}) {
+        QFile input(QStringLiteral(QUILL_TEST_DATA "/") + QString::fromLatin1(name));
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        QTest::newRow(name) << QString::fromUtf8(input.readAll()).split(u'\n');
+    }
+}
+
+void TestBuildLogic::diagnosticsLeadWhereThePanelLineLeads() {
+    QFETCH(QStringList, panel);
+    const QList<Diagnostic> diagnostics = CompilerDiagnostics(panel);
+    for (int i = -1; i <= panel.size(); ++i) {
+        const std::optional<SourcePlace> byPanel = SourcePlaceAt(panel, i);
+        const std::optional<SourcePlace> byValue = DiagnosticPlaceAt(diagnostics, i);
+        if (byValue) {
+            QVERIFY(byPanel);
+            QCOMPARE(*byValue, *byPanel);
+        } else {
+            QVERIFY2(!byPanel, qPrintable(QString::number(i)));
+        }
+    }
 }
 
 void TestBuildLogic::warmFrames_data() {

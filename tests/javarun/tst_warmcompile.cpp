@@ -7,6 +7,7 @@
 #include "TestEnv.h"
 
 #include "javarun/BuildCommands.h"
+#include "javarun/BuildSteps.h"
 #include "javarun/WarmCompiler.h"
 #include "javarun/WarmCompileRules.h"
 #include "settings/Settings.h"
@@ -78,13 +79,15 @@ private slots:
     void endsWhenItsInputCloses();
 
 private:
-    // Compiles fileName with CompileFile, through warm when given; the panel's text.
+    // Compiles fileName with CompileFile, through warm when given; the panel's text. The
+    // result is kept in m_result.
     QString Compile(const QString &fileName, WarmCompiler *warm);
 
     TestEnv m_env;
     JavaFixture m_java;
     RecordingUi m_ui;
     FakeBuildHost m_host;
+    CompileResult m_result;
 };
 
 void TestWarmCompile::initTestCase() {
@@ -103,7 +106,8 @@ void TestWarmCompile::init() {
 QString TestWarmCompile::Compile(const QString &fileName, WarmCompiler *warm) {
     Window window(fileName);
     m_host.warm = warm;
-    CompileFile(window, m_host);
+    const CompileOutcome outcome = CompileFile(window, m_host);
+    m_result = outcome.result.value_or(CompileResult());
     return m_host.output.text;
 }
 
@@ -165,44 +169,60 @@ void TestWarmCompile::sameResultAsTheProcess_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("parameters");
     QTest::addColumn<QStringList>("files"); // name, source, name, source...; the first compiles
+    // The messages expected: file, line and kind of each ("Kaputt.java:3:E", "W" a warning).
+    QTest::addColumn<QStringList>("messages");
     QTest::newRow("correct") << "richtig"
                              << ""
                              << QStringList{"Hallo.java",
                                             "public class Hallo {\n  public static "
                                             "void main(String[] a) {\n    "
-                                            "System.out.println(\"Hallo\");\n  }\n}\n"};
-    QTest::newRow("two errors") << "fehler"
-                                << ""
-                                << QStringList{
-                                       "Kaputt.java",
-                                       "public class Kaputt {\n  void f() {\n    int x = \"a\";\n"
-                                       "    undefiniert();\n  }\n}\n"};
+                                            "System.out.println(\"Hallo\");\n  }\n}\n"}
+                             << QStringList();
+    QTest::newRow("two errors")
+        << "fehler"
+        << ""
+        << QStringList{"Kaputt.java", "public class Kaputt {\n  void f() {\n    int x = \"a\";\n"
+                                      "    undefiniert();\n  }\n}\n"}
+        << QStringList{"Kaputt.java:3:E", "Kaputt.java:4:E"};
     QTest::newRow("warning") << "warnung"
                              << ""
                              << QStringList{"Alt.java",
                                             "public class Alt {\n  Integer i = new Integer(5);\n"
                                             "  java.util.List l = new java.util.ArrayList();\n"
-                                            "  { l.add(i); }\n}\n"};
+                                            "  { l.add(i); }\n}\n"}
+                             << QStringList{"Alt.java:2:W"};
     QTest::newRow("blanks and umlauts")
         << "Mein Ordner mit Ümläuten"
         << ""
         << QStringList{"Gruss.java",
-                       "public class Gruss {\n  String s = \"äöü\";\n  int x = s;\n}\n"};
+                       "public class Gruss {\n  String s = \"äöü\";\n  int x = s;\n}\n"}
+        << QStringList{"Gruss.java:3:E"};
     QTest::newRow("second class")
         << "zwei"
         << ""
         << QStringList{"Haupt.java", "public class Haupt { Helfer h = new Helfer(); }\n",
-                       "Helfer.java", "public class Helfer { int x = \"kaputt\"; }\n"};
+                       "Helfer.java", "public class Helfer { int x = \"kaputt\"; }\n"}
+        << QStringList{"Helfer.java:1:E"};
+    QTest::newRow("errors in several files")
+        << "mehrere"
+        << ""
+        << QStringList{"Haupt.java",
+                       "public class Haupt {\n  Helfer h = new Helfer();\n  int x = \"a\";\n}\n",
+                       "Helfer.java",
+                       "public class Helfer {\n  Integer i = new Integer(1);\n  int y = true;\n}\n"}
+        << QStringList{"Haupt.java:3:E", "Helfer.java:2:W", "Helfer.java:3:E"};
     QTest::newRow("-d in the parameters")
         << "ziel"
         << "-d klassen -g"
-        << QStringList{"Hallo.java", "package p;\npublic class Hallo { }\n", "klassen/.keep", ""};
+        << QStringList{"Hallo.java", "package p;\npublic class Hallo { }\n", "klassen/.keep", ""}
+        << QStringList();
 }
 
 void TestWarmCompile::sameResultAsTheProcess() {
     QFETCH(QString, folder);
     QFETCH(QString, parameters);
     QFETCH(QStringList, files);
+    QFETCH(QStringList, messages);
     Settings::CompilerParameter = parameters;
     for (qsizetype i = 0; i + 1 < files.size(); i += 2)
         m_java.Write(folder + u'/' + files.at(i), files.at(i + 1).toUtf8());
@@ -210,6 +230,7 @@ void TestWarmCompile::sameResultAsTheProcess() {
     const QString source = dir + u'/' + files.first();
 
     const QString processPanel = Compile(source, nullptr);
+    const CompileResult processResult = m_result;
     const QMap<QString, QByteArray> processClasses = ClassFiles(dir);
     RemoveClassFiles(dir);
 
@@ -225,6 +246,29 @@ void TestWarmCompile::sameResultAsTheProcess() {
     QCOMPARE(warmPanel, processPanel);
     QCOMPARE(ClassFiles(dir), processClasses);
     QVERIFY(processPanel.endsWith(QStringLiteral("-- Fertig --")));
+
+    // The same result as values: exit code, panel text and every message with its place.
+    QVERIFY(processResult.ended && m_result.ended);
+    QCOMPARE(m_result.exitCode, processResult.exitCode);
+    QCOMPARE(m_result.panelText, processResult.panelText);
+    QVERIFY(m_result.diagnostics == processResult.diagnostics);
+    QCOMPARE(processResult.Succeeded(), messages.filter(QStringLiteral(":E")).isEmpty());
+    QStringList found;
+    for (const Diagnostic &message : std::as_const(m_result.diagnostics)) {
+        QVERIFY(QFileInfo(message.fileName).isAbsolute());
+        QCOMPARE(QFileInfo(message.fileName).absolutePath(), QFileInfo(dir).absoluteFilePath());
+        QVERIFY(message.column >= 0);
+        QVERIFY(!message.message.isEmpty());
+        const QChar kind = message.kind == DiagnosticKind::Warning ? u'W'
+                           : message.kind == DiagnosticKind::Note  ? u'N'
+                                                                   : u'E';
+        found << QStringLiteral("%1:%2:%3")
+                     .arg(QFileInfo(message.fileName).fileName())
+                     .arg(message.line)
+                     .arg(kind);
+    }
+    found.sort();
+    QCOMPARE(found, messages);
 }
 
 void TestWarmCompile::killedBetweenTwoCompiles() {

@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(Settings::UndoMitKeyUp, true);
     }
 
-    // The values go out in the specified order, with their keys and types, in one write.
+    // The values go out in their fixed order, with their keys and types, in one write.
     void saveWritesInOrderOnce() {
         TestEnv env;
         setNonDefaults();

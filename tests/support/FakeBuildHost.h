@@ -31,6 +31,10 @@ public:
     QList<std::shared_ptr<BuildTarget>> BuildTargets() override {
         return targets ? targets() : QList<std::shared_ptr<BuildTarget>>();
     }
+    void CompileShown(const CompileResult &result) override {
+        ++compilesShown;
+        shownCompile = result;
+    }
 
     RecordingOutput output;
     bool umleitung = true;
@@ -39,4 +43,6 @@ public:
     WarmCompiler *warm = nullptr;
     RunningPrograms *programs = nullptr;
     std::function<QList<std::shared_ptr<BuildTarget>>()> targets;
+    int compilesShown = 0;
+    CompileResult shownCompile;
 };

@@ -1,8 +1,14 @@
 #include "RecordingUi.h"
 
-RecordingUi::RecordingUi() { setUi(this); }
+#include "common/QuillError.h"
 
-RecordingUi::~RecordingUi() { setUi(nullptr); }
+RecordingUi::RecordingUi() {
+    setUi(this);
+}
+
+RecordingUi::~RecordingUi() {
+    setUi(nullptr);
+}
 
 QStringList RecordingUi::texts() const {
     QStringList result;
@@ -21,8 +27,16 @@ void RecordingUi::clear() {
     pageSetupRequests = 0;
 }
 
+void RecordingUi::failIfAsked(const QString &caption) {
+    if (failOnCaption.isEmpty() || caption != failOnCaption)
+        return;
+    failOnCaption.clear();
+    throw QuillError(FailureText());
+}
+
 MsgButton RecordingUi::messageBox(MsgIcon icon, const QString &caption, const QString &text,
                                   const QList<MsgButton> &buttons) {
+    failIfAsked(caption);
     boxes.append({icon, caption, text, buttons});
     if (buttons.size() <= 1)
         return buttons.isEmpty() ? MsgButton::Ok : buttons.first();
@@ -31,8 +45,9 @@ MsgButton RecordingUi::messageBox(MsgIcon icon, const QString &caption, const QS
     return buttons.contains(MsgButton::Cancel) ? MsgButton::Cancel : buttons.last();
 }
 
-std::optional<QString> RecordingUi::inputText(const QString &, const QString &prompt,
+std::optional<QString> RecordingUi::inputText(const QString &caption, const QString &prompt,
                                               const QString &) {
+    failIfAsked(caption);
     inputPrompts << prompt;
     return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
 }
@@ -47,11 +62,13 @@ QString RecordingUi::saveFile(const FileDialogRequest &request) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
 }
 
-std::optional<FontChoice> RecordingUi::chooseFont(const QString &, const FontChoice &) {
+std::optional<FontChoice> RecordingUi::chooseFont(const QString &caption, const FontChoice &) {
+    failIfAsked(caption);
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 
-std::optional<quint32> RecordingUi::chooseColor(const QString &, quint32 initial) {
+std::optional<quint32> RecordingUi::chooseColor(const QString &caption, quint32 initial) {
+    failIfAsked(caption);
     colorInitials << initial;
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }

@@ -43,6 +43,12 @@ public:
     QQueue<std::function<bool(QPrinter &)>> printAnswers;
     QQueue<std::function<bool(QPrinter &)>> pageSetupAnswers;
 
+    // A box or a font, colour or input dialog with this caption throws a QuillError with
+    // the text FailureText instead of showing, once (the field is cleared), as an error that
+    // ends a command would. Empty: nothing fails.
+    QString failOnCaption;
+    static QString FailureText() { return QStringLiteral("Absichtlicher Fehler im Test"); }
+
     // The texts of all boxes, for compact assertions.
     QStringList texts() const;
     void clear();
@@ -58,4 +64,7 @@ public:
     std::optional<quint32> chooseColor(const QString &caption, quint32 initial) override;
     bool printDialog(QPrinter &printer) override;
     bool pageSetupDialog(QPrinter &printer) override;
+
+private:
+    void failIfAsked(const QString &caption);
 };
