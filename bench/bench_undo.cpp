@@ -1,14 +1,16 @@
-// The undo history on large documents held in a real text control (offscreen): the memory
+// The undo history on large documents shown by a real text control (offscreen): the memory
 // of 400 snapshots, the snapshot on a key release, and undo and redo of a one-character edit.
 // Inputs are written by gen_java.py on first use into the build directory.
 
 #include "QtBenchmarkMain.h"
 
-#include "editor/MemoUndo.h"
+#include "editor/EditorDocument.h"
+#include "editor/MemoCaret.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTextBlock>
@@ -34,21 +36,36 @@ QString JavaSource(int lines) {
     return QString::fromUtf8(file.readAll());
 }
 
-// A shown text control holding a generated file, with the history bound to it and the
-// loaded text taken as the first snapshot.
+// A document holding a generated file, shown by a text control, with the loaded text taken
+// as the first snapshot of its history.
 struct Editor {
+    // The history as the window reaches it.
+    struct Undo {
+        EditorDocument &document;
+        UndoHistory &history() { return document.undo(); }
+    };
+    EditorDocument document;
     QPlainTextEdit edit;
-    MemoUndo undo;
+    MemoCaret caret;
+    Undo undo{document};
     explicit Editor(int lines) {
+        QTextDocument &text = document.text();
+        text.setDocumentLayout(new QPlainTextDocumentLayout(&text));
+        edit.setDocument(&text);
+        caret.setMemo(&edit);
+        document.setCaretView(&caret);
         edit.setLineWrapMode(QPlainTextEdit::NoWrap);
         edit.setPlainText(JavaSource(lines));
         edit.resize(800, 600);
         edit.show();
-        undo.setMemo(&edit);
         QElapsedTimer timer;
         timer.start();
         undo.history().SaveUndoState();
         firstSnapshotMs = double(timer.nsecsElapsed()) / 1e6;
+    }
+    ~Editor() {
+        document.setCaretView(nullptr);
+        edit.setDocument(nullptr);
     }
     double firstSnapshotMs = 0; // the whole text is read and copied once
     // Types one character at `position`, as a key press does.

@@ -39,6 +39,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
 #include <QTimer>
@@ -51,6 +52,17 @@
 #endif
 
 namespace {
+
+// The compiler's message a panel line belongs to: the text after "<file>.java:<line>: " of
+// the message line (two lines above a column marker); any other line as it stands.
+QString PanelMessageAt(const QStringList &lines, int index) {
+    const int at =
+        lines.at(index).trimmed() == QLatin1String("^") && index >= 2 ? index - 2 : index;
+    static const QRegularExpression head(QStringLiteral("^.+?\\.java:\\d+: "));
+    const QString &line = lines.at(at);
+    const QRegularExpressionMatch match = head.match(line);
+    return (match.hasMatch() ? line.mid(match.capturedEnd()) : line).trimmed();
+}
 
 QString pathList() {
     return qEnvironmentVariable("PATH");
@@ -553,7 +565,7 @@ bool TFMain::JumpFromPanelLine(int index) {
     const std::optional<SourcePlace> place = SourcePlaceAt(lines, index, m_workspace.OpenFiles());
     if (!place)
         return false;
-    ShowSourcePlace(*place);
+    ShowSourcePlace(*place, PanelMessageAt(lines, index));
     return true;
 }
 

@@ -31,14 +31,33 @@ TColorMemo::TColorMemo(QWidget *parent)
     ConnectCommand(this, &QPlainTextEdit::updateRequest, this,
                    [this](const QRect &, int) { m_gutterArea->update(); });
     // A new layout may move lines without changing the text.
-    ConnectCommand(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-                   [this] { m_view.Invalidate(); });
+    m_layoutConnection =
+        ConnectCommand(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+                       [this] { m_view.Invalidate(); });
     ApplyTabStops();
     ApplySelectionPalette();
     UpdateTextRect();
 }
 
 TColorMemo::~TColorMemo() = default;
+
+void TColorMemo::DocumentShown() {
+    disconnect(m_layoutConnection);
+    m_layoutConnection =
+        ConnectCommand(document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+                       [this] { m_view.Invalidate(); });
+    ApplyTabStops();
+    m_lineCount = document()->blockCount();
+    m_textLength = document()->characterCount() - 1;
+    m_view.Invalidate();
+    RequestPass(false);
+    m_gutterArea->update();
+}
+
+void TColorMemo::SetLineMarks(const LineMarkSource *marks) {
+    m_lineMarks = marks;
+    m_gutterArea->update();
+}
 
 // ---------------------------------------------------------------- properties
 

@@ -8,6 +8,7 @@
 #include "DrawRules.h"
 #include "GutterOptions.h"
 #include "HotSpot.h"
+#include "LineMark.h"
 #include "MemoView.h"
 #include "PrintOptions.h"
 #include "RunPainter.h"
@@ -69,6 +70,10 @@ public:
     void RepaintGutter();
     // The line numbers the gutter shows, top to bottom (empty without line numbers).
     QStringList GutterNumbers() const;
+    // The marks the gutter paints beside their lines; nullptr for none. The source must
+    // outlive the control or be taken away first.
+    void SetLineMarks(const LineMarkSource *marks);
+    const LineMarkSource *LineMarks() const { return m_lineMarks; }
     // The hot-spot text at a viewport point, as the last colouring pass found it, or empty.
     QString HotSpotTextAt(int x, int y) const;
     // The hot-spot ranges of the last colouring pass.
@@ -134,6 +139,7 @@ public:
     void GutterChanged() override { RepaintGutter(); }
 
 protected:
+    void DocumentShown() override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -180,6 +186,8 @@ private:
     bool m_redrawAlways = false;
     bool m_hideSelection = true;
     TCMGutterArea *m_gutterArea = nullptr;
+    const LineMarkSource *m_lineMarks = nullptr;
+    QMetaObject::Connection m_layoutConnection;
 
     // text-change trigger
     int m_lineCount = 0;

@@ -3,7 +3,12 @@
 #include "ColorConvert.h"
 #include "ColorMemo.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <optional>
 
 TCMGutterArea::TCMGutterArea(TColorMemo *memo) : QWidget(memo), m_memo(memo) {}
 
@@ -45,10 +50,95 @@ void TCMGutterArea::paintEvent(QPaintEvent *) {
             painter.drawText(rect, flags, numbers[i]);
         }
     }
+    PaintMarks(painter);
     if (gutter.Is3D()) {
         painter.setPen(ToQColor(clBtnHighlight, pal));
         painter.drawLine(size - 2, 0, size - 2, bottom);
         painter.setPen(ToQColor(clBtnShadow, pal));
         painter.drawLine(size - 1, 0, size - 1, bottom);
     }
+}
+
+QColor TCMGutterArea::MarkColor(LineMarkKind kind) {
+    switch (kind) {
+    case LineMarkKind::Error:
+        return QColor(220, 30, 30);
+    case LineMarkKind::Warning:
+        return QColor(240, 170, 0);
+    case LineMarkKind::Breakpoint:
+        return QColor(140, 0, 60);
+    case LineMarkKind::CurrentLine:
+        return QColor(40, 160, 60);
+    }
+    return QColor(Qt::black);
+}
+
+int TCMGutterArea::LineAt(int y) const {
+    const TColorMemo &memo = *m_memo;
+    const int lineHeight = memo.m_view.LineHeight();
+    const int topInGutter = memo.viewport()->geometry().top() - memo.contentsRect().top();
+    const int first = memo.m_view.FirstVisibleLine();
+    for (int line = first; memo.m_view.BlockTop(line); ++line) {
+        const int top = topInGutter + *memo.m_view.BlockTop(line);
+        if (y >= top && y < top + lineHeight)
+            return line;
+    }
+    return -1;
+}
+
+// A bar at the left edge for the current line, a dot for the other kinds; an error is
+// painted above a warning above a breakpoint.
+void TCMGutterArea::PaintMarks(QPainter &painter) {
+    const TColorMemo &memo = *m_memo;
+    if (!memo.m_lineMarks)
+        return;
+    const int lineHeight = memo.m_view.LineHeight();
+    const int topInGutter = memo.viewport()->geometry().top() - memo.contentsRect().top();
+    const int first = memo.m_view.FirstVisibleLine();
+    int last = first;
+    while (memo.m_view.BlockTop(last + 1))
+        ++last;
+    QList<LineMarkAt> marks = memo.m_lineMarks->MarksBetween(first, last);
+    if (marks.isEmpty())
+        return;
+    std::stable_sort(marks.begin(), marks.end(), [](const LineMarkAt &a, const LineMarkAt &b) {
+        return int(a.mark.kind) > int(b.mark.kind);
+    });
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int dot = std::max(4, std::min(lineHeight - 4, 9));
+    for (const LineMarkAt &at : std::as_const(marks)) {
+        const std::optional<int> top = memo.m_view.BlockTop(at.line);
+        if (!top)
+            continue;
+        const int y = topInGutter + *top;
+        const QColor color = MarkColor(at.mark.kind);
+        if (at.mark.kind == LineMarkKind::CurrentLine) {
+            painter.fillRect(QRect(0, y, 3, lineHeight), color);
+            continue;
+        }
+        painter.setPen(color.darker(130));
+        painter.setBrush(color);
+        painter.drawEllipse(QRect(4, y + (lineHeight - dot) / 2, dot, dot));
+    }
+    painter.restore();
+}
+
+bool TCMGutterArea::event(QEvent *event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const int line = m_memo->m_lineMarks ? LineAt(help->pos().y()) : -1;
+    QStringList texts;
+    if (line >= 0)
+        for (const LineMarkAt &at : m_memo->m_lineMarks->MarksBetween(line, line))
+            if (!at.mark.text.isEmpty())
+                texts << at.mark.text;
+    if (texts.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), texts.join(u'\n'), this);
+    }
+    return true;
 }

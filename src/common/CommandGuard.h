@@ -24,16 +24,24 @@ template <typename Command> void RunCommand(Command &&command) noexcept {
     }
 }
 
+// Runs `command` through RunCommand with the signal's arguments where it takes them, else
+// without them.
+template <typename Command, typename... Arguments>
+void RunGuardedCommand(const Command &command, Arguments &&...arguments) {
+    if constexpr (std::is_invocable_v<const Command &, Arguments...>)
+        RunCommand([&] { command(std::forward<Arguments>(arguments)...); });
+    else
+        RunCommand([&] { command(); });
+}
+
 // A slot for connect() that runs `command` through RunCommand; the signal's arguments are
-// passed on where the command takes them.
+// passed on where the command takes them. The constraint lets Qt ask which arguments the
+// slot takes without compiling a call that cannot work.
 template <typename Command> auto Guarded(Command command) {
-    return [command = std::move(command)](auto &&...arguments) {
-        RunCommand([&] {
-            if constexpr (std::is_invocable_v<Command &, decltype(arguments)...>)
-                command(std::forward<decltype(arguments)>(arguments)...);
-            else
-                command();
-        });
+    return [command = std::move(command)](auto &&...arguments) requires(
+        std::is_invocable_v<const Command &, decltype(arguments)...> ||
+        std::is_invocable_v<const Command &>) {
+        RunGuardedCommand(command, std::forward<decltype(arguments)>(arguments)...);
     };
 }
 

@@ -5,6 +5,8 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QResizeEvent>
+#include <QTextDocument>
 
 namespace {
 
@@ -42,6 +44,26 @@ bool TMemo::Modified() const {
 
 void TMemo::SetModified(bool modified) {
     document()->setModified(modified);
+}
+
+void TMemo::resizeEvent(QResizeEvent *event) {
+    if (m_relayoutOnResize || lineWrapMode() != NoWrap) {
+        QPlainTextEdit::resizeEvent(event);
+        return;
+    }
+    // The base lays the document out anew when the width changes, and only then: it is
+    // told the width stayed. The scroll bars still follow the new size.
+    QResizeEvent sameWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
+    QPlainTextEdit::resizeEvent(&sameWidth);
+}
+
+void TMemo::ShowDocument(QTextDocument *document) {
+    if (document == this->document())
+        return;
+    setDocument(document);
+    // The text is laid out in the font of the controls that show it.
+    this->document()->setDefaultFont(font());
+    DocumentShown();
 }
 
 int TMemo::SelectionLength() const {

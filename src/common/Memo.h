@@ -24,6 +24,15 @@ public:
     bool Modified() const;
     void SetModified(bool modified);
 
+    // Shows `document` in place of the control's own, so that several controls show one
+    // text; nullptr gives the control an empty document of its own again. The document needs
+    // a QPlainTextDocumentLayout, and the caller keeps it alive while it is shown.
+    void ShowDocument(QTextDocument *document);
+    // Whether a change of the control's width lays the document out anew (the default). A
+    // control that shows a document another control lays out turns this off: without
+    // wrapping the width changes no line, and laying out a long text anew takes long.
+    void SetRelayoutOnResize(bool relayout) { m_relayoutOnResize = relayout; }
+
     // Clipboard commands; a control may refuse some (the colouring control without
     // permission for cut and copy). Hosts call these rather than cut()/copy()/paste().
     virtual void CutToClipboard() { cut(); }
@@ -31,6 +40,9 @@ public:
     virtual void PasteFromClipboard() { paste(); }
 
 protected:
+    // The control shows another document now (see ShowDocument).
+    virtual void DocumentShown() {}
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -42,4 +54,5 @@ private:
     qsizetype Room(int replaced) const;
 
     int m_maxLength = 0;
+    bool m_relayoutOnResize = true;
 };

@@ -26,11 +26,15 @@ int TextLength(const QTextDocument &document) {
 
 } // namespace
 
-DocumentMirror::DocumentMirror(QTextDocument &document, QObject *parent, int pieceSize)
+DocumentMirror::DocumentMirror(QTextDocument &document, QObject *parent, int pieceSize,
+                               Listener listener)
     : QObject(parent), m_document(&document), m_text(pieceSize) {
     // A document tells its changes only once it has a layout (a text control gives it one).
     document.documentLayout();
-    ConnectCommand(&document, &QTextDocument::contentsChange, this, &DocumentMirror::OnChange);
+    if (listener == Listener::Itself)
+        ConnectCommand(&document, &QTextDocument::contentsChange, this, &DocumentMirror::OnChange);
+    else
+        Resync();
 }
 
 const TextSource &DocumentMirror::Source() {
@@ -51,16 +55,33 @@ void DocumentMirror::Resync() {
 
 void DocumentMirror::OnChange(int position, int removed, int added) {
     m_sourceCurrent = false;
-    if (!m_valid || !m_document)
-        return;
+    if (m_valid)
+        follow(position, removed, added);
+}
+
+DocumentMirror::Change DocumentMirror::follow(int position, int removed, int added) {
+    m_sourceCurrent = false;
+    Change change;
+    if (!m_document)
+        return change;
+    const int before = m_text.length();
     const int length = TextLength(*m_document);
-    // The counts may reach past the end (the final block end is counted on a reset).
-    const int from = std::clamp(position, 0, length);
-    const int to = std::clamp(position + added, from, length);
-    m_text.replace(from, removed, DocumentRange(*m_document, from, to));
-    // Counts that do not add up are not trusted: the next request copies the text anew.
-    if (m_text.length() != length)
-        m_valid = false;
+    // The counts may reach past the end (the final block end is counted on a reset): what
+    // lies past the end is taken off both.
+    change.position = std::clamp(position, 0, before);
+    change.removed = std::clamp(removed, 0, before - change.position);
+    change.added = length - before + change.removed;
+    if (position < 0 || added < 0 || change.added < 0 || change.added > added ||
+        change.position + change.added > length) {
+        change.position = 0;
+        change.removed = before;
+        change.added = length;
+    }
+    change.removedText = m_text.mid(change.position, change.removed);
+    m_text.replace(change.position, change.removed,
+                   DocumentRange(*m_document, change.position, change.position + change.added));
+    m_valid = true;
+    return change;
 }
 
 void DocumentMirror::ChunksSource::Reset(const TextChunks &text) {

@@ -1,11 +1,17 @@
 #include "EditorDocument.h"
 
+#include "common/CommandGuard.h"
 #include "common/FileHelpers.h"
 #include "common/Helpers.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <vector>
 
 namespace {
 
@@ -40,7 +46,125 @@ const QString &EditorDocument::NoName() {
     return name;
 }
 
-EditorDocument::EditorDocument() : m_format(TextFile::DefaultFormat()) {}
+EditorDocument::EditorDocument()
+    : m_mirror(m_text, nullptr, TextChunks::DefaultPieceSize, DocumentMirror::Listener::Owner),
+      m_marks(m_text), m_undo(*this), m_format(TextFile::DefaultFormat()) {
+    m_text.setUndoRedoEnabled(false);
+    m_listener = ConnectCommand(
+        &m_text, &QTextDocument::contentsChange, &m_text,
+        [this](int position, int removed, int added) { textChanged(position, removed, added); });
+}
+
+EditorDocument::~EditorDocument() {
+    QObject::disconnect(m_listener);
+}
+
+void EditorDocument::textChanged(int position, int removed, int added) {
+    // The copy still holds what the change took away: it goes to the history, which keeps
+    // no copy of its own, and only then does the copy take the change.
+    const DocumentMirror::Change change = m_mirror.follow(position, removed, added);
+    m_undo.contentsChange(change.position, change.removed, change.added, change.removedText);
+    m_marks.Follow();
+}
+
+int EditorDocument::length() const {
+    return m_mirror.length();
+}
+
+QString EditorDocument::text(int position, int count) const {
+    return m_mirror.text(position, count);
+}
+
+void EditorDocument::replace(int position, int count, const QString &text) {
+    // The history hands over whole stretches of text; a mark on a line must stay where the
+    // line stays and go where it goes. So the change is made line by line: lines equal
+    // before and after are not touched; with as many lines before as after, each line is
+    // changed where it differs; otherwise the differing lines are removed whole and the new
+    // ones put in whole.
+    QTextCursor cursor(&m_text);
+    const auto put = [&cursor](int at, int length, QStringView with) {
+        cursor.setPosition(at);
+        cursor.setPosition(at + length, QTextCursor::KeepAnchor);
+        cursor.insertText(with.toString());
+    };
+    const QTextBlock first = m_text.findBlock(position);
+    if (position + count < first.position() + first.length() && !text.contains(u'\n')) {
+        put(position, count, text); // inside one line
+        return;
+    }
+    const QTextBlock last = m_text.findBlock(position + count);
+    const int from = first.position();
+    const int to = last.position() + last.length() - 1;
+    const QString old = m_mirror.text(from, to - from);
+    const QString now = old.left(position - from) + text + old.mid(position + count - from);
+    const QList<QStringView> oldLines = QStringView(old).split(u'\n');
+    const QList<QStringView> newLines = QStringView(now).split(u'\n');
+    qsizetype head = 0;
+    while (head < oldLines.size() && head < newLines.size() && oldLines[head] == newLines[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < oldLines.size() - head && tail < newLines.size() - head &&
+           oldLines[oldLines.size() - 1 - tail] == newLines[newLines.size() - 1 - tail])
+        ++tail;
+    std::vector<int> starts; // of the old lines, and one past the last
+    int start = from;
+    for (const QStringView line : oldLines) {
+        starts.push_back(start);
+        start += int(line.size()) + 1;
+    }
+    starts.push_back(start);
+    const qsizetype oldCount = oldLines.size() - head - tail;
+    const qsizetype newCount = newLines.size() - head - tail;
+    cursor.beginEditBlock();
+    if (oldCount == newCount) {
+        for (qsizetype i = head + oldCount - 1; i >= head; --i) {
+            // Only the part of the line that differs.
+            const QStringView was = oldLines[i];
+            const QStringView is = newLines[i];
+            qsizetype same = 0;
+            while (same < was.size() && same < is.size() && was[same] == is[same])
+                ++same;
+            qsizetype end = 0;
+            while (end < was.size() - same && end < is.size() - same &&
+                   was[was.size() - 1 - end] == is[is.size() - 1 - end])
+                ++end;
+            if (same + end < was.size() || same + end < is.size())
+                put(starts[size_t(i)] + int(same), int(was.size() - same - end),
+                    is.mid(same, is.size() - same - end));
+        }
+    } else {
+        QStringList lines;
+        for (qsizetype i = head; i < head + newCount; ++i)
+            lines << newLines[i].toString();
+        const int begin = starts[size_t(head)];
+        const int end = starts[size_t(head + oldCount)];
+        const int textEnd = m_mirror.length();
+        if (end <= textEnd) {
+            // Whole lines with their breaks out, the new lines with theirs in.
+            put(begin, end - begin, lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+        } else if (begin > 0) {
+            // Up to the end of the text: the break before the lines goes with them.
+            put(begin - 1, textEnd - begin + 1,
+                lines.isEmpty() ? QString() : QStringLiteral("\n") + lines.join(u'\n'));
+        } else {
+            put(0, textEnd, lines.join(u'\n'));
+        }
+    }
+    cursor.endEditBlock();
+}
+
+int EditorDocument::caret() const {
+    return m_caretView ? m_caretView->caret() : 0;
+}
+
+void EditorDocument::setCaret(int offset) {
+    if (m_caretView)
+        m_caretView->setCaret(offset);
+}
+
+void EditorDocument::setModified() {
+    m_text.setModified(true);
+}
 
 void EditorDocument::setRequestedName(const QString &name) {
     const SplitName parts = SplitFileName(name);

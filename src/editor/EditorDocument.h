@@ -1,20 +1,58 @@
 #pragma once
 
+#include "editor/DocumentMirror.h"
+#include "editor/LineMarks.h"
 #include "editor/TextFile.h"
+#include "editor/UndoDocument.h"
+#include "editor/UndoHistory.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QTextDocument>
 
-// The file behind an editor window: whether there is one, its name and the parts of that
-// name, the encoding and line-break style it was read with, and the bytes last read or
-// written. Reading and writing go through here, with the backup, symbolic links and the
-// restore on failure. QtCore only; the window adapts it to its menus and text controls.
-class EditorDocument {
+// Where the undo history of a document keeps and puts back the caret: the view the user
+// works in.
+class DocumentCaret {
+public:
+    virtual ~DocumentCaret() = default;
+    // Start of the selection (the caret when nothing is selected).
+    virtual int caret() const = 0;
+    // Puts the caret at `offset` with nothing selected.
+    virtual void setCaret(int offset) = 0;
+};
+
+// One document of an editor window: its text (the one QTextDocument that every view of the
+// window shows), the marks on its lines, its undo history, the copy of the text that search
+// reads, and the file behind it: whether there is one, its name and the parts of that name,
+// the encoding and line-break style it was read with, and the bytes last read or written.
+// Reading and writing go through here, with the backup, symbolic links and the restore on
+// failure. The history, the search copy and the marks follow the text through one listener
+// on its changes. QtGui only; the window adapts it to its menus and text controls.
+class EditorDocument : private UndoDocument {
 public:
     // The name a document without a file shows where a file name is asked for.
     static const QString &NoName();
 
     EditorDocument();
+    ~EditorDocument() override;
+    EditorDocument(const EditorDocument &) = delete;
+    EditorDocument &operator=(const EditorDocument &) = delete;
+
+    // The text. Its own undo is off: the history answers undo and redo.
+    QTextDocument &text() { return m_text; }
+    const QTextDocument &text() const { return m_text; }
+    // The text as search and bracket matching read it, in plain memory.
+    const TextSource &searchSource() { return m_mirror.Source(); }
+    // The marks on the text's lines.
+    LineMarks &marks() { return m_marks; }
+    const LineMarks &marks() const { return m_marks; }
+    // The undo history of the text.
+    UndoHistory &undo() { return m_undo; }
+    const UndoHistory &undo() const { return m_undo; }
+    // The view whose caret the history keeps and puts back; nullptr for none.
+    void setCaretView(DocumentCaret *view) { m_caretView = view; }
+    // Bytes held by the copy of the text that search reads.
+    qsizetype searchCopyBytes() const { return m_mirror.bytes(); }
 
     // Whether the document has a file of its own (it was opened or saved).
     bool hasFile() const { return m_hasFile; }
@@ -62,6 +100,23 @@ public:
     qint64 fileSize() const;
 
 private:
+    // UndoDocument: the text as the history sees it.
+    int length() const override;
+    QString text(int position, int count) const override;
+    void replace(int position, int count, const QString &text) override;
+    int caret() const override;
+    void setCaret(int offset) override;
+    void setModified() override;
+    // The one listener on the text's changes.
+    void textChanged(int position, int removed, int added);
+
+    QTextDocument m_text;
+    DocumentMirror m_mirror;
+    LineMarks m_marks;
+    UndoHistory m_undo;
+    DocumentCaret *m_caretView = nullptr;
+    QMetaObject::Connection m_listener;
+
     bool m_hasFile = false;
     QString m_fileName;
     QString m_fileDir;

@@ -1,7 +1,5 @@
 #include "MDIQuill.h"
 
-#include "editor/DocumentMirror.h"
-
 #include "codegen/JavaSource.h"
 #include "colormemo/ColorMemo.h"
 #include "colormemo/EditorMemoSetup.h"
@@ -19,6 +17,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMetaMethod>
+#include <QPlainTextDocumentLayout>
 #include <QPointer>
 #include <QPrinter>
 #include <QStackedWidget>
@@ -67,6 +67,15 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
     m_memoSW->setObjectName(QStringLiteral("MemoSW"));
     SetupEditorColorMemo(*m_memoColor);
     SetupMonochromeControl(m_memoSW);
+    // Both views show the one text of the document; they differ only in how they paint it.
+    QTextDocument &text = m_doc.text();
+    text.setDocumentLayout(new QPlainTextDocumentLayout(&text));
+    m_memoColor->ShowDocument(&text);
+    m_memoSW->ShowDocument(&text);
+    // The colour view lays the text out; the monochrome view, shown later, need not again.
+    m_memoSW->SetRelayoutOnResize(false);
+    m_memoColor->SetLineMarks(&m_doc.marks());
+    m_doc.setCaretView(&m_caret);
     m_notebook = new QStackedWidget;
     m_notebook->setObjectName(QStringLiteral("Notebook1"));
     m_notebook->addWidget(MakePage(QStringLiteral("Farbe"), m_memoColor));
@@ -123,7 +132,14 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
                    });
 }
 
-TFMDIQuill::~TFMDIQuill() = default;
+TFMDIQuill::~TFMDIQuill() {
+    // The views outlive the document (they are children, deleted after the members): they
+    // let go of its text and marks first.
+    m_doc.setCaretView(nullptr);
+    m_memoColor->SetLineMarks(nullptr);
+    m_memoColor->ShowDocument(nullptr);
+    m_memoSW->ShowDocument(nullptr);
+}
 
 void TFMDIQuill::FormCreate() {
     ApplyRuleColors();
@@ -137,7 +153,7 @@ void TFMDIQuill::SetActiveMemo(TMemo *memo) {
     if (memo != m_memoColor && memo != m_memoSW)
         return;
     m_activeMemo = memo;
-    m_undo.setMemo(memo);
+    m_caret.setMemo(memo);
     m_notebook->setCurrentIndex(memo == m_memoColor ? 0 : 1);
     if (m_bracketTimer)
         m_bracketTimer->start();

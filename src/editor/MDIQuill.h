@@ -5,7 +5,7 @@
 #include "common/UiProvider.h"
 #include "editor/EditorDocument.h"
 #include "editor/IncrementalSearch.h"
-#include "editor/MemoUndo.h"
+#include "editor/MemoCaret.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextFile.h"
 #include "settings/ShortkeyModel.h"
@@ -19,7 +19,6 @@
 
 class EditorHost;
 struct CompletionCandidate;
-class DocumentMirror;
 class FindDialog;
 class TextSource;
 class QPrinter;
@@ -35,10 +34,10 @@ class QTimer;
 class TColorMemo;
 class TMemo;
 
-// One document window: a child of the frame's MDI area that holds one file in two text
-// controls (colour and monochrome, one of them active), a status bar, and the menus that the
-// frame shows merged into its menu bar while the window is active. The window talks to the
-// frame only through the EditorHost it is given.
+// One document window: a child of the frame's MDI area that shows one document in two text
+// controls (colour and monochrome, one of them active and shown), a status bar, and the
+// menus that the frame shows merged into its menu bar while the window is active. The window talks
+// to the frame only through the EditorHost it is given.
 //
 // Every command is a row of the window's command table (EditorMenus): a QAction named after
 // its component ("MnSpeichern") that runs the public member named after the item with
@@ -60,7 +59,7 @@ public:
     QString FileDir() const { return m_doc.fileDir(); }
     QString FileBase() const { return m_doc.fileBase(); }
     QString FileExt() const { return m_doc.fileExt(); }
-    // The file behind the window.
+    // The document: its text, shown by both views, its marks, undo history and file.
     const EditorDocument &Document() const { return m_doc; }
     // Filter entries of the save dialog.
     const QList<FileFilter> &SaveFilter() const { return m_saveFilter; }
@@ -83,8 +82,10 @@ public:
     void SetStatusPanel(int index, const QString &text);
     // The undo timer (2000 ms, off until the document is initialised).
     QTimer *TimerUndo() const { return m_timerUndo; }
-    // The window's undo history; it works on the active control.
-    const UndoHistory &UndoStore() const { return m_undo.history(); }
+    // The document's undo history; it keeps the caret of the active control.
+    const UndoHistory &UndoStore() const { return m_doc.undo(); }
+    // The marks on the lines of the document.
+    LineMarks &Marks() { return m_doc.marks(); }
     // Undo snapshots by key release (timer off) or by the timer every UndoTimerIntervall
     // seconds, as the settings say now; called when the document is initialised and by the
     // frame after the settings dialog was confirmed.
@@ -273,7 +274,7 @@ private:
     bool IncrementalSearchGoesOn();
     void ApplyIncremental(const IncrementalSearch::Reaction &reaction);
     void SelectInActive(qsizetype start, qsizetype length);
-    // Moves the document to the other control (see SwitchView).
+    // Shows the document in the other control (see SwitchView).
     void SwitchViewTo(bool color);
     // Key and mouse releases in the text controls: the caret text, then after a key the undo
     // snapshot when UndoMitKeyUp is on. They read the active control, not the sender.
@@ -310,7 +311,11 @@ private:
     QTimer *m_timerUndo = nullptr;
     // Brings the bracket boxes up to date once the events of a keystroke are done.
     QTimer *m_bracketTimer = nullptr;
-    MemoUndo m_undo;
+    // The active control's caret, for the undo history.
+    MemoCaret m_caret;
+    // The document's revision when each view (colour, monochrome) was last left; -1 while it
+    // never was shown.
+    int m_leftAtRevision[2] = {-1, -1};
     // Set from an undo or redo by key to the next key press. A snapshot on the releases in
     // between would store the text just restored as a new entry: after an undo the next undo
     // would only step back to it, after a redo the following redo could never bring the
@@ -322,8 +327,7 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     FindDialog *m_findDialog = nullptr;
-    // The active control's text for searching, made on the first search.
-    std::unique_ptr<DocumentMirror> m_mirror;
+    // The document's text for searching.
     const TextSource &SearchSource();
     ReplaceDialog *m_replaceDialog = nullptr;
     IncrementalSearch m_incrementalSearch;

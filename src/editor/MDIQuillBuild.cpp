@@ -105,7 +105,6 @@ bool TFMDIQuill::WriteForBuild() {
 }
 
 void TFMDIQuill::GoToSourcePlace(int line, int column, const QString &message) {
-    Q_UNUSED(message); // what led here; the place does not show it yet
     TMemo *memo = m_activeMemo;
     const QTextBlock block = memo->document()->findBlockByNumber(line - 1);
     QTextCursor cursor(memo->document());
@@ -122,6 +121,9 @@ void TFMDIQuill::GoToSourcePlace(int line, int column, const QString &message) {
     memo->setTextCursor(cursor);
     memo->ensureCursorVisible();
     memo->setFocus();
+    // The line carries what led here as an error mark in the gutter.
+    if (block.isValid() && !message.isEmpty())
+        Marks().Set(line - 1, LineMarkKind::Error, message);
     // The status bar names the line the panel led to, as after a click there.
     const QTextBlock start = memo->document()->findBlock(cursor.selectionStart());
     SetStatusPanel(0, EditCommands::CaretText(start.blockNumber(),

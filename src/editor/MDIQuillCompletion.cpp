@@ -34,14 +34,14 @@ void TFMDIQuill::InsertCompletion(const CompletionCandidate &candidate, qsizetyp
     if (wordStart > caret)
         return;
     // Snapshots before and after: one undo takes back exactly the insert.
-    m_undo.history().SaveUndoState();
+    m_doc.undo().SaveUndoState();
     cursor.setPosition(int(wordStart));
     cursor.setPosition(caret, QTextCursor::KeepAnchor);
     cursor.insertText(insertion.text);
     cursor.setPosition(int(wordStart + insertion.caretOffset));
     m_activeMemo->setTextCursor(cursor);
     m_activeMemo->SetModified(true);
-    m_undo.history().SaveUndoState();
+    m_doc.undo().SaveUndoState();
     m_activeMemo->setFocus();
     ShowCaretText();
 }

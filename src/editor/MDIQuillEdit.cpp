@@ -46,7 +46,7 @@ void TFMDIQuill::ShowCaretText() {
 void TFMDIQuill::MemoColorKeyUp() {
     ShowCaretText();
     if (Settings::UndoMitKeyUp && !m_skipSnapshot)
-        m_undo.history().SaveUndoState();
+        m_doc.undo().SaveUndoState();
 }
 
 void TFMDIQuill::MemoSWKeyUp() {
@@ -62,7 +62,7 @@ void TFMDIQuill::MemoSWMouseUp() {
 }
 
 void TFMDIQuill::TimerUndoTimer() {
-    m_undo.history().SaveUndoState();
+    m_doc.undo().SaveUndoState();
 }
 
 void TFMDIQuill::ConfigureUndoTimer() {
@@ -81,11 +81,11 @@ void TFMDIQuill::ConfigureUndoTimer() {
 }
 
 void TFMDIQuill::MnRueckgaengigClick() {
-    m_undo.history().Undo();
+    m_doc.undo().Undo();
 }
 
 void TFMDIQuill::MnWiderrufenClick() {
-    m_undo.history().Redo();
+    m_doc.undo().Redo();
 }
 
 // --- Selection and lines ---

@@ -1,42 +1,14 @@
-// View switching, page set-up and printing of the editor window.
+// Page set-up and printing of the editor window.
 
 #include "MDIQuill.h"
 
 #include "colormemo/ColorMemo.h"
 #include "EditorHost.h"
 #include "PrintRenderer.h"
-#include "SwitchView.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
-
-void TFMDIQuill::SwitchViewTo(bool color) {
-    const EditorView shown =
-        m_activeMemo == m_memoColor ? EditorView::Color : EditorView::Monochrome;
-    TMemo *target = color ? static_cast<TMemo *>(m_memoColor) : m_memoSW;
-    const ViewSwitch change =
-        SwitchView(shown, color ? EditorView::Color : EditorView::Monochrome,
-                   m_activeMemo->toPlainText(), m_activeMemo->Modified(), target->toPlainText());
-    if (!change.Switch)
-        return;
-    TMemo *old = m_activeMemo;
-    if (change.SetText)
-        target->setPlainText(change.Text); // caret at the start
-    target->SetMaxLength(old->MaxLength());
-    SetActiveMemo(target);
-    target->SetModified(change.Modified);
-}
-
-void TFMDIQuill::MnSetMemoColorClick() {
-    SwitchViewTo(true);
-    m_memoColor->setFocus();
-}
-
-void TFMDIQuill::MnSerMemoSWClick() {
-    SwitchViewTo(false);
-    m_memoSW->setFocus();
-}
 
 QPrinter &TFMDIQuill::Printer() {
     return m_host.Printer();

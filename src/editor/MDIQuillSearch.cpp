@@ -44,9 +44,7 @@ void TFMDIQuill::ShowSearchMessages(const std::vector<SearchMessage> &messages) 
 }
 
 const TextSource &TFMDIQuill::SearchSource() {
-    if (!m_mirror || m_mirror->document() != m_activeMemo->document())
-        m_mirror = std::make_unique<DocumentMirror>(*m_activeMemo->document());
-    return m_mirror->Source();
+    return m_doc.searchSource();
 }
 
 void TFMDIQuill::SelectInActive(qsizetype start, qsizetype length) {

@@ -1,17 +1,26 @@
 #include "SwitchView.h"
 
-ViewSwitch SwitchView(EditorView shown, EditorView wanted, const QString &activeText,
-                      bool activeModified, const QString &targetText) {
+#include "TextSource.h"
+
+ViewSwitch SwitchView(EditorView shown, EditorView wanted, bool hasTabs, bool changedSinceShown) {
     ViewSwitch result;
     if (shown == wanted)
         return result;
     result.Switch = true;
-    result.Text = activeText;
-    if (wanted == EditorView::Color)
-        result.Text.replace(u'\t', QStringLiteral("  "));
-    result.SetText = result.Text != targetText;
-    // The flag is the active control's own; it must survive the move so that unsaved edits
-    // are still asked about when the window closes. Tabs made spaces are such an edit too.
-    result.Modified = activeModified || result.Text != activeText;
+    result.ReplaceTabs = wanted == EditorView::Color && hasTabs;
+    // A view that still shows the text it had keeps its caret; on a changed text the caret
+    // goes to the start, as when a control is given a new text.
+    result.CaretToStart = changedSinceShown || result.ReplaceTabs;
     return result;
+}
+
+std::vector<qsizetype> TabPositions(const TextSource &text) {
+    std::vector<qsizetype> positions;
+    for (int i = 0; i < text.PieceCount(); ++i) {
+        const TextSource::Piece piece = text.PieceAt(i);
+        for (qsizetype at = piece.Text.indexOf(u'\t'); at >= 0;
+             at = piece.Text.indexOf(u'\t', at + 1))
+            positions.push_back(piece.Start + at);
+    }
+    return positions;
 }

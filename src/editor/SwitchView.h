@@ -1,22 +1,29 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
-// The two views of a document: the colouring control and the plain monochrome one.
+#include <vector>
+
+class TextSource;
+
+// The two views of a document: the colouring control and the plain monochrome one. Both
+// show the one text of the document; they differ only in how they paint it.
 enum class EditorView { Color, Monochrome };
 
-// What switching the view does to the control that becomes active.
+// What switching the view does.
 struct ViewSwitch {
-    bool Switch = false;   // false: the view asked for is already shown, nothing happens
-    bool SetText = false;  // the control gets Text, and its caret goes to the start; false:
-                           // it already holds that text and keeps its own caret
-    QString Text;          // the document's text in the newly active control
-    bool Modified = false; // the document's modified flag, carried over to that control;
-                           // set as well when the switch changed the text
+    bool Switch = false;       // false: the view asked for is already shown, nothing happens
+    bool ReplaceTabs = false;  // every tab of the text becomes two spaces, as one edit that
+                               // sets the modified flag
+    bool CaretToStart = false; // the newly shown view's caret goes to the start; false: it
+                               // keeps the caret it had when it was last shown
 };
 
 // Towards the colour view every tab becomes two spaces; towards the monochrome view the text
-// goes unchanged. `activeText` is the text of the active control, `targetText` what the
-// other control still holds from when it was last active.
-ViewSwitch SwitchView(EditorView shown, EditorView wanted, const QString &activeText,
-                      bool activeModified, const QString &targetText);
+// stays as it is. `hasTabs`: whether the text holds a tab; `changedSinceShown`: whether the
+// text changed since the wanted view was last shown (true when it never was), so that it no
+// longer shows the text it had.
+ViewSwitch SwitchView(EditorView shown, EditorView wanted, bool hasTabs, bool changedSinceShown);
+
+// Positions of the tab characters of a text, ascending.
+std::vector<qsizetype> TabPositions(const TextSource &text);

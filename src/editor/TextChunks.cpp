@@ -3,15 +3,27 @@
 #include <algorithm>
 
 int TextChunks::pieceAt(int position, int &pieceStart) const {
-    pieceStart = 0;
     const int count = int(m_pieces.size());
-    for (int i = 0; i < count; ++i) {
-        const int size = int(m_pieces[size_t(i)].size());
-        if (position < pieceStart + size || i == count - 1)
-            return i;
-        pieceStart += size;
+    if (count == 0) {
+        pieceStart = 0;
+        return -1;
     }
-    return -1;
+    // Edits and reads come in runs at one place: the walk starts at the piece found last.
+    int i = std::clamp(m_hint, 0, count - 1);
+    pieceStart = m_hint == i ? m_hintStart : 0;
+    if (m_hint != i)
+        i = 0;
+    while (i > 0 && position < pieceStart) {
+        --i;
+        pieceStart -= int(m_pieces[size_t(i)].size());
+    }
+    while (i < count - 1 && position >= pieceStart + int(m_pieces[size_t(i)].size())) {
+        pieceStart += int(m_pieces[size_t(i)].size());
+        ++i;
+    }
+    m_hint = i;
+    m_hintStart = pieceStart;
+    return i;
 }
 
 QString TextChunks::mid(int position, int count) const {
@@ -40,6 +52,8 @@ void TextChunks::split(const QString &text, std::vector<QString> &out) const {
 }
 
 void TextChunks::assign(const QString &text) {
+    m_hint = 0;
+    m_hintStart = 0;
     m_pieces.clear();
     split(text, m_pieces);
     m_length = int(text.size());
@@ -66,6 +80,15 @@ void TextChunks::replace(int position, int count, const QString &text) {
     joined += text;
     joined += QStringView(lastPiece).mid(position + count - lastStart);
 
+    m_length += int(text.size()) - count;
+    // Pieces before `first` keep their places.
+    m_hint = first;
+    m_hintStart = firstStart;
+    if (first == last && joined.size() < 2 * m_pieceSize &&
+        (!joined.isEmpty() || m_pieces.size() == 1)) {
+        m_pieces[size_t(first)] = std::move(joined); // the usual edit: one piece changes
+        return;
+    }
     std::vector<QString> replacement;
     if (joined.size() < 2 * m_pieceSize)
         replacement.push_back(std::move(joined));
@@ -77,7 +100,6 @@ void TextChunks::replace(int position, int count, const QString &text) {
                     std::make_move_iterator(replacement.end()));
     if (m_pieces.size() > 1)
         std::erase_if(m_pieces, [](const QString &piece) { return piece.isEmpty(); });
-    m_length += int(text.size()) - count;
 }
 
 qsizetype TextChunks::bytes() const {

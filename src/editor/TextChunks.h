@@ -39,4 +39,7 @@ private:
     int m_pieceSize;
     std::vector<QString> m_pieces;
     int m_length = 0;
+    // The piece found last and where it starts.
+    mutable int m_hint = 0;
+    mutable int m_hintStart = 0;
 };

@@ -22,33 +22,65 @@ UndoHistory::UndoHistory(UndoDocument &document)
 void UndoHistory::markAllChanged() {
     m_changed = true;
     m_common = {0, 0};
+    m_baseMiddle.assign(middleOf(m_base, {0, 0}));
 }
 
-void UndoHistory::textReset() {
-    markAllChanged();
-    m_length = m_document.length();
+void UndoHistory::restart() {
+    // The root becomes the current text, with nothing to rebuild it from but the text itself.
+    m_nodes.assign(1, Node{});
+    m_nodes[0].length = m_length;
+    m_freeNodes.clear();
+    m_entries.clear();
+    m_undoPos = 0;
+    m_lastNode = 0;
+    m_base = 0;
+    m_changed = false;
+    m_common = {};
+    m_baseMiddle.assign(QString());
 }
 
-void UndoHistory::contentsChange(int position, int removed, int added) {
+void UndoHistory::contentsChange(int position, int removed, int added, const QString &removedText) {
     if (m_restoring)
         return;
+    const int before = m_length;
     const int length = m_document.length();
-    if (position < 0 || removed < 0 || added < 0 || length != m_length - removed + added) {
-        // The counts do not add up: trust nothing about this change.
-        markAllChanged();
-        m_length = length;
+    m_length = length;
+    if (position < 0 || removed < 0 || added < 0 || position + removed > before ||
+        length != before - removed + added || removedText.size() != removed) {
+        // What the text was is lost: keep nothing that would need it.
+        restart();
         return;
     }
-    m_length = length;
+    // The characters [from, to) of the text before the change.
+    const auto old = [&](int from, int to) {
+        QString text;
+        if (from < position)
+            text += m_document.text(from, std::min(to, position) - from);
+        const int a = std::max(from, position);
+        const int b = std::min(to, position + removed);
+        if (a < b)
+            text += QStringView(removedText).mid(a - position, b - a);
+        const int c = std::max(from, position + removed);
+        if (c < to)
+            text += m_document.text(c + added - removed, to - c);
+        return text;
+    };
     if (!m_changed) {
         m_changed = true;
-        m_common = {unlimited, unlimited};
+        m_common = {position, before - position - removed};
+        m_baseMiddle.assign(removedText);
+        return;
     }
-    m_common.prefix = std::min(m_common.prefix, position);
-    m_common.suffix = std::min(m_common.suffix, std::max(0, length - position - added));
-    const int shorter = std::min(length, m_nodes[size_t(m_base)].length);
-    m_common.prefix = std::min(m_common.prefix, shorter);
-    m_common.suffix = std::min(m_common.suffix, shorter - m_common.prefix);
+    // The changed range grows to take in this change; what it newly covers was still the
+    // text of m_base before the change.
+    const int oldEnd = before - m_common.suffix;
+    const int from = std::min(m_common.prefix, position);
+    const int to = std::max(oldEnd, position + removed);
+    if (from < m_common.prefix)
+        m_baseMiddle.replace(0, 0, old(from, m_common.prefix));
+    if (oldEnd < to)
+        m_baseMiddle.replace(m_baseMiddle.length(), 0, old(oldEnd, to));
+    m_common = {from, before - to};
 }
 
 std::vector<UndoHistory::Move> UndoHistory::pathBetween(int from, int to) const {
@@ -87,9 +119,9 @@ QString UndoHistory::middleOf(int node, Common range) const {
     const int length = m_nodes[size_t(node)].length;
     if (length - range.suffix - range.prefix <= 0)
         return {};
-    // The range is followed from the node to the latest snapshot step by step: where a step
-    // changed part of it, that part is the step's own text; the rest is a range of the
-    // neighbour, and at the end of LastUndoText. Only the requested characters are copied.
+    // The range is followed from the node to m_base step by step: where a step changed part
+    // of it, that part is the step's own text; the rest is a range of the neighbour, and at
+    // the end of the text of m_base. Only the requested characters are copied.
     struct Piece {
         QString text; // taken from a step
         int from = 0; // otherwise the range [from, to) of the text reached so far
@@ -98,7 +130,7 @@ QString UndoHistory::middleOf(int node, Common range) const {
     };
     std::vector<Piece> pieces{{{}, range.prefix, length - range.suffix, false}};
     std::vector<Piece> next;
-    for (const Move &move : pathBetween(node, m_lastNode)) {
+    for (const Move &move : pathBetween(node, m_base)) {
         const Step &step = m_nodes[size_t(move.node)].step;
         const QString &own = move.up ? step.after : step.before;
         const int start = step.prefix;
@@ -130,8 +162,41 @@ QString UndoHistory::middleOf(int node, Common range) const {
     QString result;
     result.reserve(length - range.suffix - range.prefix);
     for (const Piece &piece : pieces)
-        result += piece.literal ? piece.text : m_last.mid(piece.from, piece.to - piece.from);
+        result += piece.literal ? piece.text : baseText(piece.from, piece.to);
     return result;
+}
+
+QString UndoHistory::baseText(int from, int to) const {
+    if (to <= from)
+        return {};
+    if (!m_changed)
+        return m_document.text(from, to - from);
+    const int baseLength = m_nodes[size_t(m_base)].length;
+    const int middleEnd = baseLength - m_common.suffix;
+    const int shift = m_length - baseLength;
+    QString text;
+    text.reserve(to - from);
+    if (from < m_common.prefix)
+        text += m_document.text(from, std::min(to, m_common.prefix) - from);
+    const int a = std::max(from, m_common.prefix);
+    const int b = std::min(to, middleEnd);
+    if (a < b)
+        text += m_baseMiddle.mid(a - m_common.prefix, b - a);
+    const int c = std::max(from, middleEnd);
+    if (c < to)
+        text += m_document.text(c + shift, to - c);
+    return text;
+}
+
+QString UndoHistory::lastText(int from, int to) const {
+    const int length = m_nodes[size_t(m_lastNode)].length;
+    if (to <= from)
+        return {};
+    return middleOf(m_lastNode, {from, length - to});
+}
+
+QString UndoHistory::LastUndoText() const {
+    return middleOf(m_lastNode, {0, 0});
 }
 
 UndoHistory::Step UndoHistory::diffToCurrent(int node) const {
@@ -156,6 +221,23 @@ UndoHistory::Step UndoHistory::trimmed(int prefix, QString before, QString after
     qsizetype tail = 0;
     while (tail < both - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
+    const qsizetype removed = before.size() - head - tail;
+    const qsizetype added = after.size() - head - tail;
+    if ((removed == 0) != (added == 0)) {
+        // Lines put in or taken out whole may match at several places (a line removed before
+        // a line that starts like it). Of the places the change can slide to, one at the
+        // start of a line is taken, so that an undo or redo takes the very lines the edit
+        // did, and the marks on the others stay where they are.
+        const QString &text = removed > 0 ? before : after;
+        const qsizetype size = std::max(removed, added);
+        qsizetype at = head;
+        while (at > 0 && text[at - 1] != u'\n' && text[at - 1] == text[at + size - 1])
+            --at;
+        if (at > 0 && text[at - 1] == u'\n') {
+            tail += head - at;
+            head = at;
+        }
+    }
     if (head == 0 && tail == 0)
         return {prefix, std::move(before), std::move(after)};
     return {prefix + int(head), before.mid(head, before.size() - head - tail),
@@ -267,32 +349,33 @@ void UndoHistory::SaveUndoState() {
         return;
     // Compared with LastUndoText only where an edit since it may have changed something.
     const std::vector<Span> spans = changedSpans();
-    bool same = m_length == m_last.length();
+    const int lastLength = m_nodes[size_t(m_lastNode)].length;
+    bool same = m_length == lastLength;
     QStringList current;
     for (const Span &span : spans) {
         current << m_document.text(span.t0, span.t1 - span.t0);
-        same = same && current.last() == m_last.mid(span.l0, span.l1 - span.l0);
+        same = same && current.last() == lastText(span.l0, span.l1);
     }
-    if (!same && spans.size() > 1 && m_length == m_last.length()) {
+    if (!same && spans.size() > 1 && m_length == lastLength) {
         // Spans can differ one by one while the texts are equal: an edit after an undo may
         // put back elsewhere what the undo took away (an "a" typed before an "a" the undo
         // removed). The texts can differ only from the first span to the last.
         const Span &first = spans.front();
         const Span &last = spans.back();
-        same = m_document.text(first.t0, last.t1 - first.t0) ==
-               m_last.mid(first.l0, last.l1 - first.l0);
+        same = m_document.text(first.t0, last.t1 - first.t0) == lastText(first.l0, last.l1);
     }
     if (same) {
         // Changed and changed back: the text is LastUndoText again.
         m_base = m_lastNode;
         m_changed = false;
+        m_baseMiddle.assign(QString());
         return;
     }
     // The new snapshot hangs below the text it was edited from; an unchanged text (a
     // restored entry) is that text's node itself.
     Step fromBase;
     if (m_changed && m_base == m_lastNode && spans.size() == 1)
-        fromBase = trimmed(spans[0].t0, m_last.mid(spans[0].l0, spans[0].l1 - spans[0].l0),
+        fromBase = trimmed(spans[0].t0, lastText(spans[0].l0, spans[0].l1),
                            current[0]); // the one span is the change itself: no second read
     else if (m_changed)
         fromBase = diffToCurrent(m_base);
@@ -311,11 +394,10 @@ void UndoHistory::SaveUndoState() {
     else
         m_entries.push_back(entry);
     ++m_undoPos;
-    for (qsizetype i = spans.size() - 1; i >= 0; --i)
-        m_last.replace(spans[size_t(i)].l0, spans[size_t(i)].l1 - spans[size_t(i)].l0, current[i]);
     m_lastNode = node;
     m_base = node;
     m_changed = false;
+    m_baseMiddle.assign(QString());
     prune();
 }
 
@@ -341,6 +423,7 @@ void UndoHistory::restore(int number) {
     const bool baseChanged = m_base != entry.node;
     m_base = entry.node;
     m_changed = false;
+    m_baseMiddle.assign(QString());
     m_document.setCaret(std::clamp(entry.offset, 0, m_length));
     if (baseChanged)
         prune();
@@ -370,7 +453,7 @@ UndoHistory::UndoState UndoHistory::UndoStates(int number) const {
 }
 
 qsizetype UndoHistory::historyBytes() const {
-    qsizetype total = m_last.bytes();
+    qsizetype total = m_baseMiddle.bytes();
     total += qsizetype(m_entries.capacity() * sizeof(Entry));
     total += qsizetype(m_nodes.capacity() * sizeof(Node));
     for (const Node &node : m_nodes)

@@ -11,12 +11,12 @@ class UndoDocument;
 // The whole-text undo history of one editor window: up to 400 numbered snapshots of the
 // text and caret, the number of the entry undo restores next and the highest entry filled.
 //
-// Every entry behaves as a full copy of the text, but only the text of the latest snapshot
-// is held whole; the others are rebuilt from it through the differences between snapshots
-// that followed each other. The history learns
-// what changed since the last snapshot from the document's change notifications
-// (contentsChange), so a snapshot reads and compares only the changed part of the text, and
-// undo and redo write only the part that differs.
+// Every entry behaves as a full copy of the text, but the history holds no copy of its own:
+// every entry is rebuilt from the document's current text through the differences between
+// snapshots that followed each other, and through what the edits since the last snapshot
+// took away. The history learns those edits from the document's change notifications
+// (contentsChange, with the removed characters), so a snapshot reads and compares only the
+// changed part of the text, and undo and redo write only the part that differs.
 class UndoHistory {
 public:
     // Number of entries of UndoStates.
@@ -30,12 +30,11 @@ public:
 
     explicit UndoHistory(UndoDocument &document);
 
-    // The document reports a change: `removed` characters at `position` were replaced by
-    // `added` ones. Counts that are too large only cost time; too small ones lose text, so
-    // when in doubt call textReset().
-    void contentsChange(int position, int removed, int added);
-    // The whole text may have changed in ways not reported (another control became active).
-    void textReset();
+    // The document reports a change: the `removed` characters at `position`, whose text was
+    // `removedText`, were replaced by `added` ones. Counts that are too large only cost time;
+    // too small ones lose text. Counts that do not add up to the document's new length cannot
+    // be followed: the history then starts anew from the current text.
+    void contentsChange(int position, int removed, int added, const QString &removedText);
 
     // Takes a snapshot of the text and caret unless the text equals LastUndoText.
     void SaveUndoState();
@@ -47,10 +46,10 @@ public:
     int UndoPos() const { return m_undoPos; }
     int UndoTop() const { return int(m_entries.size()); }
     // Text of the most recent snapshot (built on request: a full copy).
-    QString LastUndoText() const { return m_last.toString(); }
+    QString LastUndoText() const;
     // Entry `number` (1 to UndoTop) as text and offset (built on request: a full copy).
     UndoState UndoStates(int number) const;
-    // Bytes of memory the history holds for its texts.
+    // Bytes of memory the history holds for its texts (none is a copy of the whole text).
     qsizetype historyBytes() const;
 
 private:
@@ -101,6 +100,13 @@ private:
     Common commonOfPath(int from, int to) const;
     // Characters [prefix, length - suffix) of the text of `node`.
     QString middleOf(int node, Common range) const;
+    // Characters [from, to) of the text of m_base: the current text, with what the edits
+    // since then took away put back.
+    QString baseText(int from, int to) const;
+    // Characters [from, to) of LastUndoText.
+    QString lastText(int from, int to) const;
+    // Forgets every entry: the current text becomes the only one the history knows.
+    void restart();
     // How the text of `node` differs from the current text (before = node, after = current).
     Step diffToCurrent(int node) const;
     // The step from `before` to `after` at `prefix`, without their common start and end.
@@ -115,14 +121,15 @@ private:
     std::vector<Node> m_nodes;
     std::vector<int> m_freeNodes;
     std::vector<Entry> m_entries; // entry 1 first; size is UndoTop
-    TextChunks m_last;            // LastUndoText
     int m_lastNode = 0;           // node whose text is LastUndoText
     int m_undoPos = 0;
     // The current text is that of node m_base except between m_common.prefix and
-    // m_common.suffix, as far as the change notifications tell.
+    // m_common.suffix, as far as the change notifications tell; there the text of m_base
+    // was m_baseMiddle.
     int m_base = 0;
     bool m_changed = true;
     Common m_common;
+    TextChunks m_baseMiddle;
     int m_length = 0; // of the current text, as last seen
     bool m_restoring = false;
 };

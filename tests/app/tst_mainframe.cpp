@@ -365,13 +365,25 @@ private slots:
         QVERIFY(windowB->Document().holdsFile(b));
         QCOMPARE(windowB->ActiveMemo()->textCursor().selectedText(),
                  QStringLiteral("  int y = \"t\";"));
+        // The line jumped to carries the compiler's message as an error mark.
+        const QString messageTextB =
+            panel.at(messageB).mid(panel.at(messageB).indexOf("error: ") + 7);
+        QCOMPARE(windowB->Marks().All(),
+                 QList<LineMarkAt>({{1, {LineMarkKind::Error, messageTextB}}}));
         // The marker under A's message puts the caret at its column.
-        doubleClick(lineOf(QStringLiteral("A.java:3: error")) + 2);
+        QVERIFY(windowA->Marks().IsEmpty());
+        const int messageA = lineOf(QStringLiteral("A.java:3: error"));
+        doubleClick(messageA + 2);
         QCOMPARE(m_frame->ActiveEditorWindow(), windowA);
         const QTextCursor caret = windowA->ActiveMemo()->textCursor();
         QCOMPARE(caret.blockNumber(), 2);
         QCOMPARE(caret.positionInBlock(), 10);
         QVERIFY(!caret.hasSelection());
+        QCOMPARE(windowA->Marks().All(),
+                 QList<LineMarkAt>(
+                     {{2,
+                       {LineMarkKind::Error,
+                        panel.at(messageA).mid(panel.at(messageA).indexOf("error: ") + 7)}}}));
         // A line that names no place changes nothing.
         windowB->ActiveMemo()->setFocus();
         m_frame->MdiArea()->setActiveSubWindow(windowB);

@@ -2,6 +2,7 @@
 #include "editor/MDIQuill.h"
 
 #include "colormemo/ColorMemo.h"
+#include "colormemo/GutterArea.h"
 #include "FakeEditorHost.h"
 
 #include "codegen/JavaSource.h"
@@ -17,12 +18,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QImage>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
 
 namespace {
 
@@ -58,6 +63,7 @@ private slots:
     void closeQuestion();
     void unmodifiedDocumentClosesWithoutQuestion();
     void viewSwitchThatReplacedTabsAsksOnClose();
+    void marksStayThroughViewSwitchesAndSave();
     void failedSaveKeepsDocumentAndWindow();
     void readOnlyTargetTurnsSaveIntoSaveAs();
     void saveAsRefusesAFileOpenInAnotherWindow();
@@ -347,6 +353,63 @@ void TestMDIQuill::viewSwitchThatReplacedTabsAsksOnClose() {
     QVERIFY(!plain->Modified());
     QVERIFY(plain->close());
     QCOMPARE(m_ui->boxes.size(), 1);
+}
+
+void TestMDIQuill::marksStayThroughViewSwitchesAndSave() {
+    const QString name = m_env->writeFile("M.java", "class M {\n\tint x;\n  int y;\n}\n");
+    ProbeWindow *window = OpenWindow(name);
+    QVERIFY(window);
+    window->resize(500, 300);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TColorMemo *color = window->MemoColor();
+    QCOMPARE(window->MemoSW()->document(), color->document());
+    window->Marks().Set(1, LineMarkKind::Error, QStringLiteral("Fehler hier"));
+    window->Marks().Set(2, LineMarkKind::Breakpoint, QString());
+    QTextCursor cursor(color->document());
+    cursor.insertText(QStringLiteral("// neu\n"));
+    const QList<LineMarkAt> marks{{2, {LineMarkKind::Error, QStringLiteral("Fehler hier")}},
+                                  {3, {LineMarkKind::Breakpoint, QString()}}};
+    QCOMPARE(window->Marks().All(), marks);
+
+    // The gutter paints the error as a red dot beside its line; its tool tip is the text.
+    auto *gutter = color->findChild<TCMGutterArea *>();
+    QVERIFY(gutter);
+    const QRect line = color->cursorRect(QTextCursor(color->document()->findBlockByNumber(2)));
+    const int y =
+        line.center().y() + color->viewport()->geometry().top() - color->contentsRect().top();
+    QCOMPARE(gutter->LineAt(y), 2);
+    color->viewport()->repaint();
+    const QImage image = gutter->grab().toImage();
+    const int dot = std::max(4, std::min(line.height() - 4, 9));
+    QCOMPARE(image.pixelColor(4 + dot / 2, y), TCMGutterArea::MarkColor(LineMarkKind::Error));
+    QHelpEvent help(QEvent::ToolTip, QPoint(6, y), gutter->mapToGlobal(QPoint(6, y)));
+    QCoreApplication::sendEvent(gutter, &help);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Fehler hier"));
+
+    // Two view switches: the tab became two spaces inside a marked line; the marks stay.
+    window->MenuItem("MnSerMemoSW")->trigger();
+    QCOMPARE(window->Marks().All(), marks);
+    window->MenuItem("MnSetMemoColor")->trigger();
+    QCOMPARE(color->document()->findBlockByNumber(2).text(), QStringLiteral("  int x;"));
+    QCOMPARE(window->Marks().All(), marks);
+    // Undo gives the tab back in one step (the first undo shows the newest snapshot).
+    window->MnRueckgaengigClick();
+    window->MnRueckgaengigClick();
+    QCOMPARE(color->document()->findBlockByNumber(2).text(), QStringLiteral("\tint x;"));
+    QCOMPARE(window->Marks().All(), marks);
+    window->MnWiderrufenClick();
+    window->MnWiderrufenClick();
+    QCOMPARE(color->document()->findBlockByNumber(2).text(), QStringLiteral("  int x;"));
+    QCOMPARE(window->Marks().All(), marks);
+
+    // A save keeps them; a reload from the file starts without marks.
+    window->MnSpeichernClick();
+    QCOMPARE(ReadBytes(name), QByteArray("// neu\nclass M {\n  int x;\n  int y;\n}\n"));
+    QCOMPARE(window->Marks().All(), marks);
+    window->MnUpdateClick();
+    QVERIFY(window->Marks().IsEmpty());
+    QVERIFY(m_ui->boxes.isEmpty());
 }
 
 void TestMDIQuill::failedSaveKeepsDocumentAndWindow() {

@@ -456,25 +456,32 @@ void TestTextSearch::incrementalSearch() {
 }
 
 void TestTextSearch::switchView() {
-    // Towards colour: tabs become two spaces; the modified flag goes along.
-    ViewSwitch s = SwitchView(EditorView::Monochrome, EditorView::Color, "a\tb\t\tc", true, "old");
-    QVERIFY(s.Switch && s.SetText && s.Modified);
-    QCOMPARE(s.Text, QStringLiteral("a  b    c"));
-    // Back to monochrome: unchanged; the control that still holds it keeps its caret.
-    s = SwitchView(EditorView::Color, EditorView::Monochrome, "a  b", false, "a  b");
-    QVERIFY(s.Switch && !s.SetText && !s.Modified);
-    QCOMPARE(s.Text, QStringLiteral("a  b"));
-    s = SwitchView(EditorView::Color, EditorView::Monochrome, "a\tb", true, "x");
-    QVERIFY(s.SetText && s.Modified);
-    QCOMPARE(s.Text, QStringLiteral("a\tb"));
-    // Tabs made spaces change an unmodified document; a text without tabs stays unmodified.
-    s = SwitchView(EditorView::Monochrome, EditorView::Color, "a\tb", false, "a\tb");
-    QVERIFY(s.SetText && s.Modified);
-    s = SwitchView(EditorView::Monochrome, EditorView::Color, "a  b", false, "x");
-    QVERIFY(s.SetText && !s.Modified);
+    // Towards colour: tabs become two spaces, and the caret goes to the start.
+    ViewSwitch s = SwitchView(EditorView::Monochrome, EditorView::Color, true, false);
+    QVERIFY(s.Switch && s.ReplaceTabs && s.CaretToStart);
+    // Back to monochrome: the text stays; the view that still shows its text keeps its caret.
+    s = SwitchView(EditorView::Color, EditorView::Monochrome, true, false);
+    QVERIFY(s.Switch && !s.ReplaceTabs && !s.CaretToStart);
+    s = SwitchView(EditorView::Color, EditorView::Monochrome, true, true);
+    QVERIFY(s.Switch && !s.ReplaceTabs && s.CaretToStart);
+    // A text without tabs goes to the colour view unchanged.
+    s = SwitchView(EditorView::Monochrome, EditorView::Color, false, false);
+    QVERIFY(s.Switch && !s.ReplaceTabs && !s.CaretToStart);
+    s = SwitchView(EditorView::Monochrome, EditorView::Color, false, true);
+    QVERIFY(s.Switch && !s.ReplaceTabs && s.CaretToStart);
     // The view already shown: nothing.
-    s = SwitchView(EditorView::Color, EditorView::Color, "a\tb", true, "x");
-    QVERIFY(!s.Switch && !s.SetText);
+    s = SwitchView(EditorView::Color, EditorView::Color, true, true);
+    QVERIFY(!s.Switch && !s.ReplaceTabs && !s.CaretToStart);
+
+    // The tabs are found in every piece of a text, at their positions in the whole text.
+    const QString text = QStringLiteral("\ta\tb\n\t\tc\t");
+    std::vector<qsizetype> expected;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\t')
+            expected.push_back(i);
+    QCOMPARE(TabPositions(StringTextSource(text)), expected);
+    QCOMPARE(TabPositions(LinePieces(text)), expected);
+    QVERIFY(TabPositions(StringTextSource(QStringLiteral("ohne"))).empty());
 }
 
 QTEST_GUILESS_MAIN(TestTextSearch)

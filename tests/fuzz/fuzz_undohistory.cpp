@@ -26,8 +26,12 @@ public:
     QString text(int position, int count) const override { return content.mid(position, count); }
     void replace(int position, int count, const QString &text) override {
         FUZZ_CHECK(position >= 0 && count >= 0 && position + count <= length());
+        const int before = std::min(overReport, position);
+        const int after = std::min(overReport, length() - position - count);
+        const QString removed = content.mid(position - before, count + before + after);
         content.replace(position, count, text);
-        report(position, count, int(text.size()));
+        history->contentsChange(position - before, count + before + after,
+                                int(text.size()) + before + after, removed);
     }
     int caret() const override { return cursor; }
     void setCaret(int offset) override {
@@ -39,14 +43,6 @@ public:
     void edit(int position, int count, const QString &text) {
         replace(position, count, text);
         cursor = position + int(text.size());
-    }
-
-private:
-    void report(int position, int removed, int added) {
-        const int before = std::min(overReport, position);
-        const int after = std::min(overReport, length() - position - added);
-        history->contentsChange(position - before, removed + before + after,
-                                added + before + after);
     }
 };
 
@@ -132,7 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         } else if (choice == 6) {
             document.overReport = input.ConsumeIntegralInRange(0, 3);
         } else if (choice == 7) {
-            history.textReset();
+            // A change that gives back what it takes, as a formatting change is reported.
+            const int position = input.ConsumeIntegralInRange(0, document.length());
+            const int count = input.ConsumeIntegralInRange(0, document.length() - position);
+            document.replace(position, count, document.content.mid(position, count));
         } else if (choice < 10) {
             history.SaveUndoState();
             model.save(document.content, document.cursor);

@@ -1,0 +1,132 @@
+// A whole editor window on a 1,000,000-line file: the memory after opening it and typing one
+// character, and the view switch there and back, each timed until the window is idle
+// (events handled, the new view painted), with the memory after it. Inputs are written by
+// gen_java.py on first use into the build directory.
+//
+// V1: open the file, type one character (key press and release, as a user types).
+// V2: switch to the monochrome view and back to the colour view.
+
+#include "QtBenchmarkMain.h"
+
+#include "colormemo/ColorMemo.h"
+#include "common/Memo.h"
+#include "editor/MDIQuill.h"
+#include "FakeEditorHost.h"
+#include "settings/Settings.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+QString JavaFile(int lines) {
+    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
+                             .filePath(QStringLiteral("java_%1.java").arg(lines));
+    if (!QFile::exists(path)) {
+        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
+        QProcess::execute(QStringLiteral("python3"),
+                          {QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)});
+    }
+    return path;
+}
+
+// Resident memory of the whole process in MB.
+double ResidentMB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+void Idle(TFMDIQuill &window) {
+    QCoreApplication::processEvents();
+    window.ActiveMemo()->viewport()->repaint();
+    QCoreApplication::processEvents();
+}
+
+struct Session {
+    FakeEditorHost host;
+    TFMDIQuill *window = nullptr;
+    double openedMB = 0;
+    double typedMB = 0;
+    double baseMB = 0;
+    explicit Session(int lines) {
+        const QString path = JavaFile(lines);
+        Settings::UndoMitKeyUp = true;
+        baseMB = ResidentMB();
+        window = new TFMDIQuill(host);
+        window->resize(800, 600);
+        if (!window->InitDocument(path, TNewFile()))
+            qFatal("cannot open %s", qPrintable(path));
+        Idle(*window);
+        openedMB = ResidentMB();
+        QTest::keyClick(window->ActiveMemo(), Qt::Key_X);
+        Idle(*window);
+        typedMB = ResidentMB();
+    }
+    ~Session() {
+        window->ActiveMemo()->SetModified(false);
+        delete window;
+    }
+};
+
+void BM_V1_OpenAndTypeOneChar(benchmark::State &state) {
+    for (auto _ : state) {
+        Session session(int(state.range(0)));
+        state.counters["base_MB"] = session.baseMB;
+        state.counters["opened_MB"] = session.openedMB;
+        state.counters["typed_MB"] = session.typedMB;
+    }
+}
+BENCHMARK(BM_V1_OpenAndTypeOneChar)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void BM_V2_SwitchViewThereAndBack(benchmark::State &state) {
+    for (auto _ : state) {
+        Session session(int(state.range(0)));
+        TFMDIQuill &window = *session.window;
+        QElapsedTimer timer;
+        timer.start();
+        window.MenuItem(QStringLiteral("MnSerMemoSW"))->trigger();
+        Idle(window);
+        const double toMono = double(timer.nsecsElapsed()) / 1e6;
+        const double monoMB = ResidentMB();
+        timer.restart();
+        window.MenuItem(QStringLiteral("MnSetMemoColor"))->trigger();
+        Idle(window);
+        const double toColor = double(timer.nsecsElapsed()) / 1e6;
+        state.counters["typed_MB"] = session.typedMB;
+        state.counters["to_mono_ms"] = toMono;
+        state.counters["mono_MB"] = monoMB;
+        state.counters["to_color_ms"] = toColor;
+        state.counters["color_MB"] = ResidentMB();
+    }
+}
+BENCHMARK(BM_V2_SwitchViewThereAndBack)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QTemporaryDir store;
+    qputenv("QUILL_STORE_FILE", QFile::encodeName(store.filePath(QStringLiteral("store.json"))));
+    return RunQtBenchmarks(argc, argv);
+}
