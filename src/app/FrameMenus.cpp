@@ -40,6 +40,10 @@ const CommandRow<TFMain> kRows[] = {
     R::separator("MnJavaDocStrich").asHidden(),
     R::item("MnJavaDoc", "Java Documentation", nullptr).asHidden(),
     R::separator(),
+    R::item("MnJavaKonsole", "Java-&Konsole", &T::MnJavaKonsoleClick,
+            QKeyCombination(Qt::ControlModifier, Qt::Key_J),
+            "Java-Zeilen ausprobieren und eigene Klassen aufrufen"),
+    R::separator(),
     R::item("MnEinstellungen", "&Einstellungen...", &T::MnEinstellungenClick),
 
     R::menu("MainFenster", "&Fenster"),
@@ -99,6 +103,10 @@ const CommandRow<TFMain> kRows[] = {
     R::separator(),
     R::item("BnJavaHelp", "Java-Hilfe", &T::BnJavaHelpClick, {},
             "zeigt ein Toolfenster mit den Java-Methoden")
+        .withPicture(picture(ToolPicture::JavaHelp)),
+    // Its picture is the desktop's terminal (set by the frame).
+    R::item("BnJavaKonsole", "Java-Konsole", &T::MnJavaKonsoleClick, {},
+            "Java-Konsole: Java-Zeilen ausprobieren (Strg+J)")
         .withPicture(picture(ToolPicture::JavaHelp)),
 };
 

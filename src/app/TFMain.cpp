@@ -261,6 +261,9 @@ void TFMain::createToolBar() {
     if (QToolButton *stop = ToolButton(QStringLiteral("BnStop")))
         stop->setIcon(QIcon::fromTheme(QStringLiteral("process-stop"),
                                        style()->standardIcon(QStyle::SP_BrowserStop)));
+    if (QToolButton *konsole = ToolButton(QStringLiteral("BnJavaKonsole")))
+        konsole->setIcon(QIcon::fromTheme(QStringLiteral("utilities-terminal"),
+                                          style()->standardIcon(QStyle::SP_CommandLink)));
     row->addSpacing(16);
 
     m_cbMitUmleitung = new QCheckBox(QStringLiteral("Mit Umleitung"), m_panelButton);

@@ -28,6 +28,7 @@ class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
+class TFKonsole;
 class TMemo;
 
 // The main frame "Java-Umgebung": an MDI area with one editor window per file, the tool
@@ -120,6 +121,10 @@ public:
     // "Programm beenden": ends what F9 started and still runs.
     void BnStopClick();
     void BnJavaHelpClick();
+    // Opens the window "Java-Konsole" (made on first use, kept with its state when closed).
+    void MnJavaKonsoleClick();
+    // The console window once it was opened, else nullptr.
+    TFKonsole *Konsole() const;
 
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
     void ShowRecentFiles();
@@ -226,6 +231,7 @@ private:
     QList<QAction *> m_recentItems;
     // What the command table built: the menus and the item of every command.
     CommandMenus<TFMain> m_commandMenus;
+    QPointer<TFKonsole> m_konsole;
     // Made on the first print or page set-up of any window.
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -15,6 +15,9 @@
 #include "common/ProgramDir.h"
 #include "editor/MDIQuill.h"
 #include "ExternalPrograms.h"
+#include "javaconsole/KonsoleClient.h"
+#include "javaconsole/KonsoleProtocol.h"
+#include "javaconsole/TFKonsole.h"
 #include "javarun/BuildCommands.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/TerminalCommand.h"
@@ -295,6 +298,28 @@ void TFMain::showProgramRunning(bool running) {
 void TFMain::BnJavaHelpClick() {
     if (m_commands)
         m_commands->JavaHelp();
+}
+
+TFKonsole *TFMain::Konsole() const {
+    return m_konsole;
+}
+
+void TFMain::MnJavaKonsoleClick() {
+    if (!m_konsole) {
+        auto *engine =
+            new KonsoleClient([] { return KonsoleLauncherFor(Settings::Compiler, Settings::Run); });
+        m_konsole = new TFKonsole(*engine, KonsoleHistory::DefaultFileName(), this);
+        engine->setParent(m_konsole);
+        m_konsole->SetClassFolderSource([this] {
+            const TFMDIQuill *window = ActiveEditorWindow();
+            return window && QFileInfo(window->FileName()).isAbsolute()
+                       ? QFileInfo(window->FileName()).absolutePath()
+                       : QString();
+        });
+        m_konsole->SetCompletionClasses([this] { return CompletionClasses(); });
+    }
+    m_konsole->ApplySettings();
+    m_konsole->ShowKonsole();
 }
 
 void TFMain::MnVorherigesFensterClick() {

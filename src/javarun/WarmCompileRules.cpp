@@ -1,6 +1,7 @@
 #include "WarmCompileRules.h"
 
 #include "JavaToolSearch.h"
+#include "ResidentJava.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,9 +126,7 @@ bool LocaleIsUtf8(const QProcessEnvironment &environment) {
 }
 
 QProcessEnvironment CompileServerEnvironment(const QProcessEnvironment &environment) {
-    QProcessEnvironment result = environment;
-    result.remove(QStringLiteral("JDK_JAVA_OPTIONS"));
-    return result;
+    return ResidentJavaEnvironment(environment);
 }
 
 QString CompileServerClass() {
@@ -139,10 +138,10 @@ QString CompileServerClassFile() {
 }
 
 Command CompileServerCommand(const QString &launcher, const QString &serverDir) {
-    return {launcher,
-            {QStringLiteral("-Xmx96m"), QStringLiteral("-Xms16m"),
-             QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
-             QStringLiteral("-XX:ReservedCodeCacheSize=24m"),
-             QStringLiteral("-XX:MaxMetaspaceSize=96m"), QStringLiteral("-XX:-UsePerfData"),
-             QStringLiteral("-cp"), serverDir, CompileServerClass()}};
+    return ResidentJavaCommand(
+        launcher,
+        {QStringLiteral("-Xmx96m"), QStringLiteral("-Xms16m"), QStringLiteral("-XX:+UseSerialGC"),
+         QStringLiteral("-XX:TieredStopAtLevel=1"), QStringLiteral("-XX:ReservedCodeCacheSize=24m"),
+         QStringLiteral("-XX:MaxMetaspaceSize=96m"), QStringLiteral("-XX:-UsePerfData")},
+        serverDir, CompileServerClass());
 }

@@ -8,8 +8,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QPointer>
-#include <QProcess>
-#include <QtEndian>
 #include <QTimer>
 
 #include <limits>
@@ -25,39 +23,17 @@ constexpr int FirstSystemError = 3;
 
 // A resident compiler not ready this long after its start is no quicker than a process.
 constexpr int StartLimitMs = 1500;
-// How long an ended one may take to go before it is killed.
-constexpr int EndGraceMs = 2000;
 
 // Exit codes of our own event loops; anything else means the application is quitting.
 enum LoopResult { Answered = 0x5171, Died, TimedOut };
-
-void AppendWord(QByteArray &bytes, qint32 word) {
-    char raw[4];
-    qToBigEndian(word, raw);
-    bytes.append(raw, 4);
-}
-
-void AppendText(QByteArray &bytes, const QString &text) {
-    const QByteArray utf8 = text.toUtf8();
-    AppendWord(bytes, qint32(utf8.size()));
-    bytes.append(utf8);
-}
-
-// Lets a resident compiler go without waiting for it: its input is closed, which ends it;
-// should it not end, it is killed. The process object goes once it has ended (or with its
-// parent at the latest).
-void LetGo(QProcess *process) {
-    process->disconnect();
-    ConnectCommand(process, &QProcess::finished, process, &QObject::deleteLater);
-    process->closeWriteChannel();
-    QTimer::singleShot(EndGraceMs, process, [process] { process->kill(); });
-}
 
 } // namespace
 
 WarmCompiler::WarmCompiler(const QString &serverDir, QObject *parent)
     : QObject(parent),
       m_serverDir(serverDir.isEmpty() ? QCoreApplication::applicationDirPath() : serverDir) {
+    ConnectCommand(&m_helper, &ResidentJava::Ready, this, &WarmCompiler::OnReady);
+    ConnectCommand(&m_helper, &ResidentJava::Ended, this, &WarmCompiler::OnEnded);
     // A compile that was waiting when the application was told to quit may have asked
     // for a new one; none is started from then on.
     if (QCoreApplication::instance())
@@ -72,16 +48,7 @@ WarmCompiler::~WarmCompiler() {
 }
 
 void WarmCompiler::EndNow() {
-    if (!m_process)
-        return;
-    m_process->disconnect(this);
-    m_process->closeWriteChannel();
-    if (!m_process->waitForFinished(EndGraceMs)) {
-        m_process->kill();
-        m_process->waitForFinished(EndGraceMs);
-    }
-    delete m_process;
-    m_process = nullptr;
+    m_helper.EndNow();
     m_state = State::Off;
 }
 
@@ -111,66 +78,33 @@ void WarmCompiler::Prepare(const QString &compiler, const QString &folder) {
 void WarmCompiler::Start(const Key &key) {
     Stop();
     m_key = key;
-    const Command command = CompileServerCommand(key.launcher, m_serverDir);
-    m_process = new QProcess(this);
-    m_process->setProgram(command.program);
-    m_process->setArguments(command.arguments);
-    m_process->setWorkingDirectory(key.folder);
-    m_process->setProcessEnvironment(
-        CompileServerEnvironment(QProcessEnvironment::systemEnvironment()));
-    m_process->setStandardErrorFile(QProcess::nullDevice());
-    ConnectCommand(m_process, &QProcess::readyReadStandardOutput, this, &WarmCompiler::OnOutput);
-    ConnectCommand(m_process, &QProcess::finished, this, &WarmCompiler::OnEnded);
-    ConnectCommand(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            OnEnded();
-    });
     m_state = State::Starting;
     m_started.start();
-    m_process->start();
+    m_helper.Start(CompileServerCommand(key.launcher, m_serverDir), key.folder,
+                   CompileServerEnvironment(QProcessEnvironment::systemEnvironment()));
 }
 
 void WarmCompiler::Stop() {
-    if (m_process)
-        LetGo(m_process);
-    m_process = nullptr;
+    m_helper.LetGo();
     m_state = State::Off;
-    m_buffer.clear();
 }
 
 qint64 WarmCompiler::ProcessId() const {
-    return m_process ? m_process->processId() : 0;
+    return m_helper.ProcessId();
 }
 
-void WarmCompiler::OnOutput() {
-    if (!m_process)
-        return;
-    m_buffer += m_process->readAllStandardOutput();
+void WarmCompiler::OnReady() {
     if (m_state != State::Starting)
         return;
-    const FrameState ready = DecodeReadyFrame(m_buffer);
-    if (ready == FrameState::Incomplete)
-        return;
-    if (ready == FrameState::Broken) {
-        Stop();
-        return;
-    }
-    m_buffer.remove(0, ReadyFrameBytes);
     m_state = State::Ready;
     emit Ready();
 }
 
-void WarmCompiler::OnEnded() {
-    if (!m_process)
-        return;
+void WarmCompiler::OnEnded(bool wasReady) {
     // One that cannot even start (a JVM that refuses our options) is not tried again.
-    if (m_state == State::Starting)
+    if (!wasReady && m_state == State::Starting)
         m_brokenKey = m_key;
-    m_process->disconnect(this);
-    m_process->deleteLater();
-    m_process = nullptr;
     m_state = State::Off;
-    m_buffer.clear();
 }
 
 bool WarmCompiler::WaitUntilReady() {
@@ -180,18 +114,9 @@ bool WarmCompiler::WaitUntilReady() {
     QEventLoop loop;
     QTimer::singleShot(left, &loop, [&loop] { loop.exit(TimedOut); });
     ConnectCommand(this, &WarmCompiler::Ready, &loop, [&loop] { loop.exit(Answered); });
-    ConnectCommand(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
     loop.exec();
     return m_state == State::Ready;
-}
-
-std::optional<WarmAnswer> WarmCompiler::TakeAnswer() {
-    const AnswerFrame frame = DecodeAnswerFrame(m_buffer);
-    if (frame.state != FrameState::Complete)
-        return std::nullopt;
-    WarmAnswer answer{frame.exitCode, m_buffer.mid(AnswerHeadBytes, frame.outputBytes)};
-    m_buffer.remove(0, frame.Bytes());
-    return answer;
 }
 
 bool WarmCompiler::CanCompile(const QString &compiler, const QString &folder,
@@ -215,31 +140,30 @@ std::optional<WarmAnswer> WarmCompiler::Compile(const QString &compiler, const Q
         return std::nullopt;
 
     QByteArray request;
-    AppendWord(request, qint32(arguments.size()));
-    AppendText(request, m_key.folder);
+    AppendFrameWord(request, qint32(arguments.size()));
+    AppendFrameText(request, m_key.folder);
     for (const QString &argument : arguments)
-        AppendText(request, argument);
-    m_buffer.clear();
+        AppendFrameText(request, argument);
+    m_helper.DropReceived();
     m_state = State::Busy;
-    m_process->write(request);
+    m_helper.Send(request);
 
     QEventLoop loop;
     QTimer::singleShot(m_answerTimeoutMs, &loop, [&loop] { loop.exit(TimedOut); });
-    // Connected after OnOutput, so the buffer already holds what arrived.
-    ConnectCommand(m_process, &QProcess::readyReadStandardOutput, &loop, [this, &loop] {
-        const FrameState state = DecodeAnswerFrame(m_buffer).state;
+    ConnectCommand(&m_helper, &ResidentJava::Received, &loop, [this, &loop] {
+        const FrameState state = m_helper.NextAnswerState();
         if (state == FrameState::Complete)
             loop.exit(Answered);
         else if (state == FrameState::Broken)
             loop.exit(Died);
     });
-    ConnectCommand(m_process, &QProcess::finished, &loop, [&loop] { loop.exit(Died); });
+    ConnectCommand(&m_helper, &ResidentJava::Ended, &loop, [&loop] { loop.exit(Died); });
     const int result = loop.exec();
     if (!self)
         return std::nullopt;
     std::optional<WarmAnswer> answer;
     if (result == Answered)
-        answer = TakeAnswer();
+        answer = m_helper.TakeAnswer();
     if (answer && answer->exitCode == Refused && m_state == State::Busy) {
         // Not for this one; should it end because of it, the next Prepare starts another.
         m_state = State::Ready;

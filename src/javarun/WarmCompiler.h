@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResidentJava.h"
 #include "WarmFrame.h"
 
 #include <QByteArray>
@@ -10,10 +11,8 @@
 
 #include <optional>
 
-class QProcess;
-
 // Keeps one Java compiler resident, so a compile costs the compile and not the start of a
-// JVM. The resident compiler is a small Java program beside Quill, started with the java
+// JVM. The resident compiler is a resident Java helper (ResidentJava), started with the java
 // launcher of the configured compiler's JDK in the folder of the files it compiles: the
 // folder is the working directory of a javac process too, so relative paths and the file
 // names in messages come out as the process gives them. It compiles for that one folder;
@@ -73,19 +72,17 @@ private:
 
     std::optional<Key> KeyFor(const QString &compiler, const QString &folder) const;
     void Start(const Key &key);
-    void OnOutput();
-    void OnEnded();
+    void OnReady();
+    void OnEnded(bool wasReady);
     // Ends the resident compiler and waits for it (briefly; then it is killed).
     void EndNow();
     bool WaitUntilReady();
-    std::optional<WarmAnswer> TakeAnswer();
 
     QString m_serverDir;
-    QProcess *m_process = nullptr;
+    ResidentJava m_helper;
     Key m_key;
     std::optional<Key> m_brokenKey;
     State m_state = State::Off;
-    QByteArray m_buffer;
     QElapsedTimer m_started;
     int m_answerTimeoutMs = 20000;
     int m_warmCompiles = 0;

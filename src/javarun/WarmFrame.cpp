@@ -4,7 +4,7 @@
 
 namespace {
 
-// The ready word (see the resident compiler's source).
+// The ready word (see the helpers' sources).
 constexpr quint32 ReadyWord = 0x51434C31;
 
 qint32 WordAt(QByteArrayView bytes, qsizetype at) {
@@ -34,4 +34,16 @@ AnswerFrame DecodeAnswerFrame(QByteArrayView bytes) {
     frame.exitCode = WordAt(bytes, 0);
     frame.outputBytes = size;
     return frame;
+}
+
+void AppendFrameWord(QByteArray &bytes, qint32 word) {
+    char raw[4];
+    qToBigEndian(word, raw);
+    bytes.append(raw, 4);
+}
+
+void AppendFrameText(QByteArray &bytes, const QString &text) {
+    const QByteArray utf8 = text.toUtf8();
+    AppendFrameWord(bytes, qint32(utf8.size()));
+    bytes.append(utf8);
 }

@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
-// The frames the resident compiler writes to its output, decoded apart from any process so
-// that every byte sequence it could send can be tried: once a ready word, then one answer
-// per request.
+// The frames Quill's resident Java helpers (the resident compiler, the Java console) write to
+// their output, decoded apart from any process so that every byte sequence they could send
+// can be tried: once a ready word, then answers. Requests are built of the same words and
+// texts.
 
-// What the compiler answered: its exit code and its output as it wrote it.
+// An answer: its number (the compiler's exit code, the kind of a console answer) and its
+// bytes as the helper wrote them.
 struct WarmAnswer {
     int exitCode = 0;
     QByteArray output;
@@ -40,3 +43,8 @@ struct AnswerFrame {
 
 // The answer at the start of the bytes, without copying its output.
 AnswerFrame DecodeAnswerFrame(QByteArrayView bytes);
+
+// Appends a big-endian 32-bit word to a request.
+void AppendFrameWord(QByteArray &bytes, qint32 word);
+// Appends a text as UTF-8 with its byte count in front.
+void AppendFrameText(QByteArray &bytes, const QString &text);

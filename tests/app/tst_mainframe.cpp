@@ -10,6 +10,7 @@
 #include "common/Registry.h"
 #include "common/StoreWarning.h"
 #include "editor/MDIQuill.h"
+#include "javaconsole/TFKonsole.h"
 #include "RecordingDesktop.h"
 #include "RecordingUi.h"
 #include "settings/Settings.h"
@@ -707,7 +708,8 @@ private slots:
             if (action->isVisible() && !action->isSeparator())
                 optionen << action->text();
         QCOMPARE(optionen, (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
-                                        "&Dateiliste löschen", "&Einstellungen..."}));
+                                        "&Dateiliste löschen", "Java-&Konsole",
+                                        "&Einstellungen..."}));
     }
 
     void toolBarShowsEveryButtonWithPictureAndHint() {
@@ -724,7 +726,8 @@ private slots:
             {"BnNext", "Nächstes Fenster"},
             {"BnCompile", "Kompilieren (F8)"},
             {"BnRun", "Starten (F9)"},
-            {"BnJavaHelp", "zeigt ein Toolfenster mit den Java-Methoden"}};
+            {"BnJavaHelp", "zeigt ein Toolfenster mit den Java-Methoden"},
+            {"BnJavaKonsole", "Java-Konsole: Java-Zeilen ausprobieren (Strg+J)"}};
         for (const auto &[name, hint] : buttons) {
             QToolButton *button = m_frame->ToolButton(name);
             QVERIFY2(button, qPrintable(name));
@@ -977,7 +980,8 @@ private slots:
         int lettersTaken = 0;
         for (const QString &offered : ShortkeyModel::letterEntries())
             lettersTaken += captionOf(offered).isEmpty() ? 0 : 1;
-        QCOMPARE(lettersTaken, 18);
+        QCOMPARE(lettersTaken, 19);
+        QCOMPARE(captionOf("Strg+J"), QStringLiteral("Java-&Konsole"));
         QCOMPARE(captionOf("Strg+M"), QStringLiteral("Zur passenden &Klammer"));
         QCOMPARE(captionOf("Strg+#"), QStringLiteral("Zeilen aus-/ein&kommentieren"));
     }
@@ -1101,6 +1105,29 @@ private slots:
         m_frame->ToolButton("BnJavaHelp")->click();
         m_frame->ToolButton("BnJavaHelp")->click();
         QCOMPARE(opened, 2);
+    }
+
+    // Ctrl+J and the tool button open one console window, which closing only hides.
+    void javaKonsoleOpensOneWindow() {
+        Settings::Compiler.clear();
+        Settings::Run.clear();
+        QAction *item = m_frame->findChild<QAction *>(QStringLiteral("MnJavaKonsole"));
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Java-&Konsole"));
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
+        QVERIFY(!m_frame->Konsole());
+        item->trigger();
+        TFKonsole *konsole = m_frame->Konsole();
+        QVERIFY(konsole);
+        QVERIFY(konsole->isVisible());
+        QCOMPARE(konsole->windowTitle(), QStringLiteral("Java-Konsole"));
+        // Without a JDK it says what is missing instead of starting.
+        QVERIFY(konsole->Session().Transcript().Text().contains(QStringLiteral("braucht ein JDK")));
+        konsole->close();
+        m_frame->ToolButton("BnJavaKonsole")->click();
+        QCOMPARE(m_frame->Konsole(), konsole);
+        QVERIFY(konsole->isVisible());
+        QVERIFY(m_ui->boxes.isEmpty());
     }
 
     void startLooksForJavaToolsWhenTheyAreMissing() {

@@ -1,0 +1,123 @@
+// The Java console with the real JDK.
+// J1: from opening the window to the first result of "1+1" (a cold JVM with the shell
+// engine), and then a simple expression from Enter to its value in the transcript.
+// J2: the helper's resident memory after 1,000 evaluations against after the first.
+
+#include "QtBenchmarkMain.h"
+
+#include "javaconsole/KonsoleClient.h"
+#include "javaconsole/KonsoleProtocol.h"
+#include "javaconsole/TFKonsole.h"
+
+#include "colormemo/ColorMemo.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QString Launcher() {
+    return KonsoleLauncherFor(QStandardPaths::findExecutable(QStringLiteral("javac")), QString());
+}
+
+// The console window as the frame makes it, with its own engine.
+struct Console {
+    Console() : client(Launcher), window(client, QString()) {}
+    KonsoleClient client;
+    TFKonsole window;
+
+    // Types the input and presses Enter; waits until it was answered.
+    bool Enter(const QString &input) {
+        QSignalSpy idle(&window.Session(), &KonsoleSession::Idle);
+        window.MemoEingabe()->setPlainText(input);
+        window.EingabeSenden();
+        return idle.wait(60000);
+    }
+};
+
+qint64 ResidentKilobytes(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+void BM_KonsoleFirstResult(benchmark::State &state) {
+    double worst = 0;
+    for (auto _ : state) {
+        Console console;
+        QElapsedTimer timer;
+        timer.start();
+        console.window.ShowKonsole();
+        if (!console.Enter(QStringLiteral("1+1")) ||
+            !console.window.MemoAusgabe()->toPlainText().endsWith(QStringLiteral("\n2"))) {
+            state.SkipWithError("no result");
+            return;
+        }
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["max_ms"] = worst * 1000;
+}
+BENCHMARK(BM_KonsoleFirstResult)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void BM_KonsoleSimpleExpression(benchmark::State &state) {
+    Console console;
+    console.window.ShowKonsole();
+    console.Enter(QStringLiteral("int basis = 3;"));
+    double worst = 0;
+    int i = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!console.Enter(QStringLiteral("basis * %1 + 1").arg(++i))) {
+            state.SkipWithError("no result");
+            return;
+        }
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["max_ms"] = worst * 1000;
+}
+BENCHMARK(BM_KonsoleSimpleExpression)
+    ->UseManualTime()
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_KonsoleMemory(benchmark::State &state) {
+    for (auto _ : state) {
+        Console console;
+        console.window.ShowKonsole();
+        console.Enter(QStringLiteral("1+1"));
+        const qint64 first = ResidentKilobytes(console.client.ProcessId());
+        for (int i = 0; i < 1000; ++i)
+            if (!console.Enter(QStringLiteral("%1 * 2 + 1").arg(i))) {
+                state.SkipWithError("no result");
+                return;
+            }
+        const qint64 after = ResidentKilobytes(console.client.ProcessId());
+        state.counters["rss_first_kB"] = double(first);
+        state.counters["rss_after_1000_kB"] = double(after);
+        state.counters["ratio"] = first > 0 ? double(after) / double(first) : 0;
+    }
+}
+BENCHMARK(BM_KonsoleMemory)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    return RunQtBenchmarks(argc, argv);
+}
