@@ -2,6 +2,7 @@
 // file, and opening a large file until the first coloured screen. Inputs are written by
 // gen_java.py on first use into the build directory.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "GridView.h"
@@ -37,21 +38,7 @@ QString JavaText(int lines, bool dense = false) {
     auto it = cache.find({lines, dense});
     if (it != cache.end())
         return it->second;
-    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                             .filePath(QStringLiteral("java_%1%2.java")
-                                           .arg(lines)
-                                           .arg(dense ? QStringLiteral("_dense") : QString()));
-    if (!QFile::exists(path)) {
-        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-        QStringList args{QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)};
-        if (dense)
-            args << QStringLiteral("--dense");
-        QProcess::execute(QStringLiteral("python3"), args);
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = BenchJavaFileText(lines, dense);
     if (text.endsWith(u'\n'))
         text.chop(1);
     return cache[{lines, dense}] = text;

@@ -6,6 +6,7 @@
 //     up to date with every edit).
 // C3: Enter with indentation against the control's own Enter on a 1,000,000-line file.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "editor/BracketMatch.h"
@@ -29,17 +30,7 @@ namespace {
 // A million lines of Java inside one outer class, so its `{` is partnered by the last line.
 const QString &MillionLines() {
     static const QString text = [] {
-        const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                                 .filePath(QStringLiteral("java_1000000.java"));
-        if (!QFile::exists(path)) {
-            QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-            QProcess::execute(QStringLiteral("python3"), {QStringLiteral(QUILL_BENCH_SCRIPT), path,
-                                                          QStringLiteral("1000000")});
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", qPrintable(path));
-        return QStringLiteral("class Alles {\n") + QString::fromUtf8(file.readAll()) +
+        return QStringLiteral("class Alles {\n") + BenchJavaFileText(1000000) +
                QStringLiteral("}\n");
     }();
     return text;

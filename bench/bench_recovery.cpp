@@ -3,6 +3,7 @@
 // recovery folder pays for the lock and the look for copies of a killed program.
 // Inputs are written by gen_java.py on first use into the build directory.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "app/RecoveryStore.h"
@@ -25,17 +26,7 @@
 namespace {
 
 QString JavaSource(int lines) {
-    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                             .filePath(QStringLiteral("java_%1.java").arg(lines));
-    if (!QFile::exists(path)) {
-        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-        QProcess::execute(QStringLiteral("python3"),
-                          {QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)});
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
+    return BenchJavaFileText(lines);
 }
 
 // R1: the keeper's work on the GUI thread when a copy is due: take the window's text, caret,

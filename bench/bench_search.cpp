@@ -5,6 +5,7 @@
 // S2: replace all of a 3-character text with 100,000 matches in 100,000 lines.
 // P4: printing 1,000 lines to a PDF file.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "colormemo/ColorMemo.h"
@@ -36,17 +37,7 @@ QString JavaText(int lines) {
     static std::map<int, QString> cache;
     if (auto it = cache.find(lines); it != cache.end())
         return it->second;
-    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                             .filePath(QStringLiteral("java_%1.java").arg(lines));
-    if (!QFile::exists(path)) {
-        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-        QProcess::execute(QStringLiteral("python3"),
-                          {QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)});
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = BenchJavaFileText(lines);
     if (text.endsWith(u'\n'))
         text.chop(1);
     return cache[lines] = text;

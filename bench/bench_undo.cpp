@@ -2,6 +2,7 @@
 // of 400 snapshots, the snapshot on a key release, and undo and redo of a one-character edit.
 // Inputs are written by gen_java.py on first use into the build directory.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "editor/EditorDocument.h"
@@ -23,17 +24,7 @@
 namespace {
 
 QString JavaSource(int lines) {
-    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                             .filePath(QStringLiteral("java_%1.java").arg(lines));
-    if (!QFile::exists(path)) {
-        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-        QProcess::execute(QStringLiteral("python3"),
-                          {QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)});
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
+    return BenchJavaFileText(lines);
 }
 
 // A document holding a generated file, shown by a text control, with the loaded text taken

@@ -6,6 +6,7 @@
 // V1: open the file, type one character (key press and release, as a user types).
 // V2: switch to the monochrome view and back to the colour view.
 
+#include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
 
 #include "colormemo/ColorMemo.h"
@@ -30,14 +31,7 @@
 namespace {
 
 QString JavaFile(int lines) {
-    const QString path = QDir(QStringLiteral(QUILL_BENCH_DATA_DIR))
-                             .filePath(QStringLiteral("java_%1.java").arg(lines));
-    if (!QFile::exists(path)) {
-        QDir().mkpath(QStringLiteral(QUILL_BENCH_DATA_DIR));
-        QProcess::execute(QStringLiteral("python3"),
-                          {QStringLiteral(QUILL_BENCH_SCRIPT), path, QString::number(lines)});
-    }
-    return path;
+    return BenchJavaFilePath(lines);
 }
 
 // Resident memory of the whole process in MB.
@@ -91,10 +85,7 @@ void BM_V1_OpenAndTypeOneChar(benchmark::State &state) {
         state.counters["typed_MB"] = session.typedMB;
     }
 }
-BENCHMARK(BM_V1_OpenAndTypeOneChar)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(BM_V1_OpenAndTypeOneChar)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_V2_SwitchViewThereAndBack(benchmark::State &state) {
     for (auto _ : state) {

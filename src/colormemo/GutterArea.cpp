@@ -87,9 +87,13 @@ int TCMGutterArea::LineAt(int y) const {
 }
 
 // A bar at the left edge for the current line, a dot for the other kinds; an error is
-// painted above a warning above a breakpoint.
+// painted above a warning above a breakpoint. The dots keep clear of the numbers: at the
+// gutter's right edge unless the numbers stand there.
 void TCMGutterArea::PaintMarks(QPainter &painter) {
     const TColorMemo &memo = *m_memo;
+    const TCMGutterOptions &gutter = memo.m_gutter;
+    const bool dotsLeft = gutter.ShowLineNumbers() && gutter.Alignment() == TCMAlignment::Right;
+    const int dotsRight = gutter.Size() - (gutter.Is3D() ? 3 : 0) - 4;
     if (!memo.m_lineMarks)
         return;
     const int lineHeight = memo.m_view.LineHeight();
@@ -119,7 +123,8 @@ void TCMGutterArea::PaintMarks(QPainter &painter) {
         }
         painter.setPen(color.darker(130));
         painter.setBrush(color);
-        painter.drawEllipse(QRect(4, y + (lineHeight - dot) / 2, dot, dot));
+        const int left = dotsLeft ? 4 : dotsRight - dot;
+        painter.drawEllipse(QRect(left, y + (lineHeight - dot) / 2, dot, dot));
     }
     painter.restore();
 }
