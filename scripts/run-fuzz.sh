@@ -2,10 +2,10 @@
 # run-fuzz.sh [seconds]: builds the libFuzzer targets (tests/fuzz) with clang in build-fuzz
 # and runs each for the given time (default 20 s), as many at once as there are cores,
 # starting from its seeds in tests/fuzz/corpus/<name> and what earlier runs found
-# (build-fuzz/corpus/<name>). Without
-# clang or its libFuzzer it says so and does nothing. Fails when any target reports a
-# crash, a sanitizer finding, a leak, a hang or a broken check; the input that did it is
-# kept in build-fuzz/findings and the target's output in build-fuzz/logs.
+# (build-fuzz/corpus/<name>). Without clang or its libFuzzer it says so and does nothing.
+# Fails when any target reports a crash, a sanitizer finding, a leak, a hang or a broken
+# check; the input that did it is kept in build-fuzz/findings and the target's output in
+# build-fuzz/logs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
