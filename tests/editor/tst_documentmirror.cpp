@@ -6,32 +6,14 @@
 #include "editor/SearchLogic.h"
 #include "editor/TextSearch.h"
 #include "SearchOracle.h"
+#include "TextSourceText.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-
-QString Joined(const TextSource &source) {
-    QString text;
-    for (int i = 0; i < source.PieceCount(); ++i) {
-        const TextSource::Piece piece = source.PieceAt(i);
-        text += piece.Text;
-        if (piece.BreakAfter)
-            text += u'\n';
-    }
-    return text;
-}
-
-QString DocumentText(const QTextDocument &document) {
-    QString text = document.toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestDocumentMirror : public QObject {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "editor/DocumentMirror.h"
 #include "editor/SearchLogic.h"
 #include "editor/TextSearch.h"
+#include "TextSourceText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextCursor>
@@ -56,24 +57,6 @@ QString ConsumeTokens(FuzzedDataProvider &input, int maxTokens) {
     QString text;
     for (int n = input.ConsumeIntegralInRange(1, maxTokens); n > 0; --n)
         text += Tokens[input.ConsumeIntegral<uint8_t>() % Tokens.size()];
-    return text;
-}
-
-QString DocumentText(const QTextDocument &document) {
-    QString text = document.toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
-}
-
-// The text of a source, piece by piece.
-QString Joined(const TextSource &source) {
-    QString text;
-    for (int i = 0; i < source.PieceCount(); ++i) {
-        const TextSource::Piece piece = source.PieceAt(i);
-        text += piece.Text;
-        if (piece.BreakAfter)
-            text += u'\n';
-    }
     return text;
 }
 

@@ -7,6 +7,7 @@
 
 #include "editor/UndoDocument.h"
 #include "editor/UndoHistory.h"
+#include "WholeCopies.h"
 
 #include <array>
 #include <vector>
@@ -44,31 +45,6 @@ public:
         replace(position, count, text);
         cursor = position + int(text.size());
     }
-};
-
-// The history with whole copies, nothing clever.
-struct WholeCopies {
-    std::vector<UndoHistory::UndoState> states =
-        std::vector<UndoHistory::UndoState>(UndoHistory::stateCount + 1);
-    int pos = 0;
-    int top = 0;
-    QString last;
-
-    void save(const QString &text, int offset) {
-        if (text == last)
-            return;
-        if (pos >= UndoHistory::stateCount) {
-            for (int i = 2; i <= UndoHistory::stateCount; ++i)
-                states[size_t(i - 1)] = states[size_t(i)];
-            pos = UndoHistory::stateCount - 1;
-        }
-        ++pos;
-        states[size_t(pos)] = {text, offset};
-        top = std::max(top, pos);
-        last = text;
-    }
-    const UndoHistory::UndoState *undo() { return pos <= 0 ? nullptr : &states[size_t(pos--)]; }
-    const UndoHistory::UndoState *redo() { return pos >= top ? nullptr : &states[size_t(++pos)]; }
 };
 
 const std::array<QString, 8> Pieces = {QStringLiteral("a"),      QStringLiteral("b"),
