@@ -1,0 +1,3 @@
+#include "DebugEngine.h"
+
+// The engine's signals are generated into this library.
