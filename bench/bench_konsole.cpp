@@ -1,7 +1,8 @@
 // The Java console with the real JDK.
 // J1: from opening the window to the first result of "1+1" (a cold JVM with the shell
 // engine), and then a simple expression from Enter to its value in the transcript.
-// J2: the helper's resident memory after 1,000 evaluations against after the first.
+// J2: the helper's resident memory after 1,000 evaluations against after the first, and
+// after 2,000 against after 1,000.
 
 #include "QtBenchmarkMain.h"
 
@@ -109,9 +110,19 @@ void BM_KonsoleMemory(benchmark::State &state) {
                 return;
             }
         const qint64 after = ResidentKilobytes(console.client.ProcessId());
+        // A second thousand tells warming up (the JIT's code, the heap reaching its working
+        // size) from a leak: a leak goes on growing.
+        for (int i = 0; i < 1000; ++i)
+            if (!console.Enter(QStringLiteral("%1 * 3 + 1").arg(i))) {
+                state.SkipWithError("no result");
+                return;
+            }
+        const qint64 after2000 = ResidentKilobytes(console.client.ProcessId());
         state.counters["rss_first_kB"] = double(first);
         state.counters["rss_after_1000_kB"] = double(after);
+        state.counters["rss_after_2000_kB"] = double(after2000);
         state.counters["ratio"] = first > 0 ? double(after) / double(first) : 0;
+        state.counters["ratio_2000_to_1000"] = after > 0 ? double(after2000) / double(after) : 0;
     }
 }
 BENCHMARK(BM_KonsoleMemory)->Iterations(1)->Unit(benchmark::kSecond);

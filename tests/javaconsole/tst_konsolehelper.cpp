@@ -229,6 +229,41 @@ private slots:
         QCOMPARE(evaluate(QStringLiteral("2 * 21")).text, QStringLiteral("42\n"));
     }
 
+    // The helper moves a long session's state into a fresh engine now and then (a state
+    // keeps every input it took): declarations and the very objects of variables must come
+    // across, and a class's static fields must not be lost, so with a class nothing moves.
+    void aLongSessionKeepsItsState() {
+        const auto fillUp = [this] {
+            for (int i = 0; i < 260; ++i)
+                if (evaluate(QStringLiteral("x + %1").arg(i)).text !=
+                    QString::number(41 + i) + '\n')
+                    return false;
+            return true;
+        };
+        QSignalSpy idle(m_session.get(), &KonsoleSession::Idle);
+        m_session->ResetState();
+        QVERIFY(idle.wait(30000));
+        evaluate(QStringLiteral("import java.time.LocalDate;"));
+        evaluate(QStringLiteral("int x = 41;"));
+        evaluate(QStringLiteral("String leer = null;"));
+        evaluate(QStringLiteral("java.util.List<String> liste = new java.util.ArrayList<>();"));
+        evaluate(QStringLiteral("liste.add(\"a\");"));
+        evaluate(QStringLiteral("java.util.List<String> selbe = liste;"));
+        evaluate(QStringLiteral("int doppelt(int a) { return 2 * a; }"));
+        QVERIFY(fillUp());
+        evaluate(QStringLiteral("liste.add(\"b\");"));
+        QCOMPARE(
+            evaluate(QStringLiteral("doppelt(x) + selbe.size() + (leer == null ? 1 : 0)")).text,
+            QStringLiteral("85\n"));
+        QCOMPARE(evaluate(QStringLiteral("LocalDate.of(2000, 1, 1).getYear()")).text,
+                 QStringLiteral("2000\n"));
+
+        evaluate(QStringLiteral("class Zaehler { static int n; }"));
+        evaluate(QStringLiteral("Zaehler.n = 7;"));
+        QVERIFY(fillUp());
+        QCOMPARE(evaluate(QStringLiteral("Zaehler.n")).text, QStringLiteral("7\n"));
+    }
+
     void resetForgetsVariables() {
         evaluate(QStringLiteral("int weg = 1;"));
         QSignalSpy idle(m_session.get(), &KonsoleSession::Idle);

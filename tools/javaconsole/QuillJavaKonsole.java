@@ -217,6 +217,8 @@ public final class QuillJavaKonsole {
     /** Where the input pieces that loaded a class came from: by snippet id. */
     private final Map<String, Origin> origins = new HashMap<>();
     private volatile boolean evaluating;
+    /** Inputs taken since the state was made fresh or renewed. */
+    private int sinceFresh;
     /** The number of the evaluation a stop was asked for: the last one read before it. */
     private volatile int stopFor = -1;
     /** The number of the evaluation that runs. */
@@ -324,6 +326,8 @@ public final class QuillJavaKonsole {
             case EVAL:
                 current = request.number;
                 evaluate(request.texts.length > 0 ? request.texts[0] : "");
+                ++sinceFresh;
+                renewWhenDue();
                 break;
             case RESET:
                 fresh();
@@ -346,16 +350,103 @@ public final class QuillJavaKonsole {
     void fresh() {
         if (shell != null)
             shell.close();
-        shell = JShell.builder()
-                        .executionEngine("local")
-                        .in(new ByteArrayInputStream(new byte[0]))
-                        .out(System.out)
-                        .err(System.err)
-                        .build();
-        for (String folder : classPath)
-            shell.addToClasspath(folder);
+        shell = newShell();
         loaded.clear();
         origins.clear();
+        sinceFresh = 0;
+    }
+
+    JShell newShell() {
+        final JShell made = JShell.builder()
+                                    .executionEngine("local")
+                                    .in(new ByteArrayInputStream(new byte[0]))
+                                    .out(System.out)
+                                    .err(System.err)
+                                    .build();
+        for (String folder : classPath)
+            made.addToClasspath(folder);
+        return made;
+    }
+
+    /** After this many inputs a state is renewed, when that loses nothing. */
+    static final int RENEW_AFTER = 250;
+
+    /**
+     * The engine keeps every input it ever took, dropped ones included (source, class and
+     * bytes, some 7 kB each), so a long session would grow without end. Now and then, while
+     * no request waits, the state moves into a fresh engine: imports and methods are declared
+     * again and variables take their very objects along. A class of the learner's (declared or
+     * loaded) keeps the state where it is, as its static fields could not follow; so does
+     * anything that does not come across whole.
+     */
+    void renewWhenDue() {
+        if (sinceFresh < RENEW_AFTER || !requests.isEmpty() || !loaded.isEmpty())
+            return;
+        sinceFresh = 0;
+        final List<Snippet> active = shell.snippets()
+                                         .filter(s -> shell.status(s).isActive())
+                                         .collect(Collectors.toList());
+        if (active.stream().anyMatch(s -> s.kind() == Snippet.Kind.TYPE_DECL))
+            return;
+        final JShell renewed = newShell();
+        boolean carried = false;
+        try {
+            carried = carryInto(renewed, active);
+        } catch (RuntimeException failed) {
+            carried = false;
+        } finally {
+            System.getProperties().keySet().removeIf(
+                    key -> key.toString().startsWith(CARRY));
+        }
+        if (!carried) {
+            renewed.close();
+            return;
+        }
+        final JShell old = shell;
+        shell = renewed;
+        old.close();
+        // The old engine's classes and objects go now, and the heap gives their room back.
+        System.gc();
+    }
+
+    static final String CARRY = "quill.konsole.carry.";
+
+    /** Declares the active snippets in the new engine again; false when one did not take. */
+    boolean carryInto(JShell renewed, List<Snippet> active) {
+        int carried = 0;
+        for (Snippet snippet : active) {
+            final String source;
+            switch (snippet.kind()) {
+            case IMPORT:
+            case METHOD:
+                source = snippet.source();
+                break;
+            case VAR: {
+                final VarSnippet variable = (VarSnippet) snippet;
+                final String key = CARRY + carried++;
+                // A one-element array: the table takes no null.
+                final List<SnippetEvent> put = shell.eval("System.getProperties().put(\"" + key
+                        + "\", new Object[] {" + variable.name() + "});");
+                if (put.isEmpty() || put.get(0).status() != Snippet.Status.VALID)
+                    return false;
+                source = variable.typeName() + " " + variable.name() + " = ("
+                        + variable.typeName() + ") ((Object[]) System.getProperties().remove(\""
+                        + key + "\"))[0];";
+                break;
+            }
+            default:
+                continue; // statements and expressions declare nothing
+            }
+            final List<SnippetEvent> events = renewed.eval(source);
+            if (events.isEmpty() || events.get(0).status() != shell.status(snippet)
+                    || events.stream().anyMatch(e -> e.exception() != null))
+                return false;
+        }
+        // The new engine compiles once before the learner waits for it.
+        for (SnippetEvent event : renewed.eval("0"))
+            if (event.snippet() instanceof VarSnippet)
+                renewed.drop(event.snippet());
+        return true;
     }
 
     /**
