@@ -180,6 +180,8 @@ private slots:
         }
         for (const auto &program : Programs)
             m_client->SetBreakpoints(file(program[0]), {});
+        for (const QString &other : std::as_const(m_otherFiles))
+            m_client->SetBreakpoints(other, {});
     }
 
     void cleanupTestCase() {
@@ -356,6 +358,8 @@ private slots:
 
     void aBreakpointWithoutCodeMovesToTheNextLine() {
         m_client->SetBreakpoints(file("Leer.java"), {4, 5});
+        // A file of the same name in another folder is another program's.
+        m_client->SetBreakpoints(otherFile("Leer.java"), {7});
         QSignalSpy moved(m_client.get(), &DebugEngine::BreakpointMoved);
         Outcome at = start(QStringLiteral("Leer"));
         QCOMPARE(at.Line(), 6);
@@ -372,6 +376,8 @@ private slots:
     }
 
     void steppingOutOfMainRunsToTheEnd() {
+        // Another program's breakpoint does not keep this one from stopping in main.
+        m_client->SetBreakpoints(otherFile("Schleife.java"), {5});
         Outcome at = start(QStringLiteral("Raus"));
         QCOMPARE(at.Line(), 3);
         at = act([this] { m_client->StepOut(); });
@@ -452,6 +458,12 @@ private slots:
 private:
     QString file(const char *name) const { return QDir(m_folder).filePath(QLatin1String(name)); }
 
+    // A file of the name in a folder that is not the program's.
+    QString otherFile(const char *name) {
+        m_otherFiles << m_env->path(QStringLiteral("anderswo/") + QLatin1String(name));
+        return m_otherFiles.last();
+    }
+
     // Listens, starts the program as F9 would with the agent, and waits for its first stop.
     Outcome start(const QString &mainClass) {
         return act([&] { m_client->Listen(mainClass); }, mainClass);
@@ -514,6 +526,7 @@ private:
     QString m_folder;
     std::unique_ptr<DebugClient> m_client;
     std::unique_ptr<QProcess> m_program;
+    QStringList m_otherFiles;
 };
 
 QTEST_GUILESS_MAIN(TestDebugHelper)

@@ -14,6 +14,7 @@ import com.sun.jdi.Location;
 import com.sun.jdi.LongValue;
 import com.sun.jdi.Method;
 import com.sun.jdi.ObjectReference;
+import com.sun.jdi.PathSearchingVirtualMachine;
 import com.sun.jdi.ReferenceType;
 import com.sun.jdi.ShortValue;
 import com.sun.jdi.StackFrame;
@@ -50,6 +51,8 @@ import java.io.FileInputStream;
 import java.io.FileOutputStream;
 import java.io.IOException;
 import java.nio.charset.StandardCharsets;
+import java.nio.file.Path;
+import java.nio.file.Paths;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.HashMap;
@@ -155,6 +158,8 @@ public final class QuillDebugger {
         final Map<String, List<BreakpointRequest>> requests = new HashMap<>();
         /** The line each asked line of each file takes effect on, once known. */
         final Map<String, Map<Integer, Integer>> resolved = new HashMap<>();
+        /** The folders of the program's class path; null when the program does not say. */
+        List<Path> folders;
         /** The stop at the first line of main when no breakpoint was set. */
         BreakpointRequest entry;
 
@@ -382,6 +387,7 @@ public final class QuillDebugger {
                 return;
             }
             s.vm = vm;
+            s.folders = programFolders(vm);
             try {
                 watch(s);
             } catch (VMDisconnectedException gone) {
@@ -528,10 +534,10 @@ public final class QuillDebugger {
         if (!source.isEmpty()) {
             s.typesBySource.computeIfAbsent(source, k -> new ArrayList<>()).add(type);
             for (String file : breakpoints.keySet())
-                if (sourceName(file).equals(source))
+                if (sourceName(file).equals(source) && counts(s, file))
                     place(s, file);
         }
-        if (type.name().equals(s.mainClass) && !hasBreakpoints()) {
+        if (type.name().equals(s.mainClass) && !hasBreakpoints(s)) {
             final Method main = mainMethod(type);
             if (main != null && main.location() != null) {
                 s.entry = s.vm.eventRequestManager().createBreakpointRequest(main.location());
@@ -541,11 +547,70 @@ public final class QuillDebugger {
         }
     }
 
-    boolean hasBreakpoints() {
-        for (List<Integer> lines : breakpoints.values())
-            if (!lines.isEmpty())
+    /**
+     * Quill keeps the breakpoints of every file it has open, of any program. Those of the
+     * program's own files count: the files in the folders of its class path. Should none of
+     * them lie there (classes compiled to a folder of their own), every file counts, matched
+     * by its name.
+     */
+    boolean counts(Session s, String file) {
+        return belongs(s, file) || !anyBelongs(s);
+    }
+
+    boolean belongs(Session s, String file) {
+        if (s.folders == null)
+            return true;
+        final Path path = realPath(file);
+        if (path == null)
+            return true;
+        for (Path folder : s.folders)
+            if (path.startsWith(folder))
                 return true;
         return false;
+    }
+
+    boolean anyBelongs(Session s) {
+        for (Map.Entry<String, List<Integer>> entry : breakpoints.entrySet())
+            if (!entry.getValue().isEmpty() && belongs(s, entry.getKey()))
+                return true;
+        return false;
+    }
+
+    /** Without a breakpoint in its own files the program stops at the first line of main. */
+    boolean hasBreakpoints(Session s) {
+        return anyBelongs(s);
+    }
+
+    static List<Path> programFolders(VirtualMachine vm) {
+        if (!(vm instanceof PathSearchingVirtualMachine))
+            return null;
+        try {
+            final PathSearchingVirtualMachine paths = (PathSearchingVirtualMachine) vm;
+            final Path base = Paths.get(paths.baseDirectory());
+            final List<Path> folders = new ArrayList<>();
+            for (String entry : paths.classPath()) {
+                final Path folder = realPath(base.resolve(entry).toString());
+                if (folder != null)
+                    folders.add(folder);
+            }
+            return folders;
+        } catch (RuntimeException unknown) {
+            return null;
+        }
+    }
+
+    /** The path with links resolved where it exists; null for what is no path. */
+    static Path realPath(String name) {
+        try {
+            final Path path = Paths.get(name).toAbsolutePath().normalize();
+            try {
+                return path.toRealPath();
+            } catch (IOException missing) {
+                return path;
+            }
+        } catch (RuntimeException noPath) {
+            return null;
+        }
     }
 
     static Method mainMethod(ReferenceType type) {
@@ -578,7 +643,8 @@ public final class QuillDebugger {
         final Session s = session;
         if (s != null && s.vm != null && !s.over) {
             s.resolved.remove(file);
-            place(s, file);
+            if (counts(s, file))
+                place(s, file);
         }
     }
 
