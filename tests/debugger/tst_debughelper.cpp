@@ -387,6 +387,24 @@ private slots:
         QCOMPARE(m_program->readAllStandardOutput().trimmed(), QByteArray("eins"));
     }
 
+    void finishBeforeTheProgramConnects() {
+        QSignalSpy listening(m_client.get(), &DebugEngine::Listening);
+        QSignalSpy ended(m_client.get(), &DebugEngine::Ended);
+        m_client->Listen(QStringLiteral("Raus"));
+        QVERIFY(listening.wait(30000));
+        m_client->Finish();
+        QVERIFY(ended.wait(30000));
+        // The port is closed: the helper takes the next program on a new one.
+        const Outcome at = start(QStringLiteral("Raus"));
+        QCOMPARE(at.Line(), 3);
+        QVERIFY(listening.at(0).at(0).toInt() != 0);
+        QSignalSpy endedAgain(m_client.get(), &DebugEngine::Ended);
+        m_client->Finish();
+        QVERIFY(endedAgain.wait(30000));
+        QVERIFY(programEnded());
+        QCOMPARE(endedAgain.size(), 1); // once per debugging
+    }
+
     void aDeadHelperFailsAndTheNextListenStartsAnother() {
         Outcome at = start(QStringLiteral("Raus"));
         QCOMPARE(at.Line(), 3);
