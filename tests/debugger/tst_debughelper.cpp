@@ -111,6 +111,23 @@ const char *const Programs[][2] = {
                   "        System.out.println(b);\n"
                   "    }\n"
                   "}\n"},
+    {"Faeden.java",
+     "public class Faeden {\n"
+     "    static void arbeite(int n) {\n"
+     "        System.out.println(n);\n"
+     "    }\n"
+     "    public static void main(String[] args) throws Exception {\n"
+     "        java.util.concurrent.CyclicBarrier los = new java.util.concurrent.CyclicBarrier(2);\n"
+     "        Thread a = new Thread(() -> {\n"
+     "            try { los.await(); } catch (Exception e) { }\n"
+     "            arbeite(1);\n"
+     "        });\n"
+     "        a.start();\n"
+     "        los.await();\n"
+     "        arbeite(2);\n"
+     "        a.join();\n"
+     "    }\n"
+     "}\n"},
     {"Raus.java", "public class Raus {\n"
                   "    public static void main(String[] args) {\n"
                   "        System.out.println(\"eins\");\n"
@@ -370,6 +387,21 @@ private slots:
         QCOMPARE(moves.at(0), (QList<QVariant>{file("Leer.java"), 4, 6}));
         QCOMPARE(moves.at(1), (QList<QVariant>{file("Leer.java"), 5, 6}));
         // Both take effect on one line: it stops there once.
+        at = act([this] { m_client->Resume(); });
+        QVERIFY(at.ended);
+        QVERIFY(programEnded());
+    }
+
+    void twoThreadsAtOneBreakpointStopInTurn() {
+        m_client->SetBreakpoints(file("Faeden.java"), {3});
+        Outcome at = start(QStringLiteral("Faeden"));
+        QCOMPARE(at.Line(), 3);
+        QStringList values{Find(at.variables, "n").value};
+        at = act([this] { m_client->Resume(); });
+        QCOMPARE(at.Line(), 3);
+        values << Find(at.variables, "n").value;
+        values.sort();
+        QCOMPARE(values, QStringList({"1", "2"}));
         at = act([this] { m_client->Resume(); });
         QVERIFY(at.ended);
         QVERIFY(programEnded());

@@ -53,6 +53,7 @@ import java.io.IOException;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Path;
 import java.nio.file.Paths;
+import java.util.ArrayDeque;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.HashMap;
@@ -139,6 +140,19 @@ public final class QuillDebugger {
         }
     }
 
+    /** A stop of the program: its events, their thread, the exception ("" for none). */
+    static final class Waiting {
+        final EventSet events;
+        final ThreadReference thread;
+        final String exception;
+
+        Waiting(EventSet events, ThreadReference thread, String exception) {
+            this.events = events;
+            this.thread = thread;
+            this.exception = exception;
+        }
+    }
+
     /** One program debugged, from Listen to its end. */
     static final class Session {
         final String mainClass;
@@ -150,6 +164,8 @@ public final class QuillDebugger {
         /** While stopped: the events that stopped it, and their thread. */
         EventSet stoppedBy;
         ThreadReference thread;
+        /** Stops of other threads that came while it stood, in order. */
+        final ArrayDeque<Waiting> waiting = new ArrayDeque<>();
         /** The objects handed out since the program last ran: by id, kept from collection. */
         final Map<Long, ObjectReference> handedOut = new HashMap<>();
         /** The program's loaded classes: by the name of their source file. */
@@ -399,8 +415,16 @@ public final class QuillDebugger {
             for (;;) {
                 final EventSet events = vm.eventQueue().remove();
                 synchronized (this) {
-                    if (!take(s, events))
+                    try {
+                        if (!take(s, events))
+                            return;
+                    } catch (VMDisconnectedException gone) {
+                        ended(s);
                         return;
+                    } catch (RuntimeException unexpected) {
+                        fail(s, "Der Debugger ist auf einen Fehler gestoßen: " + unexpected);
+                        return;
+                    }
                 }
             }
         } catch (InterruptedException | VMDisconnectedException gone) {
@@ -467,17 +491,27 @@ public final class QuillDebugger {
             events.resume();
             return true;
         }
+        if (s.stoppedBy != null) {
+            // Another thread stopped as well before all stood still: its turn comes when the
+            // program is to run on.
+            s.waiting.add(new Waiting(events, stop.thread(), exception));
+            return true;
+        }
+        stopAt(s, new Waiting(events, stop.thread(), exception));
+        return true;
+    }
+
+    void stopAt(Session s, Waiting stop) {
         final EventRequestManager manager = s.vm.eventRequestManager();
         manager.deleteEventRequests(manager.stepRequests());
         if (s.entry != null) {
             manager.deleteEventRequest(s.entry);
             s.entry = null;
         }
-        s.stoppedBy = events;
-        s.thread = stop.thread();
-        reportStop(s, exception);
+        s.stoppedBy = stop.events;
+        s.thread = stop.thread;
+        reportStop(s, stop.exception);
         variables(0);
-        return true;
     }
 
     /**
@@ -753,6 +787,9 @@ public final class QuillDebugger {
         final EventSet events = s.stoppedBy;
         s.stoppedBy = null;
         events.resume();
+        final Waiting next = s.waiting.poll();
+        if (next != null)
+            stopAt(s, next);
     }
 
     // ---- What a stop shows ----
