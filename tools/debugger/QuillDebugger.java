@@ -97,6 +97,8 @@ public final class QuillDebugger {
     static final int MAX_TEXT = 16 << 20;
     /** Array elements shown before the rest is cut off. */
     static final int MAX_ELEMENTS = 100;
+    /** Frames of a stop reported, innermost first. */
+    static final int MAX_FRAMES = 1000;
     /** Characters of a string value shown before it is cut off. */
     static final int MAX_STRING = 1000;
 
@@ -282,7 +284,11 @@ public final class QuillDebugger {
         } catch (VMDisconnectedException gone) {
             // The program ended while the request ran: its end is reported by the events.
         } catch (RuntimeException unexpected) {
-            fail(session, "Der Debugger ist auf einen Fehler gestoßen: " + unexpected);
+            final String message = "Der Debugger ist auf einen Fehler gestoßen: " + unexpected;
+            if (session != null)
+                fail(session, message);
+            else
+                write(FAILED, message);
         }
     }
 
@@ -350,7 +356,12 @@ public final class QuillDebugger {
         final Map<String, Connector.Argument> arguments = connector.defaultArguments();
         arguments.get("port").setValue("0");
         // Only the program on this computer may connect.
-        arguments.get("localAddress").setValue("127.0.0.1");
+        final Connector.Argument local = arguments.get("localAddress");
+        if (local == null) {
+            write(FAILED, "Der Debugger kann in diesem JDK nicht nur auf diesem Rechner warten.");
+            return;
+        }
+        local.setValue("127.0.0.1");
         arguments.get("timeout").setValue(String.valueOf(Math.max(1, timeoutMs)));
         final String address;
         try {
@@ -798,7 +809,9 @@ public final class QuillDebugger {
         final List<String> texts = new ArrayList<>();
         texts.add(exception);
         try {
-            for (StackFrame frame : s.thread.frames()) {
+            // A runaway recursion has thousands of frames: the innermost are what matters.
+            final int count = Math.min(s.thread.frameCount(), MAX_FRAMES);
+            for (StackFrame frame : s.thread.frames(0, count)) {
                 final Location location = frame.location();
                 texts.add(location.method().name());
                 texts.add(location.declaringType().name());
