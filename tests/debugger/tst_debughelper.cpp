@@ -80,6 +80,12 @@ const char *const Programs[][2] = {
      "        System.out.println(teile(6, 0));\n"
      "    }\n"
      "}\n"},
+    {"Nichts.java", "public class Nichts {\n"
+                    "    public static void main(String[] args) {\n"
+                    "        String s = null;\n"
+                    "        System.out.println(s.length());\n"
+                    "    }\n"
+                    "}\n"},
     {"Eingabe.java",
      "import java.io.*;\n"
      "public class Eingabe {\n"
@@ -344,6 +350,20 @@ private slots:
         QVERIFY(at.ended);
         QVERIFY(programEnded());
         QCOMPARE(m_program->exitCode(), 1);
+    }
+
+    void aNullPointerSaysWhatWasNull() {
+        Outcome at = start(QStringLiteral("Nichts"));
+        QCOMPARE(at.Line(), 3);
+        at = act([this] { m_client->Resume(); });
+        QCOMPARE(at.Line(), 4);
+        QCOMPARE(at.stop.exception,
+                 QStringLiteral("java.lang.NullPointerException: Cannot invoke \"String.length()\" "
+                                "because \"s\" is null"));
+        QCOMPARE(Find(at.variables, "s"), (DebugVariable{"s", "null", "String", 0}));
+        at = act([this] { m_client->Resume(); });
+        QVERIFY(at.ended);
+        QVERIFY(programEnded());
     }
 
     void finishEndsAProgramThatWaitsForInput() {

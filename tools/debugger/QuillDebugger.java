@@ -494,7 +494,7 @@ public final class QuillDebugger {
                 final ExceptionEvent thrown = (ExceptionEvent) event;
                 if (isUncaught(thrown)) {
                     stop = thrown;
-                    exception = describe(thrown.exception());
+                    exception = describe(thrown);
                 }
             }
         }
@@ -548,15 +548,36 @@ public final class QuillDebugger {
      * "class: message". The message is read from Throwable's field rather than by calling
      * getMessage in the program: a call runs the learner's code (an overriding getMessage),
      * which may wait for a lock another stopped thread holds, or meet a breakpoint, while
-     * the program is to stand still. A message made only by getMessage is not shown.
+     * the program is to stand still. The one exception is the JDK's own
+     * NullPointerException, whose message ("Cannot invoke ... because "s" is null") only
+     * its getMessage makes, from the exception alone: it is called in the stopped thread
+     * only, the others stay stopped.
      */
-    static String describe(ObjectReference exception) {
+    static String describe(ExceptionEvent thrown) {
+        final ObjectReference exception = thrown.exception();
         final String name = exception.referenceType().name();
         final Field field = exception.referenceType().fieldByName("detailMessage");
-        final Value message = field != null ? exception.getValue(field) : null;
+        Value message = field != null ? exception.getValue(field) : null;
+        if (message == null && name.equals("java.lang.NullPointerException"))
+            message = computedMessage(thrown.thread(), exception);
         if (message instanceof StringReference)
             return name + ": " + ((StringReference) message).value();
         return name;
+    }
+
+    static Value computedMessage(ThreadReference thread, ObjectReference exception) {
+        final List<Method> getMessage =
+                exception.referenceType().methodsByName("getMessage", "()Ljava/lang/String;");
+        if (getMessage.isEmpty())
+            return null;
+        try {
+            return exception.invokeMethod(thread, getMessage.get(0), List.of(),
+                    ObjectReference.INVOKE_SINGLE_THREADED);
+        } catch (com.sun.jdi.InvalidTypeException | com.sun.jdi.ClassNotLoadedException
+                         | IncompatibleThreadStateException | com.sun.jdi.InvocationException
+                         | RuntimeException cannot) {
+            return null;
+        }
     }
 
     // ---- Breakpoints ----
