@@ -357,11 +357,23 @@ public final class QuillCompileServer {
                 start = position;
             if (end == Diagnostic.NOPOS || end < start)
                 end = start;
+            // A range over several lines (a method's body, a whole class) says less than
+            // the place the compiler points to: that place only.
+            if (position != Diagnostic.NOPOS && spansLines(text, start, end)) {
+                start = position;
+                end = position;
+            }
             out.writeInt(kindOf(diagnostic));
             writePlace(out, text, start);
             writePlace(out, text, end);
             writeText(out, simpleNames(diagnostic.getMessage(null)));
             writeText(out, diagnostic.getCode() == null ? "" : diagnostic.getCode());
+        }
+
+        /** True when a line ends between start and end. */
+        static boolean spansLines(String text, long start, long end) {
+            final int last = (int) Math.min(end, text.length()) - 1;
+            return last >= 0 && text.lastIndexOf('\n', last) >= start;
         }
 
         /**
