@@ -55,7 +55,8 @@ CheckSpan CheckSpanOf(const QTextDocument &document, const CheckedMessage &messa
     const int end = PositionOf(document, message.endLine, message.endColumn);
     if (end > start)
         return {start, end};
-    // Only a place: the word there, or the word that ends there, or one character.
+    // Only a place: the word there, the sign there, the word that ends there (the compiler
+    // points behind it when something is missing), or one character.
     int column = int(start - block.position());
     int from = column;
     int to = column;
@@ -64,6 +65,8 @@ CheckSpan CheckSpanOf(const QTextDocument &document, const CheckedMessage &messa
             --from;
         while (to < text.size() && IsWordChar(text.at(to)))
             ++to;
+    } else if (column < text.size() && !text.at(column).isSpace()) {
+        to = column + 1;
     } else if (column > 0 && IsWordChar(text.at(column - 1))) {
         while (from > 0 && IsWordChar(text.at(from - 1)))
             --from;

@@ -47,8 +47,8 @@ private:
 };
 
 // The characters of the document a message covers, as [start, end): from its start to its
-// end place; a message with only a place covers the word there (or the word just before it,
-// or one character), one without a column the line's text without its indentation.
+// end place; a message with only a place covers the word or sign there (or the word just
+// before it, or one character), one without a column the line's text without its indentation.
 // Places beyond the text are clipped to it.
 struct CheckSpan {
     int start = 0;
