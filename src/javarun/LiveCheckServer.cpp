@@ -73,7 +73,9 @@ void LiveCheckServer::Next() {
     const Key &wanted = m_waiting.front().key;
     if (!m_key || *m_key != wanted || !m_helper.IsRunning()) {
         m_key = wanted;
-        m_helper.Start(CompileServerCommand(wanted.launcher, m_serverDir), wanted.folder,
+        Command command = CompileServerCommand(wanted.launcher, m_serverDir);
+        command.arguments << QStringLiteral("checks");
+        m_helper.Start(command, wanted.folder,
                        CompileServerEnvironment(QProcessEnvironment::systemEnvironment()));
         return; // OnReady sends it
     }

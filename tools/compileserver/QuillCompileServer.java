@@ -45,13 +45,15 @@ import javax.tools.ToolProvider;
  *
  * <p>A request that starts with the number CHECK instead checks texts in memory (see
  * {@link SourceCheck}): nothing is written, and the answer lists the messages on the main
- * text with their ranges.
+ * text with their ranges. Started with the argument "checks" it serves mostly such requests
+ * and warms up for them before it is ready.
  */
 public final class QuillCompileServer {
     static final int READY = 0x51434C31;
     static final int REFUSED = Integer.MIN_VALUE;
     static final int ELSEWHERE = Integer.MIN_VALUE + 1;
     static final int CHECK = -0x51434B31;
+    static final String CHECKS_ARGUMENT = "checks";
     static final int MAX_ARGS = 4096;
     static final int MAX_TEXT = 1 << 20;
 
@@ -78,6 +80,10 @@ public final class QuillCompileServer {
         final SourceCheck checks = new SourceCheck(compiler);
         try {
             warmUp(compiler);
+            // One started for checks first checks a few times; one for compiles does not
+            // wait for that.
+            if (args.length > 0 && args[0].equals(CHECKS_ARGUMENT))
+                checks.warmUp();
             out.writeInt(READY);
             out.flush();
             for (;;) {
@@ -262,6 +268,27 @@ public final class QuillCompileServer {
         SourceCheck(JavaCompiler compiler) {
             this.compiler = compiler;
         }
+
+        /**
+         * Checks a small text a few times, so the first real check is quick and what the
+         * checks keep in memory is there from the start.
+         */
+        void warmUp() {
+            final List<String> options = Arrays.asList("-encoding", "UTF-8");
+            final String name = new File("Warm.java").getAbsolutePath();
+            try {
+                for (int i = 0; i < WARM_CHECKS; ++i)
+                    run(options, name, "class Warm { int f() { int a = " + i
+                                       + "; String s = a; return s.length(); } }",
+                        new ArrayList<String[]>());
+            } catch (IOException | RuntimeException ignored) {
+                // Only slower.
+            } finally {
+                reset();
+            }
+        }
+
+        static final int WARM_CHECKS = 30;
 
         void reset() {
             if (files != null) {
