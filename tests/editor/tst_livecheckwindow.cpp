@@ -74,6 +74,7 @@ private slots:
     void marksMoveWithEdits();
     void anotherOpenWindowOfTheFolderCounts();
     void theSwitchTakesEveryMarkAway();
+    void aNewWindowIsCheckedUnderItsName();
     void f8MessagesBecomeMarks();
 
 private:
@@ -344,6 +345,29 @@ void TestLiveCheckWindow::theSwitchTakesEveryMarkAway() {
     QVERIFY(window->LiveCheck().Timer()->isActive());
     QVERIFY(Checked(window));
     QVERIFY(!window->LiveCheck().Marks().IsEmpty());
+}
+
+void TestLiveCheckWindow::aNewWindowIsCheckedUnderItsName() {
+    auto *window = new TFMDIQuill(*m_host);
+    m_windows << window;
+    m_host->windows << window;
+    // A name that does not exist yet: the window stays without a file.
+    QVERIFY(window->InitDocument(m_env->path("Neu.java"), TNewFile()));
+    QVERIFY(!window->Document().hasFile());
+    window->ActiveMemo()->insertPlainText(
+        QStringLiteral("public class Neu {\n  int a = true;\n}\n"));
+    QVERIFY(window->LiveCheck().Timer()->isActive());
+    QVERIFY(Checked(window));
+    QCOMPARE(window->Marks().All().size(), 1);
+    QCOMPARE(window->Marks().All().first().line, 1);
+    QCOMPARE(Underlines(window->MemoColor()), QStringList{QStringLiteral("true ") + Red});
+    QVERIFY(!QFileInfo::exists(m_env->path("Neu.java")));
+    QCOMPARE(ClassFiles(m_env->path(".")), QStringList());
+    // A text of another kind is not checked.
+    auto *notes = new TFMDIQuill(*m_host);
+    m_windows << notes;
+    QVERIFY(notes->InitDocument(m_env->writeFile("notiz.txt", "int a = true;\n"), TNewFile()));
+    QVERIFY(!notes->LiveCheck().Enabled());
 }
 
 void TestLiveCheckWindow::f8MessagesBecomeMarks() {

@@ -71,6 +71,7 @@ private slots:
     void shippedTableExplainsTheCommonMessages();
     void checksGiveTheirRanges_data();
     void checksGiveTheirRanges();
+    void warningsWithTheirParameters();
     void openWindowsStandInForTheirFiles();
     void onlyTheNewestWaitingCheckRuns();
     void anotherFolderGetsItsOwnCompiler();
@@ -296,6 +297,24 @@ void TestLiveCheck::checksGiveTheirRanges() {
     // Nothing is written: no class file, and the source file was never created.
     QCOMPARE(ClassFiles(QFileInfo(file).absolutePath()), QStringList());
     QVERIFY(!QFileInfo::exists(file));
+}
+
+void TestLiveCheck::warningsWithTheirParameters() {
+    // F8's parameters hold for the check: -Xlint brings the warning, -Werror none more.
+    const QString file = m_java.Path(QStringLiteral("Probe.java"));
+    CheckRequest request;
+    request.folder = QFileInfo(file).absolutePath();
+    request.options =
+        *CheckOptions(QStringLiteral("-Xlint"), QStringLiteral("UTF-8"), QString(), true);
+    request.main = {file, QStringLiteral("public class Probe {\n  int f() {\n"
+                                         "    return (int) 3;\n  }\n}\n")};
+    QSignalSpy answered(&m_server, &LiveCheckServer::Checked);
+    m_server.Check(this, 1, JavaFixture::Javac(), request);
+    QVERIFY(answered.wait(60000));
+    QStringList found;
+    for (const CheckedMessage &message : answered.first().at(2).value<QList<CheckedMessage>>())
+        found << Brief(message);
+    QCOMPARE(found, QStringList{QStringLiteral("W 3:11-3:18 redundant cast to int")});
 }
 
 void TestLiveCheck::openWindowsStandInForTheirFiles() {
