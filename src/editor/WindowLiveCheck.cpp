@@ -1,6 +1,7 @@
 #include "WindowLiveCheck.h"
 
 #include "common/CommandGuard.h"
+#include "common/Helpers.h"
 #include "common/Memo.h"
 #include "EditorHost.h"
 #include "javarun/BuildSteps.h"
@@ -115,6 +116,20 @@ std::optional<CheckRequest> WindowLiveCheck::Request() const {
 }
 
 void WindowLiveCheck::CheckNow() {
+    CheckOwnText();
+    if (!Enabled())
+        return;
+    const QString folder = QFileInfo(CheckedFileName(m_window)).absolutePath();
+    for (TFMDIQuill *other : m_host.EditorWindows()) {
+        if (other == &m_window || other->LiveCheck().Marks().IsEmpty())
+            continue;
+        const QString otherFile = CheckedFileName(*other);
+        if (!otherFile.isEmpty() && SameFileName(QFileInfo(otherFile).absolutePath(), folder))
+            other->LiveCheck().CheckOwnText();
+    }
+}
+
+void WindowLiveCheck::CheckOwnText() {
     m_pause.stop();
     if (!Enabled())
         return;

@@ -35,8 +35,11 @@ public:
     // An F8 compile finished: its messages on this window's file become the marks, when the
     // text is still the one compiled.
     void ShowCompile(const CompileResult &result);
-    // The check that the pause's end starts.
+    // The check that the pause's end starts. Other windows of the folder that show marks are
+    // checked again too: their marks may have come from this text as it was.
     void CheckNow();
+    // Checks this window's text as it is, and no other.
+    void CheckOwnText();
 
 signals:
     // The marks changed: the window shows them anew.
