@@ -92,7 +92,9 @@ void WindowLiveCheck::SettingsChanged() {
 std::optional<CheckRequest> WindowLiveCheck::Request() const {
     const QString fileName = CheckedFileName(m_window);
     const QString folder = QFileInfo(fileName).absolutePath();
-    if (fileName.isEmpty() || !QFileInfo(folder).isDir())
+    // A text too long for a request is not even copied (a character is a byte at least).
+    if (fileName.isEmpty() || !QFileInfo(folder).isDir() ||
+        m_window.Document().text().characterCount() > MaxCheckTextBytes)
         return std::nullopt;
     const QString encoding = m_window.FileFormat().encoding == TextEncoding::Windows1252
                                  ? QStringLiteral("windows-1252")

@@ -75,6 +75,7 @@ private slots:
     void anotherOpenWindowOfTheFolderCounts();
     void theSwitchTakesEveryMarkAway();
     void aNewWindowIsCheckedUnderItsName();
+    void aTextTooLongForARequestIsNotChecked();
     void f8MessagesBecomeMarks();
 
 private:
@@ -371,6 +372,19 @@ void TestLiveCheckWindow::aNewWindowIsCheckedUnderItsName() {
     m_windows << notes;
     QVERIFY(notes->InitDocument(m_env->writeFile("notiz.txt", "int a = true;\n"), TNewFile()));
     QVERIFY(!notes->LiveCheck().Enabled());
+}
+
+void TestLiveCheckWindow::aTextTooLongForARequestIsNotChecked() {
+    QByteArray text = "public class T {\n  int a = \"x\";\n";
+    while (text.size() <= MaxCheckTextBytes)
+        text += "  // " + QByteArray(70, 'x') + "\n";
+    TFMDIQuill *window = OpenWindow(QStringLiteral("T.java"), text + "}\n");
+    QVERIFY(window);
+    QVERIFY(window->LiveCheck().Enabled());
+    window->LiveCheck().CheckNow();
+    QVERIFY(!m_host->server.Busy());
+    QCOMPARE(m_host->server.ProcessId(), 0);
+    QVERIFY(window->Marks().IsEmpty());
 }
 
 void TestLiveCheckWindow::f8MessagesBecomeMarks() {
