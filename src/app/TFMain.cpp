@@ -79,6 +79,11 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     ConnectCommand(&m_workspace, &Workspace::ProgramRunningChanged, this,
                    &TFMain::showProgramRunning);
     ConnectCommand(&m_workspace, &Workspace::MainFilesChanged, this, &TFMain::showMainFiles);
+    ConnectCommand(&m_workspace, &Workspace::CompileFinished, this,
+                   [this](const CompileResult &result) {
+                       for (TFMDIQuill *window : EditorWindows())
+                           window->ShowCompileMarks(result);
+                   });
 
     // What the frame does when it is created, in this order.
     m_memo1->clear();
@@ -96,6 +101,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     applyBuildKeys();
     showBuildKeys();
     m_workspace.Recent().Load(Settings::RootKey);
+    m_workspace.LoadExplanations(ProgramDir() + CheckExplanationsFileName());
     ShowRecentFiles();
     m_lMainJava->hide();
     m_cbMainFile->hide();

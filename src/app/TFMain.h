@@ -67,6 +67,8 @@ public:
     QString LastWindowFolder(const TFMDIQuill *except) const override;
     QPrinter &Printer() override;
     const CompletionIndex *CompletionClasses() override;
+    LiveCheckServer *LiveChecks() override { return m_workspace.LiveChecks(); }
+    const CheckExplanations *Explanations() const override { return &m_workspace.Explanations(); }
 
     // What the frame shows.
     Workspace &Space() { return m_workspace; }

@@ -495,6 +495,7 @@ void TFMain::MnEinstellungenClick() {
         applyEditorFont(window);
         window->ApplyRuleColors();
         window->ConfigureUndoTimer();
+        window->ApplyLiveCheckSetting();
         window->ActiveMemo()->viewport()->repaint();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "common/CommandGuard.h"
 #include "common/FileHelpers.h"
+#include "javarun/LiveCheckServer.h"
 #include "javarun/RunningPrograms.h"
 #include "javarun/WarmCompiler.h"
 #include "settings/Settings.h"
@@ -23,7 +24,8 @@ public:
 
 Workspace::Workspace(QObject *parent)
     : QObject(parent), m_noOutput(std::make_unique<NoOutput>()),
-      m_warmCompiler(new WarmCompiler(QString(), this)), m_programs(new RunningPrograms(this)) {
+      m_warmCompiler(new WarmCompiler(QString(), this)), m_programs(new RunningPrograms(this)),
+      m_liveChecks(new LiveCheckServer(QString(), this)) {
     ConnectCommand(m_programs, &RunningPrograms::RunningChanged, this,
                    [this](bool running) { emit ProgramRunningChanged(running); });
 }
@@ -163,6 +165,11 @@ QList<std::shared_ptr<BuildTarget>> Workspace::BuildTargets() {
 
 void Workspace::CompileShown(const CompileResult &result) {
     m_shownCompile = result;
+    emit CompileFinished(result);
+}
+
+void Workspace::LoadExplanations(const QString &fileName) {
+    m_explanations = CheckExplanations::FromFile(fileName);
 }
 
 std::optional<Workspace::PanelPlace> Workspace::CompilePlaceAt(int panelLine) const {

@@ -4,6 +4,7 @@
 #include "WorkspaceDocument.h"
 
 #include "javarun/BuildHost.h"
+#include "javarun/CheckExplanations.h"
 #include "javarun/CompilerMessage.h"
 
 #include <QList>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class LiveCheckServer;
 class RunningPrograms;
 class WarmCompiler;
 
@@ -108,6 +110,15 @@ public:
     // The place of the shown compile's message or column marker at the panel line.
     std::optional<PanelPlace> CompilePlaceAt(int panelLine) const;
 
+    // --- The check while typing ---
+
+    // The second resident compiler, which checks the windows' texts.
+    LiveCheckServer *LiveChecks() { return m_liveChecks; }
+    // The German explanations of compiler messages, read once from the file (a missing or
+    // broken one gives none).
+    void LoadExplanations(const QString &fileName);
+    const CheckExplanations &Explanations() const { return m_explanations; }
+
     // BuildHost
     RunOutput &Output() override;
     bool MitUmleitung() const override { return m_mitUmleitung; }
@@ -123,6 +134,8 @@ signals:
     void MainFilesChanged();
     // Whether any program started by F9 still runs; sent when that changes.
     void ProgramRunningChanged(bool running);
+    // A compile finished and the panel shows it.
+    void CompileFinished(const CompileResult &result);
 
 private:
     struct Entry {
@@ -140,5 +153,7 @@ private:
     bool m_mitUmleitung = true;
     WarmCompiler *m_warmCompiler = nullptr;
     RunningPrograms *m_programs = nullptr;
+    LiveCheckServer *m_liveChecks = nullptr;
+    CheckExplanations m_explanations;
     std::optional<CompileResult> m_shownCompile;
 };

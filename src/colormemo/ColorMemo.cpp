@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextBlock>
 
 TColorMemo::TColorMemo(QWidget *parent)
@@ -204,6 +205,7 @@ void TColorMemo::paintEvent(QPaintEvent *event) {
     m_caretLinePass = false;
     Colorize(painter, onlyFromCaretLine, event->rect());
     PaintExtraSelectionBoxes(painter);
+    PaintExtraSelectionWaves(painter);
     if (hasFocus() && !isReadOnly())
         m_caret.Paint(painter, textCursor().position(),
                       palette().color(QPalette::Active, QPalette::Text));
@@ -234,6 +236,47 @@ void TColorMemo::PaintExtraSelectionBoxes(QPainter &painter) {
         painter.fillRect(box, fill);
         painter.setPen(color.darker(130));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+}
+
+void TColorMemo::PaintExtraSelectionWaves(QPainter &painter) {
+    // The runs cover the underline the base painted with the text: it is drawn anew, line
+    // by line of the selection.
+    const QRect visible = viewport()->rect();
+    for (const QTextEdit::ExtraSelection &selection : extraSelections()) {
+        if (!selection.cursor.hasSelection() ||
+            selection.format.underlineStyle() != QTextCharFormat::WaveUnderline)
+            continue;
+        painter.save();
+        QPen pen(selection.format.underlineColor());
+        pen.setWidthF(1.0);
+        painter.setPen(pen);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int end = selection.cursor.selectionEnd();
+        QTextCursor from(selection.cursor);
+        from.setPosition(selection.cursor.selectionStart());
+        while (from.position() < end) {
+            QTextCursor to(from);
+            to.movePosition(QTextCursor::EndOfBlock);
+            if (to.position() > end)
+                to.setPosition(end);
+            const QRect start = cursorRect(from);
+            const QRect stop = cursorRect(to);
+            if (start.top() == stop.top() && stop.left() > start.left() &&
+                start.bottom() >= visible.top() && start.top() <= visible.bottom()) {
+                // A wave two pixels high along the bottom of the characters.
+                QPainterPath wave;
+                const qreal y = start.bottom() - 1.5;
+                wave.moveTo(start.left(), y);
+                for (int x = start.left(), up = 1; x < stop.left(); x += 2, up = -up)
+                    wave.lineTo(std::min(x + 2, stop.left()), y + up);
+                painter.drawPath(wave);
+            }
+            if (!to.movePosition(QTextCursor::NextBlock))
+                break;
+            from = to;
+        }
+        painter.restore();
     }
 }
 

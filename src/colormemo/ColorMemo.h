@@ -166,6 +166,8 @@ private:
     void ApplyTabStops();
     void ApplySelectionPalette();
     void RestartCaretBlink();
+    // Wavy underlines of extra selections, painted again above the coloured runs.
+    void PaintExtraSelectionWaves(QPainter &painter);
     void PaintExtraSelectionBoxes(QPainter &painter);
     void RequestPass(bool onlyFromCaretLine = false);
     bool CaretLinePassSuffices(QPainter &painter, const QRect &exposed);

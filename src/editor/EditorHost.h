@@ -4,7 +4,9 @@
 #include <QString>
 
 class BuildHost;
+class CheckExplanations;
 class CompletionIndex;
+class LiveCheckServer;
 class QAction;
 class QPlainTextEdit;
 class QPrinter;
@@ -56,4 +58,8 @@ public:
     // The class list indexed for completion, waiting for it if it is still being built;
     // nullptr when there is none (completion then offers keywords and words of the text).
     virtual const CompletionIndex *CompletionClasses() { return nullptr; }
+    // The resident compiler that checks texts while the learner types; nullptr for none.
+    virtual LiveCheckServer *LiveChecks() { return nullptr; }
+    // The German explanations of compiler messages; nullptr for none.
+    virtual const CheckExplanations *Explanations() const { return nullptr; }
 };

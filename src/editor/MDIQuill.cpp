@@ -9,6 +9,7 @@
 #include "EditorMenus.h"
 #include "EditorMessage.h"
 #include "settings/Settings.h"
+#include "WindowLiveCheck.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -118,6 +119,9 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
 
     CreateCommands();
     FormCreate();
+    m_liveCheck = std::make_unique<WindowLiveCheck>(*this, m_host);
+    ConnectCommand(m_liveCheck.get(), &WindowLiveCheck::MarksChanged, this,
+                   &TFMDIQuill::ShowCheckMarks);
 
     // The window sees every key before the focused text control does.
     m_memoColor->installEventFilter(this);
@@ -133,6 +137,7 @@ TFMDIQuill::TFMDIQuill(EditorHost &host, QWidget *parent) : QMdiSubWindow(parent
 }
 
 TFMDIQuill::~TFMDIQuill() {
+    m_liveCheck.reset();
     // The views outlive the document (they are children, deleted after the members): they
     // let go of its text and marks first.
     m_doc.setCaretView(nullptr);
@@ -331,6 +336,8 @@ QAction *TFMDIQuill::MenuItemForKey(const QKeyEvent *event) const {
 bool TFMDIQuill::eventFilter(QObject *watched, QEvent *event) {
     // While the incremental search runs, it takes the keys it needs before anything else.
     if (m_incrementalSearch.IsActive() && IncrementalSearchEvent(watched, event))
+        return true;
+    if (event->type() == QEvent::ToolTip && CheckToolTip(watched, event))
         return true;
     // A text control gets its mouse events through its viewport.
     if (event->type() == QEvent::MouseButtonRelease &&

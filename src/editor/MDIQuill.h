@@ -14,6 +14,7 @@
 #include <QList>
 #include <QMdiSubWindow>
 #include <QString>
+#include <QTextEdit>
 
 #include <memory>
 
@@ -33,6 +34,8 @@ class QStatusBar;
 class QTimer;
 class TColorMemo;
 class TMemo;
+class WindowLiveCheck;
+struct CompileResult;
 
 // One document window: a child of the frame's MDI area that shows one document in two text
 // controls (colour and monochrome, one of them active and shown), a status bar, and the
@@ -139,6 +142,13 @@ public:
     static QString SnippetCommandForKey(int key, Qt::KeyboardModifiers modifiers);
     // Enables the commands that can only be used while a program that F9 started runs.
     void ShowProgramRunning(bool running);
+
+    // The check while typing: its pause timer and the marks it shows.
+    WindowLiveCheck &LiveCheck() { return *m_liveCheck; }
+    // An F8 compile finished: its messages on this window's file become the marks.
+    void ShowCompileMarks(const CompileResult &result);
+    // The settings dialog was confirmed: the check follows its switch.
+    void ApplyLiveCheckSetting();
 
     // The find and replace dialogs of the window, made on first use and kept with their texts
     // and options for the life of the window.
@@ -292,6 +302,13 @@ private:
     // Boxes on the bracket next to the caret of the active control and on its partner.
     void ShowBracketBoxes();
     void ShowError(const QString &text);
+    // The check while typing (MDIQuillCheck.cpp): the marks shown anew in both views and the
+    // status bar, the underlines as extra selections, the tool tip over an underline.
+    void ShowCheckMarks();
+    QList<QTextEdit::ExtraSelection> CheckUnderlines() const;
+    bool CheckToolTip(QObject *watched, QEvent *event);
+    // The status text of a check mark on the caret's line, "" for none.
+    QString CheckStatusText() const;
     void InsertCompletion(const CompletionCandidate &candidate, qsizetype wordStart);
 
     EditorHost &m_host;
@@ -333,4 +350,6 @@ private:
     IncrementalSearch m_incrementalSearch;
     TMemo *m_incrementalMemo = nullptr; // the control and its revision the search began on
     int m_incrementalRevision = 0;
+    // Last member: it goes before the document its marks are on.
+    std::unique_ptr<WindowLiveCheck> m_liveCheck;
 };

@@ -40,7 +40,10 @@ void Remove(TMemo *memo, const EditCommands::TextEdit &edit) {
 void TFMDIQuill::ShowCaretText() {
     const int start = m_activeMemo->textCursor().selectionStart();
     const QTextBlock block = m_activeMemo->document()->findBlock(start);
-    SetStatusPanel(0, EditCommands::CaretText(block.blockNumber(), start - block.position()));
+    const QString checked = CheckStatusText();
+    SetStatusPanel(0, checked.isEmpty()
+                          ? EditCommands::CaretText(block.blockNumber(), start - block.position())
+                          : checked);
 }
 
 void TFMDIQuill::MemoColorKeyUp() {

@@ -71,10 +71,12 @@ bool TFMDIQuill::TypeWithIndent(TMemo *memo, const QKeyEvent *key) {
 
 void TFMDIQuill::ShowBracketBoxes() {
     TMemo *other = m_activeMemo == m_memoSW ? static_cast<TMemo *>(m_memoColor) : m_memoSW;
-    if (!other->extraSelections().isEmpty())
-        other->setExtraSelections({});
+    // The check's underlines stand in both views, the boxes only in the active one.
+    const QList<QTextEdit::ExtraSelection> underlines = CheckUnderlines();
+    if (!other->extraSelections().isEmpty() || !underlines.isEmpty())
+        other->setExtraSelections(underlines);
     const QTextCursor cursor = m_activeMemo->textCursor();
-    QList<QTextEdit::ExtraSelection> boxes;
+    QList<QTextEdit::ExtraSelection> boxes = underlines;
     if (!cursor.hasSelection()) {
         QTextDocument *document = m_activeMemo->document();
         const BracketMatch::Result found = BracketMatch::Find(SearchSource(), cursor.position());

@@ -44,6 +44,10 @@ std::optional<BuildProblem> BuildRefusal(const BuildTarget &window) {
     return NotJavaSource(window.FileName());
 }
 
+QString CompileClassPath() {
+    return ClassPathFor(Settings::CompilerParameter);
+}
+
 CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame) {
     CompileOutcome outcome;
     if (!window.HasFile() || !IsJavaSource(window.FileName()))
@@ -61,7 +65,7 @@ CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame) {
     const WindowLiveness liveness(window);
     CapturedRunOptions options;
     options.waitForEnd = true;
-    options.classPath = ClassPathFor(Settings::CompilerParameter);
+    options.classPath = CompileClassPath();
     options.status = [&window, &liveness](const QString &text) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);

@@ -51,6 +51,10 @@ struct CompileOutcome {
 // waiting for the compiler to end; the host is told the result. A failed compile puts the
 // focus on the panel with the caret at its start. Never touches a never-saved document or
 // one that is no Java source (an empty outcome).
+// The class path F8 gives the compiler besides its parameters (the classes shipped with the
+// program), "" for none.
+QString CompileClassPath();
+
 CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame);
 
 // Runs the window's class, captured or in a window of its own as its source text decides;

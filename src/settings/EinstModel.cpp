@@ -64,6 +64,7 @@ void EinstModel::Init() {
     values.fensterMaximal = FensterImmerMaximal;
     values.inEditMitTabs = InEditMitTabs;
     values.automatischEinruecken = AutomatischEinruecken;
+    values.fehlerMarkieren = FehlerBeimSchreibenMarkieren;
     // 5.
     takeProgramSettings();
     values.keyCompiler = TastencodeCompiler;
@@ -256,6 +257,7 @@ void EinstModel::FormCloseQuery() {
         AutoSave = values.bakDatei;
         InEditMitTabs = values.inEditMitTabs;
         AutomatischEinruecken = values.automatischEinruecken;
+        FehlerBeimSchreibenMarkieren = values.fehlerMarkieren;
         TabBreite = values.tabBreite;
         SucheAmAktuellenCursor = values.sucheAmAktuellenCursor;
         giveProgramSettings();

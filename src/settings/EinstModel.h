@@ -34,10 +34,11 @@ struct EinstValues {
     bool automatischEinruecken = true;    // CAutomatischEinruecken
     bool bakDatei = false;                // CBakDatei
     // "Compiler / Run" (and TFEinstProg)
-    QString compiler;          // ECompiler
-    QString compilerParameter; // ECompilerParameter
-    QString run;               // ERun
-    QString runParameter;      // ERunParameter
+    QString compiler;            // ECompiler
+    QString compilerParameter;   // ECompilerParameter
+    QString run;                 // ERun
+    QString runParameter;        // ERunParameter
+    bool fehlerMarkieren = true; // CFehlerBeimSchreibenMarkieren
     // "Tastencode"
     QString keyCompiler; // EKeyCompiler
     QString keyRun;      // EKeyRun

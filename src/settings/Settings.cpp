@@ -17,6 +17,7 @@ namespace Settings {
 // Every variable starts with its default from the table below.
 bool InEditMitTabs;
 bool AutomatischEinruecken;
+bool FehlerBeimSchreibenMarkieren;
 qint16 ErrorSchriftGroesse;
 quint32 ErrorSchriftFarbe;
 QString ErrorSchriftName;
@@ -93,7 +94,7 @@ struct Row {
 using namespace Settings;
 
 // Every setting, in the order LoadSettings reads them.
-const std::array<Row, 29> Table = {{
+const std::array<Row, 30> Table = {{
     {"Editor", "InEditMitTabs", &InEditMitTabs, fixed(false), 0},
     {"Schrift", "ErrorSchriftGroesse", &ErrorSchriftGroesse, from(DefaultFrom::FrameFontSize), 1},
     {"Schrift", "ErrorSchriftFarbe", &ErrorSchriftFarbe, fixed(0), 2},
@@ -123,9 +124,10 @@ const std::array<Row, 29> Table = {{
     {"Color", "Color2", &Color2, fixed(0xFF0000), 25},
     {"Color", "Color3", &Color3, fixed(0x404080), 26},
     {"Editor", "AutomatischEinruecken", &AutomatischEinruecken, fixed(true), 27},
+    {"Programme", "FehlerBeimSchreibenMarkieren", &FehlerBeimSchreibenMarkieren, fixed(true), 28},
 }};
 
-constexpr int SavedCount = 28;
+constexpr int SavedCount = 29;
 
 QString keyOf(const Row &row) {
     return RootKey + QLatin1Char('\\') + QLatin1String(row.key);

@@ -17,6 +17,9 @@ inline const QString RootKey = QStringLiteral("\\SOFTWARE\\QUENDAL\\QUILL");
 extern bool InEditMitTabs;
 // Editor\AutomatischEinruecken: Enter keeps the indentation, `}` takes a step off.
 extern bool AutomatischEinruecken;
+// Programme\FehlerBeimSchreibenMarkieren: the compiler checks the text after every pause in
+// typing and its messages are marked in the text.
+extern bool FehlerBeimSchreibenMarkieren;
 extern qint16 ErrorSchriftGroesse;
 extern quint32 ErrorSchriftFarbe; // colours are 0x00BBGGRR
 extern QString ErrorSchriftName;

@@ -171,7 +171,10 @@ QWidget *TFEinst::createCompilerRun() {
     QPushButton *linkerSearch = nullptr;
     compilerRows(tab, grid, m_eCompiler, m_eCompilerParameter, m_eRun, m_eRunParameter,
                  compilerSearch, linkerSearch);
-    grid->setRowStretch(4, 1);
+    m_cFehlerMarkieren = checkBox(tab, "CFehlerBeimSchreibenMarkieren",
+                                  QStringLiteral("Fehler beim Schreiben markieren"));
+    grid->addWidget(m_cFehlerMarkieren, 4, 1);
+    grid->setRowStretch(5, 1);
     ConnectCommand(compilerSearch, &QPushButton::clicked, this, &TFEinst::BnCompilerSearchClick);
     ConnectCommand(linkerSearch, &QPushButton::clicked, this, &TFEinst::BnLinkerSearchClick);
     return tab;
@@ -303,6 +306,7 @@ void TFEinst::showValues() {
     m_eCompilerParameter->setText(v.compilerParameter);
     m_eRun->setText(v.run);
     m_eRunParameter->setText(v.runParameter);
+    m_cFehlerMarkieren->setChecked(v.fehlerMarkieren);
     m_eKeyCompiler->setText(v.keyCompiler);
     m_eKeyRun->setText(v.keyRun);
     m_rValue->setChecked(v.rValue);
@@ -327,6 +331,7 @@ void TFEinst::readValues() {
     v.compilerParameter = m_eCompilerParameter->text();
     v.run = m_eRun->text();
     v.runParameter = m_eRunParameter->text();
+    v.fehlerMarkieren = m_cFehlerMarkieren->isChecked();
     v.keyCompiler = m_eKeyCompiler->text();
     v.keyRun = m_eKeyRun->text();
     v.rValue = m_rValue->isChecked();

@@ -76,6 +76,8 @@ private:
     QCheckBox *m_cInEditMitTabs = nullptr;
     QCheckBox *m_cAutomatischEinruecken = nullptr;
     QCheckBox *m_cBakDatei = nullptr;
+    // "Compiler / Run"
+    QCheckBox *m_cFehlerMarkieren = nullptr;
     // "Schriften"
     QLabel *m_lSchriftname = nullptr;
     QLabel *m_lSchriftgroesse = nullptr;

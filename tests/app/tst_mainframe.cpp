@@ -339,6 +339,8 @@ private slots:
         QVERIFY2(!javac.isEmpty(), "the test needs the JDK");
         Settings::Compiler = javac;
         Settings::CompilerParameter = QStringLiteral("-sourcepath lib");
+        // Only the panel sets marks here: no check while typing, no marks from F8 itself.
+        Settings::FehlerBeimSchreibenMarkieren = false;
         const QString a = m_env->writeFile("p/A.java", "class A {\n  B b;\n  int x = \"s\";\n}\n");
         const QString b = m_env->writeFile("p/lib/B.java", "class B {\n  int y = \"t\";\n}\n");
         m_frame->OpenFileByName(a);
@@ -396,6 +398,7 @@ private slots:
         QCOMPARE(m_ui->boxes.size(), 1);
         QVERIFY(m_ui->boxes.first().text.contains(QStringLiteral("existiert nicht")));
         Settings::CompilerParameter.clear();
+        Settings::FehlerBeimSchreibenMarkieren = true;
     }
 
     // The jump reads a compile's messages once; when the panel shows something else, its

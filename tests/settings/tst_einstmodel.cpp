@@ -33,7 +33,8 @@ QStringList settingsSnapshot() {
         << QString::number(ImmerSicherheitsabfrage) << QString::number(FensterImmerMaximal)
         << QString::number(ParameterValue) << QString::number(UndoMitKeyUp)
         << QString::number(UndoTimerIntervall) << QString::number(Color0) << QString::number(Color1)
-        << QString::number(Color2) << QString::number(Color3);
+        << QString::number(Color2) << QString::number(Color3)
+        << QString::number(FehlerBeimSchreibenMarkieren);
     return row;
 }
 
@@ -78,6 +79,7 @@ private slots:
         QCOMPARE(model.values.keyCompiler, QStringLiteral("F8"));
         QCOMPARE(model.values.keyRun, QStringLiteral("Strg+R"));
         QCOMPARE(model.values.rValue, false);
+        QCOMPARE(model.values.fehlerMarkieren, true);
         QCOMPARE(model.fontGroup(), FontGroup::Editor);
 
         EinstValues &v = model.values;
@@ -95,6 +97,7 @@ private slots:
         v.immerSicherheitsabfrage = true;
         v.rValue = true;
         v.colors = {1, 2, 3, 4};
+        v.fehlerMarkieren = false;
         int saves = 0;
         RegistryStore::setBeforeCommitHookForTesting([&] { return ++saves > 0; });
         DialogResultText().clear();
@@ -103,13 +106,14 @@ private slots:
         QCOMPARE(DialogResultText(), QStringLiteral("Okay"));
         QCOMPARE(saves, 1);
         QCOMPARE(settingsSnapshot(),
-                 (QStringList{"F5", "Strg+R", "1", "1", "0", "-3", "1", "",  "-g", "", "-ea",
-                              "1",  "1",      "1", "1", "1", "10", "1", "2", "3",  "4"}));
+                 (QStringList{"F5", "Strg+R", "1", "1", "0", "-3", "1", "",  "-g", "",  "-ea",
+                              "1",  "1",      "1", "1", "1", "10", "1", "2", "3",  "4", "0"}));
         QVERIFY(m_ui->boxes.isEmpty()); // empty paths give no notice
         RegistryStore store(RegistryStore::defaultFileName());
         QCOMPARE(
             store.read(RootKey + QStringLiteral("\\Tastencode"), QStringLiteral("Compiler")).text,
             QStringLiteral("F5"));
+        FehlerBeimSchreibenMarkieren = true;
     }
 
     // "Abbruch" (or Esc, or the close box) takes nothing over and writes nothing; a font

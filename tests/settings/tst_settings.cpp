@@ -46,12 +46,14 @@ const QStringList SaveOrder = {
     QStringLiteral("Color2"),
     QStringLiteral("Color3"),
     QStringLiteral("AutomatischEinruecken"),
+    QStringLiteral("FehlerBeimSchreibenMarkieren"),
 };
 
 void setNonDefaults() {
     using namespace Settings;
     InEditMitTabs = true;
     AutomatischEinruecken = false;
+    FehlerBeimSchreibenMarkieren = false;
     ErrorSchriftGroesse = 12;
     ErrorSchriftFarbe = 0x00123456;
     ErrorSchriftName = QStringLiteral("  Liberation Mono ");
@@ -96,6 +98,7 @@ private slots:
         using namespace Settings;
         QCOMPARE(InEditMitTabs, false);
         QCOMPARE(AutomatischEinruecken, true);
+        QCOMPARE(FehlerBeimSchreibenMarkieren, true);
         QCOMPARE(ErrorSchriftGroesse, qint16(11));
         QCOMPARE(ErrorSchriftFarbe, 0u);
         QCOMPARE(ErrorSchriftName, QStringLiteral("Sans Name"));
@@ -137,6 +140,7 @@ private slots:
         using namespace Settings;
         QCOMPARE(InEditMitTabs, true);
         QCOMPARE(AutomatischEinruecken, false);
+        QCOMPARE(FehlerBeimSchreibenMarkieren, false);
         QCOMPARE(ErrorSchriftGroesse, qint16(12));
         QCOMPARE(ErrorSchriftFarbe, 0x00123456u);
         QCOMPARE(ErrorSchriftName, QStringLiteral("  Liberation Mono "));

@@ -87,6 +87,7 @@ private slots:
             {"CInEditMitTabs", "In den Editoren mit Tab´s"},
             {"CAutomatischEinruecken", "Automatisch einrücken"},
             {"CBakDatei", "Sicherheitsdatei beim Sichern erstellen (*.BAK)"},
+            {"CFehlerBeimSchreibenMarkieren", "Fehler beim Schreiben markieren"},
             {"RTabellenschrift", "Editorschrift"},
             {"RDruckerSchrift", "ErrorSchrift"},
             {"BnAendernSchrift", "&Ändern"},

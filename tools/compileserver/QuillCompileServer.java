@@ -10,11 +10,25 @@ import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.OutputStream;
 import java.io.PrintStream;
+import java.io.PrintWriter;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.lang.reflect.Method;
+import java.net.URI;
+import java.util.List;
+import javax.tools.Diagnostic;
+import javax.tools.DiagnosticCollector;
+import javax.tools.FileObject;
+import javax.tools.ForwardingJavaFileManager;
 import javax.tools.JavaCompiler;
+import javax.tools.JavaFileManager;
+import javax.tools.JavaFileObject;
+import javax.tools.SimpleJavaFileObject;
+import javax.tools.StandardJavaFileManager;
 import javax.tools.ToolProvider;
 
 /**
@@ -28,11 +42,18 @@ import javax.tools.ToolProvider;
  * REFUSED when it cannot compile this request as a process would, ELSEWHERE when it is not
  * working in that folder), then the compiler's output bytes. It ends when its input
  * closes. A refused compile is left to the compiler process.
+ *
+ * <p>A request that starts with the number CHECK instead checks texts in memory (see
+ * {@link SourceCheck}): nothing is written, and the answer lists the messages on the main
+ * text with their ranges. Started with the argument "checks" it serves mostly such requests
+ * and warms up for them before it is ready.
  */
 public final class QuillCompileServer {
     static final int READY = 0x51434C31;
     static final int REFUSED = Integer.MIN_VALUE;
     static final int ELSEWHERE = Integer.MIN_VALUE + 1;
+    static final int CHECK = -0x51434B31;
+    static final String CHECKS_ARGUMENT = "checks";
     static final int MAX_ARGS = 4096;
     static final int MAX_TEXT = 1 << 20;
 
@@ -56,8 +77,13 @@ public final class QuillCompileServer {
         final JavaCompiler compiler = ToolProvider.getSystemJavaCompiler();
         if (compiler == null)
             System.exit(3);
+        final SourceCheck checks = new SourceCheck(compiler);
         try {
             warmUp(compiler);
+            // One started for checks first checks a few times; one for compiles does not
+            // wait for that.
+            if (args.length > 0 && args[0].equals(CHECKS_ARGUMENT))
+                checks.warmUp();
             out.writeInt(READY);
             out.flush();
             for (;;) {
@@ -66,6 +92,10 @@ public final class QuillCompileServer {
                     count = in.readInt();
                 } catch (EOFException end) {
                     break;
+                }
+                if (count == CHECK) {
+                    check(in, out, checks);
+                    continue;
                 }
                 if (count < 0 || count > MAX_ARGS)
                     System.exit(2);
@@ -98,6 +128,48 @@ public final class QuillCompileServer {
             System.exit(1);
         }
         System.exit(0);
+    }
+
+    /**
+     * A check request: the folder, the options, the main file's name and text, then the
+     * number of other texts and each one's file name and text. The answer is 0 and the
+     * messages, REFUSED when the check failed, ELSEWHERE for another folder.
+     */
+    static void check(DataInputStream in, DataOutputStream out, SourceCheck checks)
+            throws IOException {
+        final String folder = readText(in);
+        final List<String> options = readTexts(in);
+        final String mainName = readText(in);
+        final String mainText = readText(in);
+        final int others = in.readInt();
+        if (others < 0 || others > MAX_ARGS)
+            System.exit(2);
+        final List<String[]> otherTexts = new ArrayList<>();
+        for (int i = 0; i < others; ++i)
+            otherTexts.add(new String[] {readText(in), readText(in)});
+        if (!isHere(folder)) {
+            answer(out, ELSEWHERE, new byte[0]);
+            return;
+        }
+        final byte[] messages;
+        try {
+            messages = checks.run(options, mainName, mainText, otherTexts);
+        } catch (RuntimeException | Error failure) {
+            checks.reset();
+            answer(out, REFUSED, new byte[0]);
+            return;
+        }
+        answer(out, 0, messages);
+    }
+
+    static List<String> readTexts(DataInputStream in) throws IOException {
+        final int count = in.readInt();
+        if (count < 0 || count > MAX_ARGS)
+            throw new IOException("bad request");
+        final String[] texts = new String[count];
+        for (int i = 0; i < count; ++i)
+            texts[i] = readText(in);
+        return Arrays.asList(texts);
     }
 
     static String readText(DataInputStream in) throws IOException {
@@ -177,5 +249,272 @@ public final class QuillCompileServer {
             for (File child : children)
                 deleteTree(child);
         file.delete();
+    }
+
+    /**
+     * Checks a text as the compiler would compile it with the same options, without
+     * writing anything: the texts are sources in memory, the compiler stops after its
+     * analysis, and any output it still asks for is swallowed. Only the main text's
+     * messages are answered; the other texts stand in for their files on disk.
+     */
+    static final class SourceCheck {
+        private final JavaCompiler compiler;
+        // One file manager while the options stay the same: it keeps the opened class
+        // path archives, so a check does not read the JDK's classes anew. Options change
+        // its state, so other options get a new one.
+        private StandardJavaFileManager files;
+        private List<String> filesOptions;
+
+        SourceCheck(JavaCompiler compiler) {
+            this.compiler = compiler;
+        }
+
+        /**
+         * Checks a small text a few times, so the first real check is quick and what the
+         * checks keep in memory is there from the start.
+         */
+        void warmUp() {
+            final List<String> options = Arrays.asList("-encoding", "UTF-8");
+            final String name = new File("Warm.java").getAbsolutePath();
+            try {
+                for (int i = 0; i < WARM_CHECKS; ++i)
+                    run(options, name, "class Warm { int f() { int a = " + i
+                                       + "; String s = a; return s.length(); } }",
+                        new ArrayList<String[]>());
+            } catch (IOException | RuntimeException ignored) {
+                // Only slower.
+            } finally {
+                reset();
+            }
+        }
+
+        static final int WARM_CHECKS = 30;
+
+        void reset() {
+            if (files != null) {
+                try {
+                    files.close();
+                } catch (IOException ignored) {
+                    // It is dropped anyway.
+                }
+            }
+            files = null;
+            filesOptions = null;
+        }
+
+        byte[] run(List<String> givenOptions, String mainName, String mainText,
+                   List<String[]> otherTexts) throws IOException {
+            final List<String> options = new ArrayList<>(givenOptions);
+            if (!options.contains("-proc:none"))
+                options.add("-proc:none");
+            if (files == null || !options.equals(filesOptions)) {
+                reset();
+                files = compiler.getStandardFileManager(null, null, null);
+                filesOptions = options;
+            }
+            final MemorySource main = new MemorySource(mainName, mainText);
+            final List<JavaFileObject> units = new ArrayList<>();
+            units.add(main);
+            for (String[] other : otherTexts)
+                units.add(new MemorySource(other[0], other[1]));
+            final DiagnosticCollector<JavaFileObject> found = new DiagnosticCollector<>();
+            final JavaCompiler.CompilationTask task = compiler.getTask(
+                    new PrintWriter(new Swallow()),
+                    new NoOutput(files), found, options, null, units);
+            analyze(task);
+            final ByteArrayOutputStream bytes = new ByteArrayOutputStream();
+            final DataOutputStream answer = new DataOutputStream(bytes);
+            final List<Diagnostic<? extends JavaFileObject>> mine = new ArrayList<>();
+            for (Diagnostic<? extends JavaFileObject> diagnostic : found.getDiagnostics())
+                if (diagnostic.getSource() == main && kindOf(diagnostic) >= 0)
+                    mine.add(diagnostic);
+            answer.writeInt(mine.size());
+            for (Diagnostic<? extends JavaFileObject> diagnostic : mine)
+                write(answer, diagnostic, mainText);
+            answer.flush();
+            return bytes.toByteArray();
+        }
+
+        /** Runs the compiler up to its analysis when it can stop there, else to its end. */
+        static void analyze(JavaCompiler.CompilationTask task) {
+            try {
+                final Method analyze =
+                        Class.forName("com.sun.source.util.JavacTask").getMethod("analyze");
+                if (analyze.getDeclaringClass().isInstance(task)) {
+                    analyze.invoke(task);
+                    return;
+                }
+            } catch (java.lang.reflect.InvocationTargetException failed) {
+                final Throwable cause = failed.getCause();
+                if (cause instanceof RuntimeException)
+                    throw (RuntimeException) cause;
+                if (cause instanceof Error)
+                    throw (Error) cause;
+                throw new IllegalStateException(cause);
+            } catch (ReflectiveOperationException | LinkageError notThere) {
+                // Compiled to the end below; the output goes nowhere either way.
+            }
+            task.call();
+        }
+
+        /** 0 for an error, 1 for a warning, -1 for what is neither. */
+        static int kindOf(Diagnostic<?> diagnostic) {
+            switch (diagnostic.getKind()) {
+            case ERROR:
+                return 0;
+            case WARNING:
+            case MANDATORY_WARNING:
+                return 1;
+            default:
+                return -1;
+            }
+        }
+
+        /**
+         * A message: its kind, the line (from 1) and column (from 0) of its start and of
+         * its end in the text, its text and the compiler's code for it. Columns count
+         * characters; a tab is one.
+         */
+        static void write(DataOutputStream out, Diagnostic<?> diagnostic, String text)
+                throws IOException {
+            long start = diagnostic.getStartPosition();
+            long end = diagnostic.getEndPosition();
+            final long position = diagnostic.getPosition();
+            if (start == Diagnostic.NOPOS)
+                start = position;
+            if (end == Diagnostic.NOPOS || end < start)
+                end = start;
+            // A range over several lines (a method's body, a whole class) says less than
+            // the place the compiler points to: that place only.
+            if (position != Diagnostic.NOPOS && spansLines(text, start, end)) {
+                start = position;
+                end = position;
+            }
+            out.writeInt(kindOf(diagnostic));
+            writePlace(out, text, start);
+            writePlace(out, text, end);
+            writeText(out, simpleNames(diagnostic.getMessage(null)));
+            writeText(out, diagnostic.getCode() == null ? "" : diagnostic.getCode());
+        }
+
+        /** True when a line ends between start and end. */
+        static boolean spansLines(String text, long start, long end) {
+            final int last = (int) Math.min(end, text.length()) - 1;
+            return last >= 0 && text.lastIndexOf('\n', last) >= start;
+        }
+
+        /**
+         * The message as the compiler prints it: it names classes without their package
+         * there ("String", not "java.lang.String"), but not through this interface.
+         */
+        static String simpleNames(String message) {
+            return QUALIFIED.matcher(message).replaceAll("$1");
+        }
+
+        static final java.util.regex.Pattern QUALIFIED = java.util.regex.Pattern.compile(
+                "\\b(?:[a-z_][A-Za-z0-9_]*\\.)+([A-Z][A-Za-z0-9_]*)");
+
+        static void writePlace(DataOutputStream out, String text, long position)
+                throws IOException {
+            if (position < 0) {
+                out.writeInt(0);
+                out.writeInt(-1);
+                return;
+            }
+            final int at = (int) Math.min(position, text.length());
+            int line = 1;
+            int lineStart = 0;
+            for (int i = 0; i < at; ++i) {
+                if (text.charAt(i) == '\n') {
+                    ++line;
+                    lineStart = i + 1;
+                }
+            }
+            out.writeInt(line);
+            out.writeInt(at - lineStart);
+        }
+
+        static void writeText(DataOutputStream out, String text) throws IOException {
+            final byte[] bytes = text.getBytes(StandardCharsets.UTF_8);
+            out.writeInt(bytes.length);
+            out.write(bytes);
+        }
+    }
+
+    /** A source text in memory that stands for the file of its name. */
+    static final class MemorySource extends SimpleJavaFileObject {
+        private final String text;
+
+        MemorySource(String fileName, String text) {
+            super(new File(fileName).toURI(), JavaFileObject.Kind.SOURCE);
+            this.text = text;
+        }
+
+        @Override
+        public CharSequence getCharContent(boolean ignoreEncodingErrors) {
+            return text;
+        }
+    }
+
+    /** Hands the compiler files to write that keep nothing. */
+    static final class NoOutput extends ForwardingJavaFileManager<StandardJavaFileManager> {
+        NoOutput(StandardJavaFileManager files) {
+            super(files);
+        }
+
+        @Override
+        public JavaFileObject getJavaFileForOutput(JavaFileManager.Location location,
+                                                   String className, JavaFileObject.Kind kind,
+                                                   FileObject sibling) {
+            return new Discarded(className, kind);
+        }
+
+        @Override
+        public FileObject getFileForOutput(JavaFileManager.Location location,
+                                           String packageName, String relativeName,
+                                           FileObject sibling) {
+            return new Discarded(packageName + "/" + relativeName, JavaFileObject.Kind.OTHER);
+        }
+
+        @Override
+        public boolean isSameFile(FileObject a, FileObject b) {
+            if (a instanceof SimpleJavaFileObject || b instanceof SimpleJavaFileObject)
+                return a.toUri().equals(b.toUri());
+            return super.isSameFile(a, b);
+        }
+
+        @Override
+        public void close() {
+            // The file manager below is kept for the next check.
+        }
+    }
+
+    /** An output file whose bytes go nowhere. */
+    static final class Discarded extends SimpleJavaFileObject {
+        Discarded(String name, JavaFileObject.Kind kind) {
+            super(uriOf(name + kind.extension), kind);
+        }
+
+        static URI uriOf(String name) {
+            try {
+                return new URI("discarded", null, "/" + name, null);
+            } catch (java.net.URISyntaxException odd) {
+                return URI.create("discarded:///output");
+            }
+        }
+
+        @Override
+        public OutputStream openOutputStream() {
+            return new Swallow();
+        }
+    }
+
+    /** An output stream that drops every byte. */
+    static final class Swallow extends OutputStream {
+        @Override
+        public void write(int b) {}
+
+        @Override
+        public void write(byte[] b, int off, int len) {}
     }
 }
