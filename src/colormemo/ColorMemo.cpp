@@ -214,6 +214,15 @@ void TColorMemo::PaintExtraSelectionBoxes(QPainter &painter) {
     // The coloured runs cover what the base painted under the text; boxes of one line are
     // painted again above them, translucent so the character stays readable.
     for (const QTextEdit::ExtraSelection &selection : extraSelections()) {
+        // A bar over a whole line (the debugger's current line): under the runs too.
+        if (selection.format.boolProperty(QTextFormat::FullWidthSelection) &&
+            selection.format.background().style() != Qt::NoBrush) {
+            const QRect line = cursorRect(selection.cursor);
+            QColor fill = selection.format.background().color();
+            fill.setAlpha(110);
+            painter.fillRect(QRect(0, line.top(), viewport()->width(), line.height()), fill);
+            continue;
+        }
         if (!selection.cursor.hasSelection() ||
             selection.format.background().style() == Qt::NoBrush)
             continue;

@@ -23,6 +23,8 @@ enum class CommandRowKind {
 enum class CommandEnabled {
     Always,
     WhileProgramRuns, // only while a program that F9 started still runs
+    WhileNotDebugging, // only while no program is being debugged
+    WhileDebugStopped, // only while the debugged program is stopped
 };
 
 // Whether a combination is a key at all: an empty QKeyCombination is Qt::Key_unknown.

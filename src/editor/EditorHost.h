@@ -5,6 +5,7 @@
 
 class BuildHost;
 class CompletionIndex;
+class DebugSession;
 class QAction;
 class QPlainTextEdit;
 class QPrinter;
@@ -56,4 +57,7 @@ public:
     // The class list indexed for completion, waiting for it if it is still being built;
     // nullptr when there is none (completion then offers keywords and words of the text).
     virtual const CompletionIndex *CompletionClasses() { return nullptr; }
+    // The frame's debugging session (breakpoints, "Debuggen starten", the steps), or nullptr
+    // when there is none: breakpoints are then the window's own marks.
+    virtual DebugSession *Debugging() { return nullptr; }
 };

@@ -8,6 +8,7 @@
 #include "editor/EditCommands.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
+#include "debugger/DebugSession.h"
 #include "javarun/BuildCommands.h"
 #include "settings/SettingsCommands.h"
 #include "WindowBuildTarget.h"
@@ -79,6 +80,8 @@ void TFMDIQuill::MnRunClick() {
 
 void TFMDIQuill::MnProgrammBeendenClick() {
     StopProgram(m_host.Builds());
+    if (DebugSession *debugging = m_host.Debugging())
+        debugging->Finish();
 }
 
 void TFMDIQuill::MnSetMainJavaClick() {

@@ -71,10 +71,12 @@ bool TFMDIQuill::TypeWithIndent(TMemo *memo, const QKeyEvent *key) {
 
 void TFMDIQuill::ShowBracketBoxes() {
     TMemo *other = m_activeMemo == m_memoSW ? static_cast<TMemo *>(m_memoColor) : m_memoSW;
-    if (!other->extraSelections().isEmpty())
-        other->setExtraSelections({});
+    // The current line's bar stays under the boxes.
+    const QList<QTextEdit::ExtraSelection> currentLine = CurrentLineSelections();
+    if (other->extraSelections().size() != currentLine.size() || !currentLine.isEmpty())
+        other->setExtraSelections(currentLine);
     const QTextCursor cursor = m_activeMemo->textCursor();
-    QList<QTextEdit::ExtraSelection> boxes;
+    QList<QTextEdit::ExtraSelection> boxes = currentLine;
     if (!cursor.hasSelection()) {
         QTextDocument *document = m_activeMemo->document();
         const BracketMatch::Result found = BracketMatch::Find(SearchSource(), cursor.position());

@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -50,12 +51,15 @@ struct CompileOutcome {
 // Saves unsaved changes, deletes the old class file and compiles into the error panel,
 // waiting for the compiler to end; the host is told the result. A failed compile puts the
 // focus on the panel with the caret at its start. Never touches a never-saved document or
-// one that is no Java source (an empty outcome).
-CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame);
+// one that is no Java source (an empty outcome). ownOptions go before the configured
+// parameters (the debugger's "-g").
+CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame,
+                           const QStringList &ownOptions = {});
 
 // Runs the window's class, captured or in a window of its own as its source text decides;
-// the problems of a window of its own that could not be started.
-BuildProblems StartRun(BuildTarget &window, BuildHost &frame);
+// the problems of a window of its own that could not be started. ownOptions go to the
+// runtime before the class (the debugger's agent).
+BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions = {});
 
 // The notice that the chosen main file is open in no window.
 BuildProblem MainFileNotOpenProblem(const QString &mainFile);

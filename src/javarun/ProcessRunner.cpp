@@ -255,7 +255,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     input.CloseWrite();
 #endif
 
-    const Command command = CapturedCommand(program, parameters, target);
+    const Command command = CapturedCommand(program, parameters, target, options.ownOptions);
     auto *process = new QProcess;
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setWorkingDirectory(WorkingDirectoryOf(fileName));
