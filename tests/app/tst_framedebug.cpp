@@ -78,6 +78,8 @@ private slots:
     void init() {
         m_env = std::make_unique<TestEnv>();
         m_ui = std::make_unique<RecordingUi>();
+        // The frame loads the settings: the tools are set after it.
+        m_frame = std::make_unique<TFMain>();
         const QByteArray script =
             "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n";
         Settings::Compiler = m_env->writeFile("bin/javac", script);
@@ -86,9 +88,6 @@ private slots:
             QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         Settings::CompilerParameter.clear();
         Settings::RunParameter.clear();
-        Settings::TastencodeCompiler = QStringLiteral("F8");
-        Settings::TastencodeRun = QStringLiteral("F9");
-        m_frame = std::make_unique<TFMain>();
         m_engine = new FakeDebugEngine;
         m_frame->SetDebugEngine(m_engine);
         m_frame->resize(1100, 800);
