@@ -13,6 +13,8 @@
 #include <QSplitter>
 #include <QToolButton>
 
+#include <algorithm>
+
 void TFMain::createDebugger() {
     m_debugHost = std::make_unique<FrameDebugHost>(*this);
     m_debugSession = std::make_unique<DebugSession>(*m_debugHost);
@@ -26,6 +28,9 @@ void TFMain::createDebugger() {
     beside->setStretchFactor(0, 1);
     beside->setStretchFactor(1, 1);
     m_debugPanel->hide();
+    // The debugger's tool buttons make the row wider than the frame's smallest width; the
+    // frame may still be made as narrow as before, the row's end is then cut off.
+    m_panelButton->setMinimumWidth(std::max(0, m_panelButton->minimumSizeHint().width() - 200));
     // A new window shows the breakpoints its file had and the items as the debugging stands.
     ConnectCommand(this, &TFMain::editorWindowCreated, this, [this](TFMDIQuill *window) {
         window->ShowDebugState(m_debugSession->State());
