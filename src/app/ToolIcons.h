@@ -18,7 +18,7 @@ enum class ToolPicture {
     Compile,
     Run,
     JavaHelp,
-    Debug,    // the debugger: start, continue and the three steps
+    Debug, // the debugger: start, continue and the three steps
     Continue,
     StepOver,
     StepInto,

@@ -150,7 +150,8 @@ void TCMGutterArea::PaintArrow(QPainter &painter, const QRect &rect) {
 }
 
 void TCMGutterArea::mousePressEvent(QMouseEvent *event) {
-    const int line = event->button() == Qt::LeftButton ? LineAt(event->position().toPoint().y()) : -1;
+    const int line =
+        event->button() == Qt::LeftButton ? LineAt(event->position().toPoint().y()) : -1;
     if (line >= 0 && m_memo->OnGutterClick) {
         RunCommand([&] { m_memo->OnGutterClick(m_memo, line); });
         event->accept();

@@ -45,9 +45,11 @@ void DebugSession::SetEngine(DebugEngine *engine) {
     m_engine = engine;
     if (!engine)
         return;
-    m_connections << ConnectCommand(engine, &DebugEngine::Listening, this, &DebugSession::OnListening)
+    m_connections << ConnectCommand(engine, &DebugEngine::Listening, this,
+                                    &DebugSession::OnListening)
                   << ConnectCommand(engine, &DebugEngine::Stopped, this, &DebugSession::OnStopped)
-                  << ConnectCommand(engine, &DebugEngine::Variables, this, &DebugSession::OnVariables)
+                  << ConnectCommand(engine, &DebugEngine::Variables, this,
+                                    &DebugSession::OnVariables)
                   << ConnectCommand(engine, &DebugEngine::Children, this, &DebugSession::OnChildren)
                   << ConnectCommand(engine, &DebugEngine::BreakpointMoved, this,
                                     &DebugSession::OnBreakpointMoved)

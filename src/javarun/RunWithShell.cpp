@@ -46,7 +46,8 @@ ShellRun RunWithShell(const QString &fileName, const QString &program, const QSt
     };
 #ifdef Q_OS_WIN
     // The shell's "open" gives the program a console window of its own.
-    if (ExecuteFile(program, (ownOptions + QStringList{target, parameters}).join(u' '), workingDir, 5) <= 32)
+    if (ExecuteFile(program, (ownOptions + QStringList{target, parameters}).join(u' '), workingDir,
+                    5) <= 32)
         return failed(QString());
     return run;
 #else
@@ -55,8 +56,8 @@ ShellRun RunWithShell(const QString &fileName, const QString &program, const QSt
     const std::optional<Command> terminal = FindTerminal();
     if (!terminal)
         return failed(NoTerminalMessage());
-    const Command command =
-        ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target, ownOptions), workingDir);
+    const Command command = ComposeTerminalCommand(
+        *terminal, ShellCommand(program, parameters, target, ownOptions), workingDir);
     QProcess terminalProcess;
     terminalProcess.setProgram(command.program);
     terminalProcess.setArguments(command.arguments);

@@ -26,7 +26,7 @@
 
 namespace {
 
-const QByteArray Summe = "public class Summe {\n"                          // 1
+const QByteArray Summe = "public class Summe {\n"                         // 1
                          "    public static void main(String[] args) {\n" // 2
                          "        int summe = 0;\n"                       // 3
                          "        for (int i = 0; i < 3; i++) {\n"        // 4
@@ -106,12 +106,14 @@ private slots:
     }
 
     void theMenuAndItsKeys() {
-        const QStringList names = {"MnDebuggenStarten", "MnFortsetzen", "MnUeberspringen",
-                                   "MnHineinspringen", "MnRuecksprung", "MnHaltepunkt"};
-        const QList<QKeySequence> keys = {
-            QKeySequence(Qt::SHIFT | Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_F5),
-            QKeySequence(Qt::Key_F10),            QKeySequence(Qt::Key_F11),
-            QKeySequence(Qt::SHIFT | Qt::Key_F11), QKeySequence(Qt::CTRL | Qt::Key_B)};
+        const QStringList names = {"MnDebuggenStarten", "MnFortsetzen",  "MnUeberspringen",
+                                   "MnHineinspringen",  "MnRuecksprung", "MnHaltepunkt"};
+        const QList<QKeySequence> keys = {QKeySequence(Qt::SHIFT | Qt::Key_F9),
+                                          QKeySequence(Qt::CTRL | Qt::Key_F5),
+                                          QKeySequence(Qt::Key_F10),
+                                          QKeySequence(Qt::Key_F11),
+                                          QKeySequence(Qt::SHIFT | Qt::Key_F11),
+                                          QKeySequence(Qt::CTRL | Qt::Key_B)};
         for (int i = 0; i < names.size(); ++i)
             QCOMPARE(m_window->MenuItem(names[i])->shortcut(), keys[i]);
         QCOMPARE(m_window->MenuItem("MainDebuggen")->text(), QStringLiteral("&Debuggen"));
@@ -203,11 +205,11 @@ private slots:
         QVERIFY(hasCurrentLineBar(m_window->ActiveMemo(), 5));
         QCOMPARE(m_window->ActiveMemo()->textCursor().blockNumber(), 4);
         QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Angehalten in Zeile 5"));
-        for (const char *name : {"MnFortsetzen", "MnUeberspringen", "MnHineinspringen",
-                                 "MnRuecksprung"})
+        for (const char *name :
+             {"MnFortsetzen", "MnUeberspringen", "MnHineinspringen", "MnRuecksprung"})
             QVERIFY2(m_window->MenuItem(name)->isEnabled(), name);
-        for (const char *name : {"BnFortsetzen", "BnUeberspringen", "BnHineinspringen",
-                                 "BnRuecksprung"})
+        for (const char *name :
+             {"BnFortsetzen", "BnUeberspringen", "BnHineinspringen", "BnRuecksprung"})
             QVERIFY2(m_frame->ToolButton(name)->isEnabled(), name);
 
         // The variables, and an object filled when it is expanded.
@@ -216,9 +218,8 @@ private slots:
         QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Name"));
         QCOMPARE(tree->headerItem()->text(1), QStringLiteral("Wert"));
         QCOMPARE(tree->headerItem()->text(2), QStringLiteral("Typ"));
-        emit m_engine->Variables(
-            0, {variable("args", "String[0] (id=3)", "String[]", 3), variable("summe", "0", "int"),
-                variable("i", "0", "int")});
+        emit m_engine->Variables(0, {variable("args", "String[0] (id=3)", "String[]", 3),
+                                     variable("summe", "0", "int"), variable("i", "0", "int")});
         QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("i"));
         QCOMPARE(tree->topLevelItem(2)->text(1), QStringLiteral("0"));
@@ -239,9 +240,8 @@ private slots:
         QVERIFY(marksOf(m_window, LineMarkKind::CurrentLine).isEmpty());
         QVERIFY(!m_window->MenuItem("MnUeberspringen")->isEnabled());
         emit m_engine->Stopped(DebugStop{{frameAt("main", "Summe", 4)}, QString()});
-        emit m_engine->Variables(
-            0, {variable("args", "String[0] (id=3)", "String[]", 3), variable("summe", "0", "int"),
-                variable("i", "1", "int")});
+        emit m_engine->Variables(0, {variable("args", "String[0] (id=3)", "String[]", 3),
+                                     variable("summe", "0", "int"), variable("i", "1", "int")});
         QVERIFY(!tree->topLevelItem(1)->font(1).bold());
         QVERIFY(tree->topLevelItem(2)->font(1).bold());
         QCOMPARE(marksOf(m_window, LineMarkKind::CurrentLine), QList<int>{4});
@@ -249,8 +249,8 @@ private slots:
         // The call stack: choosing the caller shows its line.
         const QString helper = m_env->writeFile("p/Rechner.java", "class Rechner {\n\n}\n");
         m_window->MenuItem("MnHineinspringen")->trigger();
-        emit m_engine->Stopped(DebugStop{
-            {frameAt("add", "Rechner", 2), frameAt("main", "Summe", 5)}, QString()});
+        emit m_engine->Stopped(
+            DebugStop{{frameAt("add", "Rechner", 2), frameAt("main", "Summe", 5)}, QString()});
         // Rechner.java had no window: it is opened.
         TFMDIQuill *rechner = m_frame->ActiveEditorWindow();
         QCOMPARE(rechner->FileName(), helper);

@@ -707,9 +707,9 @@ private slots:
         for (QAction *action : bar->actions().at(1)->menu()->actions())
             if (action->isVisible() && !action->isSeparator())
                 optionen << action->text();
-        QCOMPARE(optionen, (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
-                                        "&Dateiliste löschen", "Java-&Konsole",
-                                        "&Einstellungen..."}));
+        QCOMPARE(optionen,
+                 (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
+                              "&Dateiliste löschen", "Java-&Konsole", "&Einstellungen..."}));
     }
 
     void toolBarShowsEveryButtonWithPictureAndHint() {

@@ -12,7 +12,9 @@ class FakeDebugEngine : public DebugEngine {
 public:
     using DebugEngine::DebugEngine;
 
-    void Listen(const QString &mainClass) override { calls << QStringLiteral("Listen ") + mainClass; }
+    void Listen(const QString &mainClass) override {
+        calls << QStringLiteral("Listen ") + mainClass;
+    }
     void SetBreakpoints(const QString &fileName, const QList<int> &lines) override {
         QStringList numbers;
         for (const int line : lines)
@@ -23,9 +25,7 @@ public:
     void StepOver() override { calls << QStringLiteral("StepOver"); }
     void StepInto() override { calls << QStringLiteral("StepInto"); }
     void StepOut() override { calls << QStringLiteral("StepOut"); }
-    void SelectFrame(int index) override {
-        calls << QStringLiteral("SelectFrame %1").arg(index);
-    }
+    void SelectFrame(int index) override { calls << QStringLiteral("SelectFrame %1").arg(index); }
     void Expand(qint64 objectId) override { calls << QStringLiteral("Expand %1").arg(objectId); }
     void Finish() override {
         calls << QStringLiteral("Finish");

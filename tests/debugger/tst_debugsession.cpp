@@ -148,8 +148,7 @@ void TestDebugSession::startCompilesWithDebugInfoAndRunsWithTheAgent() {
     Settings::CompilerParameter = QStringLiteral("-Xlint");
     Settings::RunParameter = QStringLiteral("eins zwei");
     startAndListen(m_main);
-    QCOMPARE(readFile(Settings::Compiler + ".args"),
-             "-g\n-encoding\nUTF-8\n-Xlint\nSumme.java\n");
+    QCOMPARE(readFile(Settings::Compiler + ".args"), "-g\n-encoding\nUTF-8\n-Xlint\nSumme.java\n");
     QCOMPARE(QString::fromUtf8(readFile(Settings::Run + ".args")),
              DebugAgentOption(4711) + "\neins\nzwei\nSumme\n");
     QVERIFY(m_ui->boxes.isEmpty());
@@ -210,12 +209,11 @@ void TestDebugSession::breakpointsGoToTheEngineAtStartAndOnEachToggle() {
     m_host->windows[m_main] = {4, 6};
     Window window(m_main);
     m_session->Start(window);
-    QCOMPARE(m_engine->take(),
-             QStringList({"SetBreakpoints " + m_main + " 4,6", "Listen Summe"}));
+    QCOMPARE(m_engine->take(), QStringList({"SetBreakpoints " + m_main + " 4,6", "Listen Summe"}));
     m_session->ToggleBreakpoint(m_main, 4);
     m_session->ToggleBreakpoint(other, 1);
-    QCOMPARE(m_engine->take(), QStringList({"SetBreakpoints " + m_main + " 6",
-                                            "SetBreakpoints " + other + " 1"}));
+    QCOMPARE(m_engine->take(),
+             QStringList({"SetBreakpoints " + m_main + " 6", "SetBreakpoints " + other + " 1"}));
 }
 
 void TestDebugSession::breakpointsStayWithTheFileWhileQuillRuns() {
@@ -407,8 +405,7 @@ void TestDebugSession::refusalsAsF9() {
     m_host->windows.insert(text, {});
     Window notes(text);
     m_session->Start(notes);
-    QCOMPARE(m_ui->texts(),
-             QStringList{"Nur Java-Quelltexte (*.java) können kompiliert werden."});
+    QCOMPARE(m_ui->texts(), QStringList{"Nur Java-Quelltexte (*.java) können kompiliert werden."});
     QCOMPARE(m_session->State(), DebugState::Idle);
     // A failing compile: nothing is debugged.
     m_ui->clear();

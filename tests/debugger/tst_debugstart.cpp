@@ -137,10 +137,10 @@ private:
 void TestDebugStart::initTestCase() {
     QVERIFY2(!JavaFixture::Javac().isEmpty() && !JavaFixture::Java().isEmpty(),
              "the tests need the JDK");
-    m_wrapper = m_env.writeFile(
-        "bin/java", "#!/bin/sh\necho $$ > \"$0.pid\"\n"
-                    "for a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n"
-                    "exec '" + JavaFixture::Java().toUtf8() + "' \"$@\"\n");
+    m_wrapper = m_env.writeFile("bin/java", "#!/bin/sh\necho $$ > \"$0.pid\"\n"
+                                            "for a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n"
+                                            "exec '" +
+                                                JavaFixture::Java().toUtf8() + "' \"$@\"\n");
     QFile::setPermissions(m_wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -210,8 +210,7 @@ void TestDebugStart::startsTheProgramWithTheAgent() {
     QVERIFY2(!alive(pid), "a JVM was left over");
     QVERIFY2(host.builds.output.text.startsWith("Datei \"" + source + "\""),
              qPrintable(host.builds.output.text));
-    QVERIFY2(host.builds.output.text.endsWith("-- Fertig --"),
-             qPrintable(host.builds.output.text));
+    QVERIFY2(host.builds.output.text.endsWith("-- Fertig --"), qPrintable(host.builds.output.text));
     QVERIFY(m_ui.boxes.isEmpty());
     // The resident compiler ends with its owner.
     const qint64 compiler = warm->ProcessId();
