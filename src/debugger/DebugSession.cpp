@@ -105,6 +105,15 @@ void DebugSession::OnListening(int port) {
     if (m_state != DebugState::Waiting || !m_engine)
         return;
     SetState(DebugState::Running);
+    // Not inside the engine's signal: the run keeps the event loop going while it waits, and
+    // the engine's further reports must reach us meanwhile.
+    QMetaObject::invokeMethod(this, Guarded([this, port] { StartProgram(port); }),
+                              Qt::QueuedConnection);
+}
+
+void DebugSession::StartProgram(int port) {
+    if (m_state != DebugState::Running || !m_engine)
+        return;
     const std::shared_ptr<BuildTarget> target = RunTarget();
     if (!target) {
         ShowBuildProblems({MainFileNotOpenProblem(m_runFile)});
@@ -114,16 +123,19 @@ void DebugSession::OnListening(int port) {
     BuildHost &frame = m_host.Builds();
     BuildProblems problems;
     {
-        // The run keeps the window responsive while it waits: no build starts inside it.
+        // The run keeps the window responsive while it waits: no build starts inside it. A
+        // captured program is waited for until it ends, however long it stays stopped, so its
+        // output reaches the panel as under F9.
         std::optional<BuildBusyGuard> busy;
         if (!frame.BuildBusy())
             busy.emplace(frame);
-        problems = StartRun(*target, frame, {DebugAgentOption(port)});
+        problems = StartRun(*target, frame, {DebugAgentOption(port)}, true);
     }
     ShowBuildProblems(problems);
     // A program that never started never connects.
     if (!problems.isEmpty() && m_state != DebugState::Idle && m_engine)
         m_engine->Finish();
+    emit RunFinished();
 }
 
 void DebugSession::Finish() {

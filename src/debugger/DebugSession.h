@@ -78,6 +78,8 @@ signals:
     // The variables of the selected frame changed: Values.
     void ValuesChanged();
     void ChildrenShown(qint64 objectId, const QList<DebugValue> &children);
+    // The program's run returned: a captured program has ended, a terminal was started.
+    void RunFinished();
 
 private:
     void SetState(DebugState state);
@@ -94,6 +96,8 @@ private:
 
     // The engine's signals.
     void OnListening(int port);
+    // Starts the program as F9 does, with the agent told to connect to port.
+    void StartProgram(int port);
     void OnStopped(const DebugStop &stop);
     void OnVariables(int frameIndex, const QList<DebugVariable> &variables);
     void OnChildren(qint64 objectId, const QList<DebugVariable> &children);

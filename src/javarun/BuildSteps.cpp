@@ -78,7 +78,8 @@ CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame, const QStringL
     return outcome;
 }
 
-BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions) {
+BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions,
+                       bool untilEnd) {
     const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
     const QString classPath = ClassPathFor(Settings::RunParameter);
@@ -93,6 +94,7 @@ BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList 
     CapturedRunOptions options;
     options.classPath = classPath;
     options.ownOptions = ownOptions;
+    options.waitForEnd = untilEnd;
     const CapturedRunReport report = RunCaptured(window.FileName(), runtime, Settings::RunParameter,
                                                  window.FileBase(), &frame.Output(), options);
     if (programs && report.leftRunning)

@@ -58,8 +58,10 @@ CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame,
 
 // Runs the window's class, captured or in a window of its own as its source text decides;
 // the problems of a window of its own that could not be started. ownOptions go to the
-// runtime before the class (the debugger's agent).
-BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions = {});
+// runtime before the class (the debugger's agent). A captured run waits for the program's
+// end with untilEnd (a program stopped in the debugger), otherwise at most as RunCaptured.
+BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions = {},
+                       bool untilEnd = false);
 
 // The notice that the chosen main file is open in no window.
 BuildProblem MainFileNotOpenProblem(const QString &mainFile);

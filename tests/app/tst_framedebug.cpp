@@ -192,7 +192,7 @@ private slots:
         QVERIFY(m_frame->DebugPanel()->isVisible());
         // "Programm beenden" has something to end now.
         QVERIFY(m_window->MenuItem("MnProgrammBeenden")->isEnabled());
-        emit m_engine->Listening(5005);
+        listen();
         QVERIFY(QFile::exists(Settings::Run + ".args"));
 
         // Another window in front; the stop brings the program's window up.
@@ -282,7 +282,7 @@ private slots:
 
     void programmBeendenAndClosingEndTheDebugging() {
         m_window->MenuItem("MnDebuggenStarten")->trigger();
-        emit m_engine->Listening(5005);
+        listen();
         emit m_engine->Stopped(DebugStop{{frameAt("main", "Summe", 3)}, QString()});
         m_engine->take();
         m_window->MenuItem("MnProgrammBeenden")->trigger();
@@ -292,14 +292,14 @@ private slots:
 
         // The helper dies: a box says why.
         m_window->MenuItem("MnDebuggenStarten")->trigger();
-        emit m_engine->Listening(5005);
+        listen();
         emit m_engine->Failed(QStringLiteral("Der Debugger ist beendet worden."));
         QCOMPARE(m_ui->texts(), QStringList{"Der Debugger ist beendet worden."});
         QVERIFY(!m_frame->DebugPanel()->isVisible());
 
         // Closing Quill ends the program being debugged.
         m_window->MenuItem("MnDebuggenStarten")->trigger();
-        emit m_engine->Listening(5005);
+        listen();
         m_engine->take();
         m_engine->endOnFinish = false;
         QVERIFY(m_frame->close());
@@ -317,6 +317,13 @@ private slots:
     }
 
 private:
+    // The engine listens; returns once the program's run is over.
+    void listen() {
+        QSignalSpy finished(m_frame->Debugging(), &DebugSession::RunFinished);
+        emit m_engine->Listening(5005);
+        QVERIFY(finished.wait(30000));
+    }
+
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<RecordingUi> m_ui;
     std::unique_ptr<TFMain> m_frame;

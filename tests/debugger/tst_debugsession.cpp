@@ -74,6 +74,8 @@ private:
     // are taken.
     void startAndListen(const QString &file);
     void stopAt(const QList<DebugFrame> &frames, const QString &exception = QString());
+    // The engine listens; returns once the program's run is over.
+    void listen();
 
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<RecordingUi> m_ui;
@@ -120,9 +122,15 @@ void TestDebugSession::startAndListen(const QString &file) {
     Window window(file);
     m_session->Start(window);
     QCOMPARE(m_session->State(), DebugState::Waiting);
+    listen();
+    m_engine->take();
+}
+
+void TestDebugSession::listen() {
+    QSignalSpy finished(m_session.get(), &DebugSession::RunFinished);
     emit m_engine->Listening(4711);
     QCOMPARE(m_session->State(), DebugState::Running);
-    m_engine->take();
+    QVERIFY(finished.wait(30000));
 }
 
 void TestDebugSession::stopAt(const QList<DebugFrame> &frames, const QString &exception) {
@@ -167,7 +175,7 @@ void TestDebugSession::statesAndEnabledCommands() {
     QVERIFY(m_engine->take().isEmpty());
     // Steps before the stop are ignored.
     m_session->StepOver();
-    emit m_engine->Listening(4711);
+    listen();
     m_session->Resume();
     QVERIFY(m_engine->take().isEmpty());
     stopAt({frameAt("main", "Summe", 3)});

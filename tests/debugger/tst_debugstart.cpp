@@ -194,8 +194,10 @@ void TestDebugStart::startsTheProgramWithTheAgent() {
     // The engine's side of the connection: the program's agent connects, and is sent away.
     LoopbackListener listener;
     QVERIFY(listener.port() > 0);
+    QSignalSpy finished(&session, &DebugSession::RunFinished);
     emit engine.Listening(listener.port());
     QCOMPARE(session.State(), DebugState::Running);
+    QVERIFY(finished.wait(60000));
 
     const QStringList arguments =
         QString::fromUtf8(readFile(m_wrapper + ".args")).split(u'\n', Qt::SkipEmptyParts);
