@@ -121,7 +121,10 @@ void TCMGutterArea::PaintMarks(QPainter &painter) {
         const int y = topInGutter + *top;
         const QColor color = MarkColor(at.mark.kind);
         if (at.mark.kind == LineMarkKind::CurrentLine) {
-            PaintArrow(painter, QRect(dotsLeft ? 1 : dotsRight - dot - 3, y, dot + 3, lineHeight));
+            // Beside the dots, so a breakpoint on the line leaves it in view.
+            const int width = dot + 3;
+            PaintArrow(painter, QRect(dotsLeft ? 6 + dot : dotsRight - dot - 2 - width, y, width,
+                                      lineHeight));
             continue;
         }
         painter.setPen(color.darker(130));
