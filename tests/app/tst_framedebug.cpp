@@ -205,6 +205,24 @@ private slots:
         QVERIFY(hasCurrentLineBar(m_window->ActiveMemo(), 5));
         QCOMPARE(m_window->ActiveMemo()->textCursor().blockNumber(), 4);
         QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Angehalten in Zeile 5"));
+        // The gutter's arrow beside the line, left of the breakpoint's dot.
+        {
+            auto *gutter = m_window->MemoColor()->findChild<TCMGutterArea *>();
+            const int y = gutterY(gutter, 4);
+            m_window->MemoColor()->viewport()->repaint();
+            const QImage image = gutter->grab().toImage();
+            int arrowAt = -1;
+            int dotAt = -1;
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (arrowAt < 0 && pixel == TCMGutterArea::MarkColor(LineMarkKind::CurrentLine))
+                    arrowAt = x;
+                if (dotAt < 0 && pixel == TCMGutterArea::MarkColor(LineMarkKind::Breakpoint))
+                    dotAt = x;
+            }
+            QVERIFY(arrowAt > 3); // not a bar at the left edge
+            QVERIFY(dotAt > arrowAt);
+        }
         for (const char *name :
              {"MnFortsetzen", "MnUeberspringen", "MnHineinspringen", "MnRuecksprung"})
             QVERIFY2(m_window->MenuItem(name)->isEnabled(), name);
