@@ -95,6 +95,9 @@ BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList 
     options.classPath = classPath;
     options.ownOptions = ownOptions;
     options.waitForEnd = untilEnd;
+    // However long it is waited for, "Programm beenden" ends it.
+    if (untilEnd && programs)
+        options.started = [programs](QProcess *process) { programs->Adopt(process); };
     const CapturedRunReport report = RunCaptured(window.FileName(), runtime, Settings::RunParameter,
                                                  window.FileBase(), &frame.Output(), options);
     if (programs && report.leftRunning)

@@ -286,6 +286,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
 #endif
     report.started = true;
     report.processId = process->processId();
+    if (options.started)
+        options.started(process);
 
     if (options.waitForEnd && options.status)
         options.status(CompileStatusText(target));

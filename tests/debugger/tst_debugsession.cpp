@@ -9,7 +9,9 @@
 #include "debugger/DebugAgent.h"
 #include "debugger/DebugSession.h"
 #include "debugger/DebugTexts.h"
+#include "javarun/BuildCommands.h"
 #include "javarun/BuildTarget.h"
+#include "javarun/RunningPrograms.h"
 #include "settings/Settings.h"
 
 #include <QFile>
@@ -66,6 +68,7 @@ private slots:
     void choosingAFrameShowsItsLineAndVariables();
     void endedAndFailedEndTheDebugging();
     void finishEndsTheProgram();
+    void programmBeendenEndsAProgramThatRunsOn();
     void withoutEngineStartSaysSo();
     void refusalsAsF9();
 
@@ -393,6 +396,38 @@ void TestDebugSession::finishEndsTheProgram() {
     startAndListen(m_main);
     m_session.reset();
     QCOMPARE(m_engine->take(), QStringList{"Finish"});
+}
+
+void TestDebugSession::programmBeendenEndsAProgramThatRunsOn() {
+    // The helper went away and the program runs on: the run waits for it, and "Programm
+    // beenden" still ends it.
+    QFile::remove(Settings::Run);
+    m_env->writeFile("bin/java", "#!/bin/sh\nexec sleep 120\n");
+    QFile::setPermissions(Settings::Run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    RunningPrograms programs;
+    m_host->builds.programs = &programs;
+    Window window(m_main);
+    m_session->Start(window);
+    // What the learner does while the run waits: the helper fails, "Programm beenden".
+    bool idleWhenStopped = false;
+    QObject::connect(
+        &programs, &RunningPrograms::RunningChanged, &programs,
+        [&](bool running) {
+            if (!running)
+                return;
+            emit m_engine->Failed(QStringLiteral("Der Debugger ist beendet worden."));
+            idleWhenStopped = m_session->State() == DebugState::Idle;
+            StopProgram(m_host->builds);
+        },
+        Qt::QueuedConnection);
+    QSignalSpy finished(m_session.get(), &DebugSession::RunFinished);
+    emit m_engine->Listening(4711);
+    QVERIFY(finished.wait(30000));
+    QVERIFY(idleWhenStopped);
+    QVERIFY(!programs.AnyRunning());
+    QVERIFY(m_host->builds.output.text.endsWith("-- Programm beendet --") ||
+            m_host->builds.output.text.contains("-- Fertig --"));
+    m_host->builds.programs = nullptr;
 }
 
 void TestDebugSession::withoutEngineStartSaysSo() {
