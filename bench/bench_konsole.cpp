@@ -8,6 +8,7 @@
 
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleProtocol.h"
+#include "javarun/WarmCompileRules.h"
 #include "javaconsole/TFKonsole.h"
 
 #include "colormemo/ColorMemo.h"
@@ -26,7 +27,7 @@
 namespace {
 
 QString Launcher() {
-    return KonsoleLauncherFor(QStandardPaths::findExecutable(QStringLiteral("javac")), QString());
+    return JdkLauncherFor(QStandardPaths::findExecutable(QStringLiteral("javac")), QString());
 }
 
 // The console window as the frame makes it, with its own engine.

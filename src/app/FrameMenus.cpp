@@ -101,6 +101,27 @@ const CommandRow<TFMain> kRows[] = {
         .enabledWhile(CommandEnabled::WhileProgramRuns)
         .withPicture(picture(ToolPicture::Run)),
     R::separator(),
+    // The debugger's first five items of the active editor window.
+    R::item("BnDebuggenStarten", "Debuggen starten", &T::BnDebuggenStartenClick, {},
+            "Debuggen starten")
+        .enabledWhile(CommandEnabled::WhileNotDebugging)
+        .withPicture(picture(ToolPicture::Debug)),
+    R::item("BnFortsetzen", "Fortsetzen", &T::BnFortsetzenClick, {}, "Fortsetzen")
+        .enabledWhile(CommandEnabled::WhileDebugStopped)
+        .withPicture(picture(ToolPicture::Continue)),
+    R::item("BnUeberspringen", "Überspringen", &T::BnUeberspringenClick, {},
+            "Überspringen: die Zeile in einem Schritt")
+        .enabledWhile(CommandEnabled::WhileDebugStopped)
+        .withPicture(picture(ToolPicture::StepOver)),
+    R::item("BnHineinspringen", "Hineinspringen", &T::BnHineinspringenClick, {},
+            "Hineinspringen: in die aufgerufene Methode")
+        .enabledWhile(CommandEnabled::WhileDebugStopped)
+        .withPicture(picture(ToolPicture::StepInto)),
+    R::item("BnRuecksprung", "Rücksprung", &T::BnRuecksprungClick, {},
+            "Rücksprung: bis zum Ende der Methode")
+        .enabledWhile(CommandEnabled::WhileDebugStopped)
+        .withPicture(picture(ToolPicture::StepOut)),
+    R::separator(),
     R::item("BnJavaHelp", "Java-Hilfe", &T::BnJavaHelpClick, {},
             "zeigt ein Toolfenster mit den Java-Methoden")
         .withPicture(picture(ToolPicture::JavaHelp)),

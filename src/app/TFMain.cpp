@@ -75,6 +75,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     setWindowTitle(QStringLiteral("Java-Umgebung"));
     createControls();
     createMenus();
+    createDebugger();
     m_workspace.SetOutput(&m_output);
     ConnectCommand(&m_workspace, &Workspace::ProgramRunningChanged, this,
                    &TFMain::showProgramRunning);
@@ -117,6 +118,7 @@ TFMain::~TFMain() {
     // The editor windows are destroyed with the MDI area after this body; they must not
     // reach back into a half-destroyed frame.
     m_closing = true;
+    m_debugSession.reset();
     disconnect(m_mdiArea, nullptr, this, nullptr);
     disconnect(m_memo1, nullptr, this, nullptr);
     disconnect(m_cbMainFile, nullptr, this, nullptr);
@@ -426,6 +428,8 @@ void TFMain::closeEvent(QCloseEvent *event) {
         warnStoreProblemOnce(m_workspace.Recent().Save(Settings::RootKey));
     });
     m_closing = true;
+    // Closing Quill ends the program being debugged.
+    m_debugSession->Finish();
     event->accept();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/CommandMenus.h"
+#include "debugger/DebugSession.h"
 #include "editor/EditorHost.h"
 #include "FrameCommands.h"
+#include "FrameDebugHost.h"
 #include "javahelp/CompletionSource.h"
 #include "javarun/CompilerMessage.h"
 #include "PanelOutput.h"
@@ -28,6 +30,7 @@ class QPrinter;
 class QSplitter;
 class QTimer;
 class QToolButton;
+class TFDebugPanel;
 class TFKonsole;
 class TMemo;
 
@@ -128,6 +131,21 @@ public:
     // The console window once it was opened, else nullptr.
     TFKonsole *Konsole() const;
 
+    // The debugger. The engine that debugs programs, owned by the frame from now on (nullptr
+    // for none): until one is set, "Debuggen starten" says the debugger is not available.
+    void SetDebugEngine(DebugEngine *engine);
+    DebugSession *Debugging() override { return m_debugSession.get(); }
+    // The variables and the call stack beside the error panel, shown while debugging.
+    TFDebugPanel *DebugPanel() const { return m_debugPanel; }
+    // Shows the debugging's state: the panel, the items of the frame and of every window.
+    void ShowDebugState(DebugState state);
+    // The debugger's tool buttons run the items of the active editor window.
+    void BnDebuggenStartenClick();
+    void BnFortsetzenClick();
+    void BnUeberspringenClick();
+    void BnHineinspringenClick();
+    void BnRuecksprungClick();
+
     // Rebuilds the frame's recent-file items and points EditorPfad at the latest entry.
     void ShowRecentFiles();
 
@@ -202,7 +220,7 @@ private:
     // Indexed after start-up (see Timer1Timer) off the GUI thread.
     CompletionSource m_completion;
     // Enables "Programm beenden" in the tool bar and in every editor window.
-    void showProgramRunning(bool running);
+    void showProgramRunning(bool programsRunning);
     // Starts the resident compiler for the active window's folder (or the last used one).
     void prepareResidentCompiler();
     QStringList m_commandLine;
@@ -236,4 +254,16 @@ private:
     QPointer<TFKonsole> m_konsole;
     // Made on the first print or page set-up of any window.
     std::unique_ptr<QPrinter> m_printer;
+
+    friend class FrameDebugHost;
+    // Makes the session and the panel beside the error panel.
+    void createDebugger();
+    // Whether "Programm beenden" has something to end: a program F9 left running, or one
+    // being debugged.
+    bool programToEnd(bool programsRunning) const;
+    // Destroyed in this order from the bottom: the session lets go of the engine first.
+    std::unique_ptr<DebugEngine> m_debugEngine;
+    std::unique_ptr<FrameDebugHost> m_debugHost;
+    std::unique_ptr<DebugSession> m_debugSession;
+    TFDebugPanel *m_debugPanel = nullptr;
 };

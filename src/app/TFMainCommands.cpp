@@ -17,6 +17,7 @@
 #include "ExternalPrograms.h"
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleProtocol.h"
+#include "javarun/WarmCompileRules.h"
 #include "javaconsole/TFKonsole.h"
 #include "javarun/BuildCommands.h"
 #include "javarun/RunningPrograms.h"
@@ -165,6 +166,8 @@ void TFMain::ForgetEditorWindow(TFMDIQuill *window) {
         return;
     m_workspace.RememberAsRecent(i);
     ShowRecentFiles();
+    if (m_debugSession)
+        m_debugSession->DocumentClosing(window->FileName());
     dropWindow(window);
 }
 
@@ -194,8 +197,10 @@ void TFMain::showMainFiles() {
     m_lMainJava->setVisible(m_workspace.MainChoiceShown());
 }
 
-void TFMain::EditorRenamed(TFMDIQuill *window, const QString &) {
+void TFMain::EditorRenamed(TFMDIQuill *window, const QString &previous) {
     m_workspace.Renamed(m_workspace.IndexOf(window));
+    if (m_debugSession)
+        m_debugSession->DocumentRenamed(previous, window->FileName());
 }
 
 void TFMain::EditorActivated(TFMDIQuill *) {
@@ -283,9 +288,11 @@ void TFMain::BnRunClick() {
 
 void TFMain::BnStopClick() {
     StopProgram(m_workspace);
+    m_debugSession->Finish();
 }
 
-void TFMain::showProgramRunning(bool running) {
+void TFMain::showProgramRunning(bool programsRunning) {
+    const bool running = programToEnd(programsRunning);
     for (const CommandRow<TFMain> &row : FrameCommandRows())
         if (row.enabled == CommandEnabled::WhileProgramRuns)
             if (QToolButton *button = ToolButton(QString::fromLatin1(row.name)))
@@ -307,7 +314,7 @@ TFKonsole *TFMain::Konsole() const {
 void TFMain::MnJavaKonsoleClick() {
     if (!m_konsole) {
         auto *engine =
-            new KonsoleClient([] { return KonsoleLauncherFor(Settings::Compiler, Settings::Run); });
+            new KonsoleClient([] { return JdkLauncherFor(Settings::Compiler, Settings::Run); });
         m_konsole = new TFKonsole(*engine, KonsoleHistory::DefaultFileName(), this);
         engine->setParent(m_konsole);
         m_konsole->SetClassFolderSource([this] {

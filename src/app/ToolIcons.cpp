@@ -34,6 +34,16 @@ QString themeName(ToolPicture picture) {
         return QStringLiteral("media-playback-start");
     case ToolPicture::JavaHelp:
         return QStringLiteral("help-contents");
+    case ToolPicture::Debug:
+        return QStringLiteral("debug-run");
+    case ToolPicture::Continue:
+        return QStringLiteral("media-seek-forward");
+    case ToolPicture::StepOver:
+        return QStringLiteral("debug-step-over");
+    case ToolPicture::StepInto:
+        return QStringLiteral("debug-step-into");
+    case ToolPicture::StepOut:
+        return QStringLiteral("debug-step-out");
     case ToolPicture::Application:
         break;
     }
@@ -78,6 +88,43 @@ void drawArrow(QPainter &p, bool left) {
               << QPointF(4, 16) << QPointF(13, 16) << QPointF(13, 20);
     p.setBrush(kBlue);
     p.drawPolygon(arrow);
+}
+
+// A step: a curved arrow from the line above down to the line it lands on, past the
+// dashes of the lines it steps over (over), into an indented line (into), or out to the
+// left (out).
+void drawStep(QPainter &p, ToolPicture picture) {
+    p.setPen(QPen(kInk, 1.6));
+    p.drawLine(QPointF(3, 21), QPointF(21, 21));
+    if (picture == ToolPicture::StepOver)
+        p.drawLine(QPointF(8, 12), QPointF(16, 12));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kBlue, 2.2));
+    QPainterPath path;
+    QPolygonF head;
+    switch (picture) {
+    case ToolPicture::StepOver:
+        path.moveTo(4, 14);
+        path.cubicTo(4, 2, 20, 2, 20, 14);
+        head << QPointF(16, 13) << QPointF(24, 13) << QPointF(20, 19);
+        break;
+    case ToolPicture::StepInto:
+        path.moveTo(6, 2);
+        path.lineTo(6, 10);
+        path.cubicTo(6, 14, 10, 14, 14, 14);
+        head << QPointF(13, 10) << QPointF(13, 18) << QPointF(20, 14);
+        break;
+    default:
+        path.moveTo(18, 16);
+        path.lineTo(18, 8);
+        path.cubicTo(18, 5, 15, 5, 10, 5);
+        head << QPointF(11, 1) << QPointF(11, 9) << QPointF(4, 5);
+        break;
+    }
+    p.drawPath(path);
+    p.setPen(QPen(kBlue, 1));
+    p.setBrush(kBlue);
+    p.drawPolygon(head);
 }
 
 void draw(QPainter &p, ToolPicture picture) {
@@ -169,6 +216,33 @@ void draw(QPainter &p, ToolPicture picture) {
         p.drawPolygon(play);
         break;
     }
+    case ToolPicture::Debug: {
+        // A bug: body, head and legs.
+        p.setBrush(QColor(200, 60, 40));
+        p.drawEllipse(QRectF(7, 8, 10, 13));
+        p.setBrush(kInk);
+        p.drawEllipse(QRectF(9, 3, 6, 6));
+        p.setPen(QPen(kInk, 1.4));
+        for (const qreal y : {11.0, 15.0, 19.0}) {
+            p.drawLine(QPointF(7, y), QPointF(3, y - 2));
+            p.drawLine(QPointF(17, y), QPointF(21, y - 2));
+        }
+        break;
+    }
+    case ToolPicture::Continue: {
+        p.setBrush(kGreen);
+        QPolygonF play;
+        play << QPointF(9, 4) << QPointF(20, 12) << QPointF(9, 20);
+        p.drawPolygon(play);
+        p.setBrush(kInk);
+        p.drawRect(QRectF(3, 4, 3, 16));
+        break;
+    }
+    case ToolPicture::StepOver:
+    case ToolPicture::StepInto:
+    case ToolPicture::StepOut:
+        drawStep(p, picture);
+        break;
     case ToolPicture::Application: {
         // A quill over a page.
         drawPage(p, QRectF(3, 3, 15, 19));

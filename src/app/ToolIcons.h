@@ -18,6 +18,11 @@ enum class ToolPicture {
     Compile,
     Run,
     JavaHelp,
+    Debug, // the debugger: start, continue and the three steps
+    Continue,
+    StepOver,
+    StepInto,
+    StepOut,
     Application // the program's own window icon
 };
 

@@ -5,6 +5,9 @@
 #include "ToolIcons.h"
 
 #include "common/QtUiProvider.h"
+#include "debugger/DebugClient.h"
+#include "javarun/WarmCompileRules.h"
+#include "settings/Settings.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -36,6 +39,9 @@ int main(int argc, char *argv[]) {
         TFMain frame(QCoreApplication::arguments().mid(1));
         ProgramCommands commands(frame);
         frame.SetCommands(&commands);
+        // The debugger interface comes with a JDK: the one of the configured compiler.
+        frame.SetDebugEngine(
+            new DebugClient([] { return JdkLauncherFor(Settings::Compiler, Settings::Run); }));
         // Copies of unsaved changes; its end with the frame's is the program's normal end.
         SessionRecovery recovery(frame);
         // Without a window manager nobody maximises the frame: give it the whole screen.

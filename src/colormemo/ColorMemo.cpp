@@ -216,6 +216,18 @@ void TColorMemo::PaintExtraSelectionBoxes(QPainter &painter) {
     // The coloured runs cover what the base painted under the text; boxes of one line are
     // painted again above them, translucent so the character stays readable.
     for (const QTextEdit::ExtraSelection &selection : extraSelections()) {
+        // A bar over a whole line (the debugger's current line), over the runs' own
+        // background too: multiplied, so the paper takes its colour and the ink stays.
+        if (selection.format.boolProperty(QTextFormat::FullWidthSelection) &&
+            selection.format.background().style() != Qt::NoBrush) {
+            const QRect line = cursorRect(selection.cursor);
+            painter.save();
+            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.fillRect(QRect(0, line.top(), viewport()->width(), line.height()),
+                             selection.format.background().color());
+            painter.restore();
+            continue;
+        }
         if (!selection.cursor.hasSelection() ||
             selection.format.background().style() == Qt::NoBrush)
             continue;

@@ -122,6 +122,8 @@ public:
     std::function<void(TColorMemo *sender, QKeyEvent *event)> OnKeyUp;
     std::function<void(TColorMemo *sender, QMouseEvent *event)> OnMouseDown;
     std::function<void(TColorMemo *sender, QMouseEvent *event)> OnMouseUp;
+    // A click with the left button in the gutter beside a line (from 0).
+    std::function<void(TColorMemo *sender, int line)> OnGutterClick;
 
     // --- dragging text inside the control (also used by tests to drive a drop)
     // The data a text drag of this control carries.

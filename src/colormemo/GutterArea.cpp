@@ -3,7 +3,10 @@
 #include "ColorConvert.h"
 #include "ColorMemo.h"
 
+#include "common/CommandGuard.h"
+
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -68,7 +71,7 @@ QColor TCMGutterArea::MarkColor(LineMarkKind kind) {
     case LineMarkKind::Breakpoint:
         return QColor(140, 0, 60);
     case LineMarkKind::CurrentLine:
-        return QColor(40, 160, 60);
+        return QColor(250, 210, 40);
     }
     return QColor(Qt::black);
 }
@@ -118,7 +121,10 @@ void TCMGutterArea::PaintMarks(QPainter &painter) {
         const int y = topInGutter + *top;
         const QColor color = MarkColor(at.mark.kind);
         if (at.mark.kind == LineMarkKind::CurrentLine) {
-            painter.fillRect(QRect(0, y, 3, lineHeight), color);
+            // Beside the dots, so a breakpoint on the line leaves it in view.
+            const int width = dot + 3;
+            PaintArrow(painter, QRect(dotsLeft ? 6 + dot : dotsRight - dot - 2 - width, y, width,
+                                      lineHeight));
             continue;
         }
         painter.setPen(color.darker(130));
@@ -127,6 +133,34 @@ void TCMGutterArea::PaintMarks(QPainter &painter) {
         painter.drawEllipse(QRect(left, y + (lineHeight - dot) / 2, dot, dot));
     }
     painter.restore();
+}
+
+// The current line's arrow, pointing at the text, in the rectangle beside the line.
+void TCMGutterArea::PaintArrow(QPainter &painter, const QRect &rect) {
+    const qreal middle = rect.top() + rect.height() / 2.0;
+    const qreal half = std::max(3.0, std::min(rect.height() / 2.0 - 1, 6.0));
+    const qreal left = rect.left();
+    const qreal right = rect.right();
+    const qreal neck = right - half;
+    const QPolygonF arrow{{left, middle - half / 2}, {neck, middle - half / 2},
+                          {neck, middle - half},     {right, middle},
+                          {neck, middle + half},     {neck, middle + half / 2},
+                          {left, middle + half / 2}};
+    const QColor color = MarkColor(LineMarkKind::CurrentLine);
+    painter.setPen(color.darker(160));
+    painter.setBrush(color);
+    painter.drawPolygon(arrow);
+}
+
+void TCMGutterArea::mousePressEvent(QMouseEvent *event) {
+    const int line =
+        event->button() == Qt::LeftButton ? LineAt(event->position().toPoint().y()) : -1;
+    if (line >= 0 && m_memo->OnGutterClick) {
+        RunCommand([&] { m_memo->OnGutterClick(m_memo, line); });
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 bool TCMGutterArea::event(QEvent *event) {

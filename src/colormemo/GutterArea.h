@@ -24,9 +24,11 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void PaintMarks(QPainter &painter);
+    void PaintArrow(QPainter &painter, const QRect &rect);
 
     TColorMemo *m_memo;
 };

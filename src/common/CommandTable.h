@@ -22,7 +22,9 @@ enum class CommandRowKind {
 // When a command can be used.
 enum class CommandEnabled {
     Always,
-    WhileProgramRuns, // only while a program that F9 started still runs
+    WhileProgramRuns,  // only while a program that F9 started still runs
+    WhileNotDebugging, // only while no program is being debugged
+    WhileDebugStopped, // only while the debugged program is stopped
 };
 
 // Whether a combination is a key at all: an empty QKeyCombination is Qt::Key_unknown.

@@ -7,6 +7,7 @@ class BuildHost;
 class CheckExplanations;
 class CompletionIndex;
 class LiveCheckServer;
+class DebugSession;
 class QAction;
 class QPlainTextEdit;
 class QPrinter;
@@ -62,4 +63,7 @@ public:
     virtual LiveCheckServer *LiveChecks() { return nullptr; }
     // The German explanations of compiler messages; nullptr for none.
     virtual const CheckExplanations *Explanations() const { return nullptr; }
+    // The frame's debugging session (breakpoints, "Debuggen starten", the steps), or nullptr
+    // when there is none: breakpoints are then the window's own marks.
+    virtual DebugSession *Debugging() { return nullptr; }
 };

@@ -150,6 +150,7 @@ void TFMDIQuill::FormCreate() {
     ApplyRuleColors();
     SetActiveMemo(m_memoColor);
     ApplyBuildShortcuts();
+    CreateDebugCommands();
     m_saveFilter = {{QStringLiteral("Java-Dateien (*.Java)"), QStringLiteral("*.Java")},
                     {QStringLiteral("Alle Dateien (*.*)"), QStringLiteral("*.*")}};
 }

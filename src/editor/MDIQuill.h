@@ -3,6 +3,7 @@
 #include "codegen/NewFile.h"
 #include "common/CommandMenus.h"
 #include "common/UiProvider.h"
+#include "debugger/DebugHost.h"
 #include "editor/EditorDocument.h"
 #include "editor/IncrementalSearch.h"
 #include "editor/MemoCaret.h"
@@ -149,6 +150,18 @@ public:
     void ShowCompileMarks(const CompileResult &result);
     // The settings dialog was confirmed: the check follows its switch.
     void ApplyLiveCheckSetting();
+    // The debugger's marks: the lines (from 1, ascending) of the breakpoint marks, and
+    // exactly these lines marked; the current line (from 1) with its yellow bar and the
+    // gutter's arrow, the caret at its start and scrolled into view, and taken off again.
+    QList<int> BreakpointLines() const;
+    void SetBreakpointLines(const QList<int> &lines);
+    void ShowCurrentLine(int line);
+    void ClearCurrentLine();
+    // The debugger's status text in the first panel; "" gives the panel back to the caret.
+    void ShowDebugStatus(const QString &text);
+    // Enables "Debuggen starten" while nothing is debugged, and continuing and stepping
+    // while the program is stopped.
+    void ShowDebugState(DebugState state);
 
     // The find and replace dialogs of the window, made on first use and kept with their texts
     // and options for the life of the window.
@@ -234,6 +247,14 @@ public:
     void MnSetMainJavaClick();
     void MnBuildAllerDateienClick();
     void MnProgrammEinstellungenClick();
+    // "&Debuggen": the frame's debugging session does the work.
+    void MnDebuggenStartenClick();
+    void MnFortsetzenClick();
+    void MnUeberspringenClick();
+    void MnHineinspringenClick();
+    void MnRuecksprungClick();
+    // Toggles the breakpoint on the caret's line.
+    void MnHaltepunktClick();
 
 signals:
     // The document was written to FileName (save or save as).
@@ -301,6 +322,12 @@ private:
     bool TypeWithIndent(TMemo *memo, const QKeyEvent *key);
     // Boxes on the bracket next to the caret of the active control and on its partner.
     void ShowBracketBoxes();
+    // The debugger's share of the window: the gutter's click, the items' first state.
+    void CreateDebugCommands();
+    // Toggles the breakpoint on a line (from 0), through the frame's session when there is one.
+    void ToggleBreakpointAt(int line);
+    // The yellow bar of the current-line mark, if any, for a text control's extra selections.
+    QList<QTextEdit::ExtraSelection> CurrentLineSelections() const;
     void ShowError(const QString &text);
     // The check while typing (MDIQuillCheck.cpp): the marks shown anew in both views and the
     // status bar, the underlines as extra selections, the tool tip over an underline.

@@ -5,6 +5,7 @@
 #include "common/DialogResult.h"
 #include "common/Memo.h"
 #include "common/ProgramDir.h"
+#include "debugger/DebugSession.h"
 #include "editor/EditCommands.h"
 #include "editor/TextFile.h"
 #include "EditorHost.h"
@@ -79,6 +80,8 @@ void TFMDIQuill::MnRunClick() {
 
 void TFMDIQuill::MnProgrammBeendenClick() {
     StopProgram(m_host.Builds());
+    if (DebugSession *debugging = m_host.Debugging())
+        debugging->Finish();
 }
 
 void TFMDIQuill::MnSetMainJavaClick() {

@@ -71,12 +71,13 @@ bool TFMDIQuill::TypeWithIndent(TMemo *memo, const QKeyEvent *key) {
 
 void TFMDIQuill::ShowBracketBoxes() {
     TMemo *other = m_activeMemo == m_memoSW ? static_cast<TMemo *>(m_memoColor) : m_memoSW;
-    // The check's underlines stand in both views, the boxes only in the active one.
-    const QList<QTextEdit::ExtraSelection> underlines = CheckUnderlines();
-    if (!other->extraSelections().isEmpty() || !underlines.isEmpty())
-        other->setExtraSelections(underlines);
+    // The current line's bar and the check's underlines stand in both views, under the
+    // boxes, which stand only in the active one.
+    const QList<QTextEdit::ExtraSelection> shared = CurrentLineSelections() + CheckUnderlines();
+    if (!other->extraSelections().isEmpty() || !shared.isEmpty())
+        other->setExtraSelections(shared);
     const QTextCursor cursor = m_activeMemo->textCursor();
-    QList<QTextEdit::ExtraSelection> boxes = underlines;
+    QList<QTextEdit::ExtraSelection> boxes = shared;
     if (!cursor.hasSelection()) {
         QTextDocument *document = m_activeMemo->document();
         const BracketMatch::Result found = BracketMatch::Find(SearchSource(), cursor.position());

@@ -143,6 +143,30 @@ const CommandRow<TFMDIQuill> kRows[] = {
     R::item("MnBuildAllerDateien", "Build aller Dateien", &T::MnBuildAllerDateienClick).asHidden(),
     R::separator("MnRun_leer3").asHidden(),
     R::item("MnProgrammEinstellungen", "&Einstellungen", &T::MnProgrammEinstellungenClick),
+
+    // F5 tiles the frame's windows, so continuing takes Ctrl+F5. A compile or run key chosen
+    // in the settings takes any of these keys away from its item.
+    R::menu("MainDebuggen", "&Debuggen"),
+    R::item("MnDebuggenStarten", "Debuggen &starten", &T::MnDebuggenStartenClick,
+            QKeyCombination(Qt::ShiftModifier, Qt::Key_F9),
+            "Übersetzt das Programm und startet es im Debugger")
+        .enabledWhile(CommandEnabled::WhileNotDebugging),
+    R::item("MnFortsetzen", "&Fortsetzen", &T::MnFortsetzenClick, ctrl(Qt::Key_F5),
+            "Lässt das Programm bis zum nächsten Haltepunkt weiterlaufen")
+        .enabledWhile(CommandEnabled::WhileDebugStopped),
+    R::item("MnUeberspringen", "&Überspringen", &T::MnUeberspringenClick,
+            QKeyCombination(Qt::Key_F10), "Führt die Zeile aus, Methodenaufrufe in einem Schritt")
+        .enabledWhile(CommandEnabled::WhileDebugStopped),
+    R::item("MnHineinspringen", "&Hineinspringen", &T::MnHineinspringenClick,
+            QKeyCombination(Qt::Key_F11), "Führt die Zeile aus und geht in aufgerufene Methoden")
+        .enabledWhile(CommandEnabled::WhileDebugStopped),
+    R::item("MnRuecksprung", "&Rücksprung", &T::MnRuecksprungClick,
+            QKeyCombination(Qt::ShiftModifier, Qt::Key_F11),
+            "Läuft bis zur Rückkehr aus der aktuellen Methode")
+        .enabledWhile(CommandEnabled::WhileDebugStopped),
+    R::separator(),
+    R::item("MnHaltepunkt", "&Haltepunkt ein/aus", &T::MnHaltepunktClick, ctrl(Qt::Key_B),
+            "Setzt oder entfernt einen Haltepunkt in der Zeile der Schreibmarke"),
 };
 
 // The numbered window messages: a second way into the rows above. 1040, 1045 and 1056

@@ -39,12 +39,3 @@ Command KonsoleHelperCommand(const QString &launcher, const QString &helperDir) 
         helperDir, KonsoleHelperClass());
 }
 
-QString KonsoleLauncherFor(const QString &compiler, const QString &runtime) {
-    const QString fromCompiler = JdkLauncherOf(compiler);
-    if (!fromCompiler.isEmpty() || runtime.isEmpty())
-        return fromCompiler;
-    const QFileInfo java(QFileInfo(runtime).canonicalFilePath());
-    if (java.filePath().isEmpty())
-        return {};
-    return JdkLauncherOf(java.absoluteDir().filePath(JavaToolSearch::CompilerName()));
-}

@@ -43,7 +43,3 @@ QString KonsoleHelperClassFile();
 // helperDir. The options make the JVM start fast and keep it small.
 Command KonsoleHelperCommand(const QString &launcher, const QString &helperDir);
 
-// The java launcher the console runs on: the configured compiler's JDK; when the compiler
-// is not a JDK's own, the JDK of the javac beside the configured runtime. "" when neither
-// names a JDK (the shell engine comes with a JDK only).
-QString KonsoleLauncherFor(const QString &compiler, const QString &runtime);

@@ -56,19 +56,27 @@ void MnCompilerClick(BuildTarget &window, BuildHost &frame) {
     ShowBuildProblems(CompileFile(window, frame).problems);
 }
 
-void MnRunClick(BuildTarget &window, BuildHost &frame) {
+QString CompileBeforeRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions) {
     if (!MayBuild(window, frame))
-        return;
+        return QString();
     // A main file that is no Java source stops the command before anything happens.
     const QString mainFile = frame.ChosenMainFile();
     if (!mainFile.isEmpty() && Shown(NotJavaSource(mainFile)))
-        return;
+        return QString();
     const BuildBusyGuard busy(frame);
     const WindowLiveness liveness(window);
-    const CompileOutcome compiled = CompileFile(window, frame);
+    const CompileOutcome compiled = CompileFile(window, frame, ownOptions);
     ShowBuildProblems(compiled.problems);
     if (!liveness.Alive() || !compiled.Succeeded())
+        return QString();
+    return frame.ChosenMainFile().isEmpty() ? window.FileName() : frame.ChosenMainFile();
+}
+
+void MnRunClick(BuildTarget &window, BuildHost &frame) {
+    if (CompileBeforeRun(window, frame, {}).isEmpty())
         return;
+    // The run belongs to the command: no other build starts inside its waiting.
+    const BuildBusyGuard busy(frame);
     if (!frame.ChosenMainFile().isEmpty())
         RunMainFile(frame);
     else

@@ -6,6 +6,7 @@
 #include "javarun/BuildTarget.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,6 +26,10 @@ void MnCompilerClick(BuildTarget &window, BuildHost &frame);
 // F9: compiles, then runs the chosen main file's window, or this one when none is chosen.
 // Refused with a notice, before anything happens, when either file is no Java source.
 void MnRunClick(BuildTarget &window, BuildHost &frame);
+// F9's first half, also the debugger's: the same refusals, then the compile with ownOptions
+// before the configured parameters. The file whose class is to run (the chosen main file,
+// or the window's own), or "" when nothing is to run: refused, failed, or the window closed.
+QString CompileBeforeRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions);
 // Runs the window's class, captured or in a window of its own as its source text decides.
 void RunFile(BuildTarget &window, BuildHost &frame);
 // Runs every window whose file is the chosen main file; a notice when none holds it or it

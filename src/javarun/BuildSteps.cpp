@@ -48,7 +48,7 @@ QString CompileClassPath() {
     return ClassPathFor(Settings::CompilerParameter);
 }
 
-CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame) {
+CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions) {
     CompileOutcome outcome;
     if (!window.HasFile() || !IsJavaSource(window.FileName()))
         return outcome;
@@ -70,9 +70,11 @@ CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame) {
         if (liveness.Alive())
             window.ShowBuildStatus(text);
     };
+    QString parameters = CompilerParameters(Settings::CompilerParameter, window.SourceEncoding());
+    if (!ownOptions.isEmpty())
+        parameters = (ownOptions + QStringList{parameters}).join(u' ').trimmed();
     outcome.result =
-        CompileCaptured(frame.ResidentCompiler(), fileName, Settings::Compiler,
-                        CompilerParameters(Settings::CompilerParameter, window.SourceEncoding()),
+        CompileCaptured(frame.ResidentCompiler(), fileName, Settings::Compiler, parameters,
                         window.FileBase() + window.FileExt(), &frame.Output(), options);
     frame.CompileShown(*outcome.result);
     if (!outcome.Succeeded())
@@ -80,20 +82,26 @@ CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame) {
     return outcome;
 }
 
-BuildProblems StartRun(BuildTarget &window, BuildHost &frame) {
+BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions,
+                       bool untilEnd) {
     const RunPlan plan = DecideRun(frame.MitUmleitung(), window.SourceText());
     const QString runtime = RuntimeForRun(Settings::Run, plan.console);
     const QString classPath = ClassPathFor(Settings::RunParameter);
     RunningPrograms *programs = frame.Programs();
     if (plan.shell) {
         const ShellRun run = RunWithShell(window.FileName(), runtime, Settings::RunParameter,
-                                          window.FileBase(), classPath);
+                                          window.FileBase(), classPath, ownOptions);
         if (programs)
             programs->AdoptDetached(run.processId);
         return run.problems;
     }
     CapturedRunOptions options;
     options.classPath = classPath;
+    options.ownOptions = ownOptions;
+    options.waitForEnd = untilEnd;
+    // However long it is waited for, "Programm beenden" ends it.
+    if (untilEnd && programs)
+        options.started = [programs](QProcess *process) { programs->Adopt(process); };
     const CapturedRunReport report = RunCaptured(window.FileName(), runtime, Settings::RunParameter,
                                                  window.FileBase(), &frame.Output(), options);
     if (programs && report.leftRunning)

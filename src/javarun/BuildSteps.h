@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -47,19 +48,24 @@ struct CompileOutcome {
     bool Succeeded() const { return result && result->Succeeded(); }
 };
 
-// Saves unsaved changes, deletes the old class file and compiles into the error panel,
-// waiting for the compiler to end; the host is told the result. A failed compile puts the
-// focus on the panel with the caret at its start. Never touches a never-saved document or
-// one that is no Java source (an empty outcome).
 // The class path F8 gives the compiler besides its parameters (the classes shipped with the
 // program), "" for none.
 QString CompileClassPath();
 
-CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame);
+// Saves unsaved changes, deletes the old class file and compiles into the error panel,
+// waiting for the compiler to end; the host is told the result. A failed compile puts the
+// focus on the panel with the caret at its start. Never touches a never-saved document or
+// one that is no Java source (an empty outcome). ownOptions go before the configured
+// parameters (the debugger's "-g").
+CompileOutcome CompileFile(BuildTarget &window, BuildHost &frame,
+                           const QStringList &ownOptions = {});
 
 // Runs the window's class, captured or in a window of its own as its source text decides;
-// the problems of a window of its own that could not be started.
-BuildProblems StartRun(BuildTarget &window, BuildHost &frame);
+// the problems of a window of its own that could not be started. ownOptions go to the
+// runtime before the class (the debugger's agent). A captured run waits for the program's
+// end with untilEnd (a program stopped in the debugger), otherwise at most as RunCaptured.
+BuildProblems StartRun(BuildTarget &window, BuildHost &frame, const QStringList &ownOptions = {},
+                       bool untilEnd = false);
 
 // The notice that the chosen main file is open in no window.
 BuildProblem MainFileNotOpenProblem(const QString &mainFile);

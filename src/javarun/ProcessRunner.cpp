@@ -255,7 +255,7 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
     input.CloseWrite();
 #endif
 
-    const Command command = CapturedCommand(program, parameters, target);
+    const Command command = CapturedCommand(program, parameters, target, options.ownOptions);
     auto *process = new QProcess;
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setWorkingDirectory(WorkingDirectoryOf(fileName));
@@ -286,6 +286,8 @@ CapturedRunReport RunCaptured(const QString &fileName, const QString &program,
 #endif
     report.started = true;
     report.processId = process->processId();
+    if (options.started)
+        options.started(process);
 
     if (options.waitForEnd && options.status)
         options.status(CompileStatusText(target));

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,11 @@ struct CapturedRunOptions {
     qint64 outputLimit = OutputCollector::DefaultLimit;
     // CLASSPATH for the child; "" leaves the environment as it is.
     QString classPath;
+    // Options of our own before the configured parameters (the debugger's agent).
+    QStringList ownOptions = {};
+    // Told the child once it runs, while the run still waits for it: a run that waits for
+    // its end hands it to "Programm beenden" here.
+    std::function<void(QProcess *)> started = {};
     // When set, shows the finished output in place of the run (the compile makes its result
     // of it): the panel's text without its closing lines, the line that says the output was
     // cut ("" when nothing was), and the report so far. Not called when the run failed.

@@ -167,15 +167,17 @@ QString RuntimeForRun(const QString &configuredRun, bool console) {
     return configuredRun.left(nameStart) + QStringLiteral("java") + ExeSuffix;
 }
 
-Command CapturedCommand(const QString &program, const QString &parameters, const QString &target) {
-    Command command{program, SplitShellWords(parameters)};
-    command.arguments << target;
+Command CapturedCommand(const QString &program, const QString &parameters, const QString &target,
+                        const QStringList &ownOptions) {
+    Command command{program, ownOptions};
+    command.arguments << SplitShellWords(parameters) << target;
     return command;
 }
 
-Command ShellCommand(const QString &program, const QString &parameters, const QString &target) {
-    Command command{program, {target}};
-    command.arguments << SplitShellWords(parameters);
+Command ShellCommand(const QString &program, const QString &parameters, const QString &target,
+                     const QStringList &ownOptions) {
+    Command command{program, ownOptions};
+    command.arguments << target << SplitShellWords(parameters);
     return command;
 }
 

@@ -37,11 +37,14 @@ struct Command {
     bool operator==(const Command &) const = default;
 };
 
-// Captured run: the program, the configured parameters (split like shell words), the target.
-Command CapturedCommand(const QString &program, const QString &parameters, const QString &target);
-// Run in a window of its own: the target first, then the parameters, so for the Java
-// runtime they reach the started program as its own arguments.
-Command ShellCommand(const QString &program, const QString &parameters, const QString &target);
+// Captured run: the program, the options of our own (the debugger's agent), the configured
+// parameters (split like shell words), the target.
+Command CapturedCommand(const QString &program, const QString &parameters, const QString &target,
+                        const QStringList &ownOptions = {});
+// Run in a window of its own: the options of our own, the target, then the parameters, so for
+// the Java runtime they reach the started program as its own arguments.
+Command ShellCommand(const QString &program, const QString &parameters, const QString &target,
+                     const QStringList &ownOptions = {});
 
 // The compiler parameters for a source file in the given encoding (a Java encoding name,
 // "" when unknown): the configured ones, after "-encoding" and the name unless they choose

@@ -33,7 +33,8 @@ QString ProgramProblem(const QString &program) {
 } // namespace
 
 ShellRun RunWithShell(const QString &fileName, const QString &program, const QString &parameters,
-                      const QString &target, const QString &classPath) {
+                      const QString &target, const QString &classPath,
+                      const QStringList &ownOptions) {
     const QString workingDir = WorkingDirectoryOf(fileName);
     ShellRun run;
     // Every failure ends with the same general line after the one that says why.
@@ -45,7 +46,8 @@ ShellRun RunWithShell(const QString &fileName, const QString &program, const QSt
     };
 #ifdef Q_OS_WIN
     // The shell's "open" gives the program a console window of its own.
-    if (ExecuteFile(program, target + u' ' + parameters, workingDir, 5) <= 32)
+    if (ExecuteFile(program, (ownOptions + QStringList{target, parameters}).join(u' '), workingDir,
+                    5) <= 32)
         return failed(QString());
     return run;
 #else
@@ -54,8 +56,8 @@ ShellRun RunWithShell(const QString &fileName, const QString &program, const QSt
     const std::optional<Command> terminal = FindTerminal();
     if (!terminal)
         return failed(NoTerminalMessage());
-    const Command command =
-        ComposeTerminalCommand(*terminal, ShellCommand(program, parameters, target), workingDir);
+    const Command command = ComposeTerminalCommand(
+        *terminal, ShellCommand(program, parameters, target, ownOptions), workingDir);
     QProcess terminalProcess;
     terminalProcess.setProgram(command.program);
     terminalProcess.setArguments(command.arguments);

@@ -145,3 +145,13 @@ Command CompileServerCommand(const QString &launcher, const QString &serverDir) 
          QStringLiteral("-XX:MaxMetaspaceSize=96m"), QStringLiteral("-XX:-UsePerfData")},
         serverDir, CompileServerClass());
 }
+
+QString JdkLauncherFor(const QString &compiler, const QString &runtime) {
+    const QString fromCompiler = JdkLauncherOf(compiler);
+    if (!fromCompiler.isEmpty() || runtime.isEmpty())
+        return fromCompiler;
+    const QFileInfo java(QFileInfo(runtime).canonicalFilePath());
+    if (java.filePath().isEmpty())
+        return {};
+    return JdkLauncherOf(java.absoluteDir().filePath(JavaToolSearch::CompilerName()));
+}

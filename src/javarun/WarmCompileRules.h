@@ -14,6 +14,11 @@
 // compiler is anything else: another program, a wrapper script, a javac without its JDK.
 QString JdkLauncherOf(const QString &compiler);
 
+// The java launcher the resident helpers that need a JDK run on (the console's shell engine,
+// the debugger interface): the configured compiler's JDK; when the compiler is not a JDK's
+// own, the JDK of the javac beside the configured runtime. "" when neither names a JDK.
+QString JdkLauncherFor(const QString &compiler, const QString &runtime);
+
 // True when the compiler's arguments (the configured parameters as the process gets them,
 // then the source file) mean nothing that the resident compiler would do differently:
 // source files and a short list of plain options, their values taken as given. Anything

@@ -710,9 +710,9 @@ private slots:
         for (QAction *action : bar->actions().at(1)->menu()->actions())
             if (action->isVisible() && !action->isSeparator())
                 optionen << action->text();
-        QCOMPARE(optionen, (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
-                                        "&Dateiliste löschen", "Java-&Konsole",
-                                        "&Einstellungen..."}));
+        QCOMPARE(optionen,
+                 (QStringList{"Netzwerklaufwerk verbinden", "Netzwerklaufwerk trennen",
+                              "&Dateiliste löschen", "Java-&Konsole", "&Einstellungen..."}));
     }
 
     void toolBarShowsEveryButtonWithPictureAndHint() {
@@ -983,7 +983,9 @@ private slots:
         int lettersTaken = 0;
         for (const QString &offered : ShortkeyModel::letterEntries())
             lettersTaken += captionOf(offered).isEmpty() ? 0 : 1;
-        QCOMPARE(lettersTaken, 19);
+        QCOMPARE(lettersTaken, 20);
+        QCOMPARE(captionOf("Strg+B"), QStringLiteral("&Haltepunkt ein/aus"));
+        QCOMPARE(captionOf("Umsch+F9"), QStringLiteral("Debuggen &starten"));
         QCOMPARE(captionOf("Strg+J"), QStringLiteral("Java-&Konsole"));
         QCOMPARE(captionOf("Strg+M"), QStringLiteral("Zur passenden &Klammer"));
         QCOMPARE(captionOf("Strg+#"), QStringLiteral("Zeilen aus-/ein&kommentieren"));

@@ -132,7 +132,7 @@ void TestMDIQuill::formHasMenusAndControls() {
     for (QMenu *menu : window->Menus())
         titles << menu->title();
     QCOMPARE(titles, QStringList({"&Datei", "&Bearbeiten", "&Suchen", "&Einfügen", "&Ansicht",
-                                  "&Versionen", "&Compiler / Run"}));
+                                  "&Versionen", "&Compiler / Run", "&Debuggen"}));
     for (const char *hidden :
          {"MainVersionen", "MnInsertKlasse", "MnSetMainJava", "MnRun_leer2", "MnBuildAllerDateien",
           "MnRun_leer3", "MnStrichAlteDateien", "MnAlteDatei1", "MnAlteDatei9"})

@@ -4,6 +4,7 @@
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleHistory.h"
 #include "javaconsole/KonsoleProtocol.h"
+#include "javarun/WarmCompileRules.h"
 #include "javaconsole/KonsoleSession.h"
 #include "javarun/ResidentJava.h"
 #include "TestEnv.h"
@@ -49,9 +50,9 @@ private slots:
     void initTestCase() {
         m_env = std::make_unique<TestEnv>();
         QVERIFY2(!Javac().isEmpty(), "javac is needed");
-        QVERIFY(!KonsoleLauncherFor(Javac(), QString()).isEmpty());
+        QVERIFY(!JdkLauncherFor(Javac(), QString()).isEmpty());
         m_client =
-            std::make_unique<KonsoleClient>([] { return KonsoleLauncherFor(Javac(), QString()); });
+            std::make_unique<KonsoleClient>([] { return JdkLauncherFor(Javac(), QString()); });
         m_session = std::make_unique<KonsoleSession>(*m_client, m_history);
         m_session->SetClassFolderSource([this] { return m_folder; });
         QSignalSpy ready(m_client.get(), &KonsoleEngine::Ready);
@@ -277,7 +278,7 @@ private slots:
         ResidentJava helper;
         QSignalSpy ready(&helper, &ResidentJava::Ready);
         QSignalSpy ended(&helper, &ResidentJava::Ended);
-        helper.Start(KonsoleHelperCommand(KonsoleLauncherFor(Javac(), QString()),
+        helper.Start(KonsoleHelperCommand(JdkLauncherFor(Javac(), QString()),
                                           QCoreApplication::applicationDirPath() +
                                               QStringLiteral("/konsole")),
                      QDir::tempPath(), QProcessEnvironment::systemEnvironment());

@@ -247,6 +247,11 @@ void TestBuildLogic::commandsKeepWordsApart() {
     // A file name is one argument, whatever it holds.
     QCOMPARE(CapturedCommand("javac", "", "a; rm -rf x.java").arguments,
              QStringList{"a; rm -rf x.java"});
+    // Options of our own (the debugger's agent) go to the runtime before the class either way.
+    QCOMPARE(CapturedCommand("/usr/bin/java", "-Xmx64m", "Hallo", {"-agentlib:jdwp=x"}),
+             (Command{"/usr/bin/java", {"-agentlib:jdwp=x", "-Xmx64m", "Hallo"}}));
+    QCOMPARE(ShellCommand("/usr/bin/java", "eins", "Hallo", {"-agentlib:jdwp=x"}),
+             (Command{"/usr/bin/java", {"-agentlib:jdwp=x", "Hallo", "eins"}}));
 }
 
 void TestBuildLogic::compilerParametersName_data() {
