@@ -8,8 +8,8 @@
 
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleProtocol.h"
-#include "javarun/WarmCompileRules.h"
 #include "javaconsole/TFKonsole.h"
+#include "javarun/WarmCompileRules.h"
 
 #include "colormemo/ColorMemo.h"
 

@@ -217,12 +217,13 @@ void TColorMemo::PaintExtraSelectionBoxes(QPainter &painter) {
     // painted again above them, translucent so the character stays readable.
     for (const QTextEdit::ExtraSelection &selection : extraSelections()) {
         // A bar over a whole line (the debugger's current line), over the runs' own
-        // background too: multiplied, so the paper takes its colour and the ink stays.
+        // background too: the darker of bar and paper, so the paper takes its colour evenly
+        // (the base already painted it under the spaces) and the ink stays.
         if (selection.format.boolProperty(QTextFormat::FullWidthSelection) &&
             selection.format.background().style() != Qt::NoBrush) {
             const QRect line = cursorRect(selection.cursor);
             painter.save();
-            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.setCompositionMode(QPainter::CompositionMode_Darken);
             painter.fillRect(QRect(0, line.top(), viewport()->width(), line.height()),
                              selection.format.background().color());
             painter.restore();

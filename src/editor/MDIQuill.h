@@ -377,6 +377,8 @@ private:
     IncrementalSearch m_incrementalSearch;
     TMemo *m_incrementalMemo = nullptr; // the control and its revision the search began on
     int m_incrementalRevision = 0;
+    // The debugger's text for the first status panel while stopped ("" otherwise).
+    QString m_debugStatus;
     // Last member: it goes before the document its marks are on.
     std::unique_ptr<WindowLiveCheck> m_liveCheck;
 };

@@ -119,10 +119,8 @@ void TFMDIQuill::ClearCurrentLine() {
 }
 
 void TFMDIQuill::ShowDebugStatus(const QString &text) {
-    if (text.isEmpty())
-        ShowCaretText();
-    else
-        SetStatusPanel(0, text);
+    m_debugStatus = text;
+    ShowCaretText();
 }
 
 QList<QTextEdit::ExtraSelection> TFMDIQuill::CurrentLineSelections() const {

@@ -38,6 +38,11 @@ void Remove(TMemo *memo, const EditCommands::TextEdit &edit) {
 // --- Caret text and undo snapshots ---
 
 void TFMDIQuill::ShowCaretText() {
+    // While the program is stopped, the panel says where, whatever the caret does.
+    if (!m_debugStatus.isEmpty()) {
+        SetStatusPanel(0, m_debugStatus);
+        return;
+    }
     const int start = m_activeMemo->textCursor().selectionStart();
     const QTextBlock block = m_activeMemo->document()->findBlock(start);
     const QString checked = CheckStatusText();

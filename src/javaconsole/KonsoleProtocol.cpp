@@ -38,4 +38,3 @@ Command KonsoleHelperCommand(const QString &launcher, const QString &helperDir) 
          QStringLiteral("-XX:+DisplayVMOutputToStderr")},
         helperDir, KonsoleHelperClass());
 }
-

@@ -42,4 +42,3 @@ QString KonsoleHelperClassFile();
 // The command that starts the helper with a JDK's launcher; its class is looked up in
 // helperDir. The options make the JVM start fast and keep it small.
 Command KonsoleHelperCommand(const QString &launcher, const QString &helperDir);
-

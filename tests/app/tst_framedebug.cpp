@@ -205,6 +205,9 @@ private slots:
         QVERIFY(hasCurrentLineBar(m_window->ActiveMemo(), 5));
         QCOMPARE(m_window->ActiveMemo()->textCursor().blockNumber(), 4);
         QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Angehalten in Zeile 5"));
+        // A step's key is released after its stop came: the text stays.
+        QTest::keyRelease(m_window->ActiveMemo(), Qt::Key_F10);
+        QCOMPARE(m_window->StatusPanel(0), QStringLiteral("Angehalten in Zeile 5"));
         // The gutter's arrow beside the line, left of the breakpoint's dot.
         {
             auto *gutter = m_window->MemoColor()->findChild<TCMGutterArea *>();

@@ -4,9 +4,9 @@
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleHistory.h"
 #include "javaconsole/KonsoleProtocol.h"
-#include "javarun/WarmCompileRules.h"
 #include "javaconsole/KonsoleSession.h"
 #include "javarun/ResidentJava.h"
+#include "javarun/WarmCompileRules.h"
 #include "TestEnv.h"
 
 #include <QDir>
