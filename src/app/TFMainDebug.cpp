@@ -21,7 +21,8 @@ void TFMain::createDebugger() {
     // The panel goes beside the error panel, on a splitter of its own.
     auto *beside = new QSplitter(Qt::Horizontal, m_panelError);
     beside->setObjectName(QStringLiteral("SplitterDebug"));
-    m_panelError->layout()->replaceWidget(m_memo1, beside);
+    // The layout hands back the item it held the panel's text in: ours to delete.
+    delete m_panelError->layout()->replaceWidget(m_memo1, beside);
     beside->addWidget(m_memo1);
     m_debugPanel = new TFDebugPanel(*m_debugSession, beside);
     beside->addWidget(m_debugPanel);
