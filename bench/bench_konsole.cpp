@@ -5,6 +5,7 @@
 // after 2,000 against after 1,000.
 
 #include "QtBenchmarkMain.h"
+#include "ResidentMemory.h"
 
 #include "javaconsole/KonsoleClient.h"
 #include "javaconsole/KonsoleProtocol.h"
@@ -44,16 +45,6 @@ struct Console {
         return idle.wait(60000);
     }
 };
-
-qint64 ResidentKilobytes(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return 0;
-}
 
 void BM_KonsoleFirstResult(benchmark::State &state) {
     double worst = 0;
@@ -104,13 +95,13 @@ void BM_KonsoleMemory(benchmark::State &state) {
         Console console;
         console.window.ShowKonsole();
         console.Enter(QStringLiteral("1+1"));
-        const qint64 first = ResidentKilobytes(console.client.ProcessId());
+        const double first = ResidentMegabytes(console.client.ProcessId());
         for (int i = 0; i < 1000; ++i)
             if (!console.Enter(QStringLiteral("%1 * 2 + 1").arg(i))) {
                 state.SkipWithError("no result");
                 return;
             }
-        const qint64 after = ResidentKilobytes(console.client.ProcessId());
+        const double after = ResidentMegabytes(console.client.ProcessId());
         // A second thousand tells warming up (the JIT's code, the heap reaching its working
         // size) from a leak: a leak goes on growing.
         for (int i = 0; i < 1000; ++i)
@@ -118,12 +109,12 @@ void BM_KonsoleMemory(benchmark::State &state) {
                 state.SkipWithError("no result");
                 return;
             }
-        const qint64 after2000 = ResidentKilobytes(console.client.ProcessId());
-        state.counters["rss_first_kB"] = double(first);
-        state.counters["rss_after_1000_kB"] = double(after);
-        state.counters["rss_after_2000_kB"] = double(after2000);
-        state.counters["ratio"] = first > 0 ? double(after) / double(first) : 0;
-        state.counters["ratio_2000_to_1000"] = after > 0 ? double(after2000) / double(after) : 0;
+        const double after2000 = ResidentMegabytes(console.client.ProcessId());
+        state.counters["rss_first_MB"] = first;
+        state.counters["rss_after_1000_MB"] = after;
+        state.counters["rss_after_2000_MB"] = after2000;
+        state.counters["ratio"] = first > 0 ? after / first : 0;
+        state.counters["ratio_2000_to_1000"] = after > 0 ? after2000 / after : 0;
     }
 }
 BENCHMARK(BM_KonsoleMemory)->Iterations(1)->Unit(benchmark::kSecond);

@@ -9,6 +9,7 @@
 // L3: the resident compiler's memory after the first check and after 1,000 checks.
 
 #include "QtBenchmarkMain.h"
+#include "ResidentMemory.h"
 
 #include "colormemo/ColorMemo.h"
 #include "common/Memo.h"
@@ -58,16 +59,6 @@ QByteArray ClassWithOneError(int lines) {
         line += 11;
     }
     return text + "}\n";
-}
-
-double ResidentMBOf(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return -1;
 }
 
 struct Session {
@@ -182,11 +173,11 @@ void BM_MemoryAfterChecks(benchmark::State &state) {
                 return;
             }
             if (i == 1)
-                first = ResidentMBOf(server.ProcessId());
+                first = ResidentMegabytes(server.ProcessId());
             if (i % 100 == 0 && qEnvironmentVariableIsSet("QUILL_BENCH_TRACE"))
-                qInfo("%d checks: %.1f MB", i, ResidentMBOf(server.ProcessId()));
+                qInfo("%d checks: %.1f MB", i, ResidentMegabytes(server.ProcessId()));
         }
-        last = ResidentMBOf(server.ProcessId());
+        last = ResidentMegabytes(server.ProcessId());
     }
     state.counters["first_MB"] = first;
     state.counters["after1000_MB"] = last;

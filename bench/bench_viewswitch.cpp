@@ -8,6 +8,7 @@
 
 #include "BenchJavaFile.h"
 #include "QtBenchmarkMain.h"
+#include "ResidentMemory.h"
 
 #include "colormemo/ColorMemo.h"
 #include "common/Memo.h"
@@ -34,17 +35,6 @@ QString JavaFile(int lines) {
     return BenchJavaFilePath(lines);
 }
 
-// Resident memory of the whole process in MB.
-double ResidentMB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return -1;
-}
-
 void Idle(TFMDIQuill &window) {
     QCoreApplication::processEvents();
     window.ActiveMemo()->viewport()->repaint();
@@ -60,16 +50,16 @@ struct Session {
     explicit Session(int lines) {
         const QString path = JavaFile(lines);
         Settings::UndoMitKeyUp = true;
-        baseMB = ResidentMB();
+        baseMB = ResidentMegabytes();
         window = new TFMDIQuill(host);
         window->resize(800, 600);
         if (!window->InitDocument(path, TNewFile()))
             qFatal("cannot open %s", qPrintable(path));
         Idle(*window);
-        openedMB = ResidentMB();
+        openedMB = ResidentMegabytes();
         QTest::keyClick(window->ActiveMemo(), Qt::Key_X);
         Idle(*window);
-        typedMB = ResidentMB();
+        typedMB = ResidentMegabytes();
     }
     ~Session() {
         window->ActiveMemo()->SetModified(false);
@@ -96,7 +86,7 @@ void BM_V2_SwitchViewThereAndBack(benchmark::State &state) {
         window.MenuItem(QStringLiteral("MnSerMemoSW"))->trigger();
         Idle(window);
         const double toMono = double(timer.nsecsElapsed()) / 1e6;
-        const double monoMB = ResidentMB();
+        const double monoMB = ResidentMegabytes();
         timer.restart();
         window.MenuItem(QStringLiteral("MnSetMemoColor"))->trigger();
         Idle(window);
@@ -105,7 +95,7 @@ void BM_V2_SwitchViewThereAndBack(benchmark::State &state) {
         state.counters["to_mono_ms"] = toMono;
         state.counters["mono_MB"] = monoMB;
         state.counters["to_color_ms"] = toColor;
-        state.counters["color_MB"] = ResidentMB();
+        state.counters["color_MB"] = ResidentMegabytes();
     }
 }
 BENCHMARK(BM_V2_SwitchViewThereAndBack)

@@ -4,6 +4,7 @@
 // command, both pauses included.
 
 #include "QtBenchmarkMain.h"
+#include "ResidentMemory.h"
 
 #include "javarun/BuildCommands.h"
 #include "javarun/WarmCompiler.h"
@@ -105,17 +106,6 @@ bool WaitReady(WarmCompiler &warm) {
         return true;
     QSignalSpy ready(&warm, &WarmCompiler::Ready);
     return ready.wait(30000);
-}
-
-double ResidentMegabytes(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return 0;
 }
 
 // W1, process side: F8 as before.

@@ -26,14 +26,7 @@ LiveCheckServer::~LiveCheckServer() {
 
 std::optional<LiveCheckServer::Key> LiveCheckServer::KeyFor(const QString &compiler,
                                                             const QString &folder) const {
-    if (!QFileInfo(QDir(m_serverDir).filePath(CompileServerClassFile())).isFile())
-        return std::nullopt;
-    if (!WarmEnvironmentAllowed(QProcessEnvironment::systemEnvironment()))
-        return std::nullopt;
-    Key key{JdkLauncherOf(compiler), QFileInfo(folder).canonicalFilePath()};
-    if (key.launcher.isEmpty() || key.folder.isEmpty())
-        return std::nullopt;
-    return key;
+    return CompileServerKeyFor(m_serverDir, compiler, folder);
 }
 
 bool LiveCheckServer::Usable(const QString &compiler) const {

@@ -2,6 +2,7 @@
 
 #include "LiveCheckProtocol.h"
 #include "ResidentJava.h"
+#include "WarmCompileRules.h"
 
 #include <QList>
 #include <QObject>
@@ -58,11 +59,7 @@ signals:
     void Checked(const QObject *owner, quint64 ticket, const QList<CheckedMessage> &messages);
 
 private:
-    struct Key {
-        QString launcher;
-        QString folder;
-        bool operator==(const Key &) const = default;
-    };
+    using Key = CompileServerKey;
     struct Job {
         const QObject *owner = nullptr;
         quint64 ticket = 0;

@@ -155,3 +155,15 @@ QString JdkLauncherFor(const QString &compiler, const QString &runtime) {
         return {};
     return JdkLauncherOf(java.absoluteDir().filePath(JavaToolSearch::CompilerName()));
 }
+
+std::optional<CompileServerKey>
+CompileServerKeyFor(const QString &serverDir, const QString &compiler, const QString &folder) {
+    if (!QFileInfo(QDir(serverDir).filePath(CompileServerClassFile())).isFile())
+        return std::nullopt;
+    if (!WarmEnvironmentAllowed(QProcessEnvironment::systemEnvironment()))
+        return std::nullopt;
+    CompileServerKey key{JdkLauncherOf(compiler), QFileInfo(folder).canonicalFilePath()};
+    if (key.launcher.isEmpty() || key.folder.isEmpty())
+        return std::nullopt;
+    return key;
+}

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // When the resident compiler may stand in for the compiler process: only where it can
 // promise the same class files, messages and exit status.
 
@@ -44,3 +46,17 @@ QString CompileServerClassFile();
 // The command that starts the resident compiler with the given launcher; its class is
 // looked up in serverDir. The options keep it small (well under 200 MB).
 Command CompileServerCommand(const QString &launcher, const QString &serverDir);
+
+// Which resident compiler serves a compile: the JDK launcher it runs on and the folder it
+// runs in (the compiled file's, as the compiler process would).
+struct CompileServerKey {
+    QString launcher;
+    QString folder;
+    bool operator==(const CompileServerKey &) const = default;
+};
+
+// The resident compiler for a compile with compiler in folder; none when it may not serve
+// it: no server class in serverDir, an environment it cannot honour, no JDK's own compiler,
+// a folder that does not exist.
+std::optional<CompileServerKey> CompileServerKeyFor(const QString &serverDir,
+                                                    const QString &compiler, const QString &folder);

@@ -54,14 +54,7 @@ void WarmCompiler::EndNow() {
 
 std::optional<WarmCompiler::Key> WarmCompiler::KeyFor(const QString &compiler,
                                                       const QString &folder) const {
-    if (!QFileInfo(QDir(m_serverDir).filePath(CompileServerClassFile())).isFile())
-        return std::nullopt;
-    if (!WarmEnvironmentAllowed(QProcessEnvironment::systemEnvironment()))
-        return std::nullopt;
-    Key key{JdkLauncherOf(compiler), QFileInfo(folder).canonicalFilePath()};
-    if (key.launcher.isEmpty() || key.folder.isEmpty())
-        return std::nullopt;
-    return key;
+    return CompileServerKeyFor(m_serverDir, compiler, folder);
 }
 
 void WarmCompiler::Prepare(const QString &compiler, const QString &folder) {

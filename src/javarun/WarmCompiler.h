@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResidentJava.h"
+#include "WarmCompileRules.h"
 #include "WarmFrame.h"
 
 #include <QByteArray>
@@ -64,11 +65,7 @@ private:
     enum class State { Off, Starting, Ready, Busy };
 
     // What identifies a resident compiler: the launcher it runs on and its folder.
-    struct Key {
-        QString launcher;
-        QString folder;
-        bool operator==(const Key &) const = default;
-    };
+    using Key = CompileServerKey;
 
     std::optional<Key> KeyFor(const QString &compiler, const QString &folder) const;
     void Start(const Key &key);

@@ -4,6 +4,7 @@
 #include "FakeDebugEngine.h"
 #include "FakeDebugHost.h"
 #include "RecordingUi.h"
+#include "SavedFileTarget.h"
 #include "TestEnv.h"
 
 #include "debugger/DebugAgent.h"
@@ -22,25 +23,6 @@
 #include <memory>
 
 namespace {
-
-// An editor window as the build commands see it: a saved Java file.
-class Window : public BuildTarget {
-public:
-    explicit Window(const QString &fileName) : m_info(fileName) {}
-    bool HasFile() const override { return true; }
-    QString FileName() const override { return m_info.absoluteFilePath(); }
-    QString FileBase() const override { return m_info.completeBaseName(); }
-    QString FileExt() const override { return u'.' + m_info.suffix(); }
-    QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
-    QString SourceText() const override { return QString(); }
-    bool Modified() const override { return false; }
-    bool WriteForBuild() override { return true; }
-    void ShowBuildStatus(const QString &) override {}
-    QObject *LifetimeObject() override { return nullptr; }
-
-private:
-    QFileInfo m_info;
-};
 
 QByteArray readFile(const QString &name) {
     QFile file(name);
@@ -108,7 +90,7 @@ void TestDebugSession::init() {
     m_host->builds.targets = [this] {
         QList<std::shared_ptr<BuildTarget>> targets;
         for (const QString &file : m_host->windows.keys())
-            targets << std::make_shared<Window>(file);
+            targets << std::make_shared<SavedFileTarget>(file);
         return targets;
     };
 }
@@ -122,7 +104,7 @@ void TestDebugSession::cleanup() {
 }
 
 void TestDebugSession::startAndListen(const QString &file) {
-    Window window(file);
+    SavedFileTarget window(file);
     m_session->Start(window);
     QCOMPARE(m_session->State(), DebugState::Waiting);
     listen();
@@ -168,7 +150,7 @@ void TestDebugSession::startCompilesWithDebugInfoAndRunsWithTheAgent() {
 void TestDebugSession::statesAndEnabledCommands() {
     QVERIFY(m_session->CanStart());
     QVERIFY(!m_session->CanStep());
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     QCOMPARE(m_engine->take(), QStringList{"Listen Summe"});
     QVERIFY(!m_session->CanStart());
@@ -218,7 +200,7 @@ void TestDebugSession::breakpointsGoToTheEngineAtStartAndOnEachToggle() {
     QVERIFY(m_engine->calls.isEmpty());
     // The marks moved with an edit: the engine gets them where they are now.
     m_host->windows[m_main] = {4, 6};
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     QCOMPARE(m_engine->take(), QStringList({"SetBreakpoints " + m_main + " 4,6", "Listen Summe"}));
     m_session->ToggleBreakpoint(m_main, 4);
@@ -375,7 +357,7 @@ void TestDebugSession::endedAndFailedEndTheDebugging() {
     QCOMPARE(m_session->State(), DebugState::Idle);
 
     // Failing while waiting for the program.
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     emit m_engine->Failed(QStringLiteral("Das Programm hat sich nicht gemeldet."));
     QCOMPARE(m_session->State(), DebugState::Idle);
@@ -406,7 +388,7 @@ void TestDebugSession::programmBeendenEndsAProgramThatRunsOn() {
     QFile::setPermissions(Settings::Run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     RunningPrograms programs;
     m_host->builds.programs = &programs;
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     // What the learner does while the run waits: the helper fails, "Programm beenden".
     bool idleWhenStopped = false;
@@ -432,7 +414,7 @@ void TestDebugSession::programmBeendenEndsAProgramThatRunsOn() {
 
 void TestDebugSession::withoutEngineStartSaysSo() {
     m_session->SetEngine(nullptr);
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     QCOMPARE(m_ui->texts(), QStringList{"Der Debugger ist nicht verfügbar."});
     QCOMPARE(m_session->State(), DebugState::Idle);
@@ -446,7 +428,7 @@ void TestDebugSession::refusalsAsF9() {
     // No Java source: the notice, no compile, no debugging.
     const QString text = m_env->writeFile("p/Notiz.txt", "x\n");
     m_host->windows.insert(text, {});
-    Window notes(text);
+    SavedFileTarget notes(text);
     m_session->Start(notes);
     QCOMPARE(m_ui->texts(), QStringList{"Nur Java-Quelltexte (*.java) können kompiliert werden."});
     QCOMPARE(m_session->State(), DebugState::Idle);
@@ -456,7 +438,7 @@ void TestDebugSession::refusalsAsF9() {
     m_env->writeFile("bin/javac", "#!/bin/sh\nexit 1\n");
     QFile::setPermissions(Settings::Compiler,
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Window window(m_main);
+    SavedFileTarget window(m_main);
     m_session->Start(window);
     QCOMPARE(m_session->State(), DebugState::Idle);
     QVERIFY(m_engine->calls.isEmpty());
@@ -469,7 +451,7 @@ void TestDebugSession::refusalsAsF9() {
     m_host->windows.insert(konto, {});
     m_host->builds.mainFiles = QStringList{m_main, konto};
     m_host->builds.chosen = 0;
-    Window kontoWindow(konto);
+    SavedFileTarget kontoWindow(konto);
     m_session->Start(kontoWindow);
     QCOMPARE(m_engine->take(), QStringList{"Listen Summe"});
 }

@@ -7,6 +7,7 @@
 #include "FakeDebugEngine.h"
 #include "FakeDebugHost.h"
 #include "RecordingUi.h"
+#include "SavedFileTarget.h"
 #include "TestEnv.h"
 
 #include "debugger/DebugAgent.h"
@@ -30,24 +31,6 @@
 #include <unistd.h>
 
 namespace {
-
-class Window : public BuildTarget {
-public:
-    explicit Window(const QString &fileName) : m_info(fileName) {}
-    bool HasFile() const override { return true; }
-    QString FileName() const override { return m_info.absoluteFilePath(); }
-    QString FileBase() const override { return m_info.completeBaseName(); }
-    QString FileExt() const override { return u'.' + m_info.suffix(); }
-    QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
-    QString SourceText() const override { return QString(); }
-    bool Modified() const override { return false; }
-    bool WriteForBuild() override { return true; }
-    void ShowBuildStatus(const QString &) override {}
-    QObject *LifetimeObject() override { return nullptr; }
-
-private:
-    QFileInfo m_info;
-};
 
 const QByteArray Hallo = "public class Hallo {\n"
                          "    public static void main(String[] args) {\n"
@@ -168,7 +151,7 @@ void TestDebugStart::startsTheProgramWithTheAgent() {
     FakeDebugHost host;
     host.windows.insert(source, {});
     host.builds.targets = [&source] {
-        return QList<std::shared_ptr<BuildTarget>>{std::make_shared<Window>(source)};
+        return QList<std::shared_ptr<BuildTarget>>{std::make_shared<SavedFileTarget>(source)};
     };
     auto warm = std::make_unique<WarmCompiler>();
     if (resident) {
@@ -182,7 +165,7 @@ void TestDebugStart::startsTheProgramWithTheAgent() {
     session.SetEngine(&engine);
     session.ToggleBreakpoint(source, 4);
 
-    Window window(source);
+    SavedFileTarget window(source);
     session.Start(window);
     QCOMPARE(engine.take(), QStringList({"SetBreakpoints " + source + " 4", "Listen Hallo"}));
     QCOMPARE(warm->WarmCompiles(), resident ? 1 : 0);

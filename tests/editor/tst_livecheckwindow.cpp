@@ -1,5 +1,6 @@
 // The check while typing in a real editor window, with the real resident compiler: marks in
 // the gutter, underlines in both views, the status bar, the switch, F8's messages.
+#include "../javarun/JavaFixture.h"
 #include "editor/MDIQuill.h"
 
 #include "colormemo/ColorMemo.h"
@@ -14,7 +15,6 @@
 #include "settings/Settings.h"
 #include "TestEnv.h"
 
-#include <QDirIterator>
 #include <QHelpEvent>
 #include <QPointer>
 #include <QSignalSpy>
@@ -43,14 +43,6 @@ QStringList Underlines(const QPlainTextEdit *memo) {
         if (selection.format.underlineStyle() == QTextCharFormat::WaveUnderline)
             found << selection.cursor.selectedText() + u' ' +
                          selection.format.underlineColor().name();
-    return found;
-}
-
-QStringList ClassFiles(const QString &folder) {
-    QStringList found;
-    QDirIterator it(folder, {QStringLiteral("*.class")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
     return found;
 }
 
@@ -227,7 +219,7 @@ void TestLiveCheckWindow::typingATypeMismatchMarksItUntilFixed() {
     QCOMPARE(Underlines(window->MemoColor()), QStringList());
     QCOMPARE(Underlines(window->MemoSW()), QStringList());
     // Checks write nothing: no class file, the file on disk as it was.
-    QCOMPARE(ClassFiles(m_env->path(".")), QStringList());
+    QCOMPARE(JavaFixture::ClassFilesBelow(m_env->path(".")), QStringList());
     QVERIFY(window->Modified());
     QFile file(window->FileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -323,7 +315,7 @@ void TestLiveCheckWindow::anotherOpenWindowOfTheFolderCounts() {
     QCOMPARE(Underlines(konto->MemoColor()), QStringList{QStringLiteral("\"s\" ") + Red});
     QVERIFY(Checked(bank));
     QVERIFY(bank->Marks().IsEmpty());
-    QCOMPARE(ClassFiles(m_env->path(".")), QStringList());
+    QCOMPARE(JavaFixture::ClassFilesBelow(m_env->path(".")), QStringList());
 }
 
 void TestLiveCheckWindow::theSwitchTakesEveryMarkAway() {
@@ -366,7 +358,7 @@ void TestLiveCheckWindow::aNewWindowIsCheckedUnderItsName() {
     QCOMPARE(window->Marks().All().first().line, 1);
     QCOMPARE(Underlines(window->MemoColor()), QStringList{QStringLiteral("true ") + Red});
     QVERIFY(!QFileInfo::exists(m_env->path("Neu.java")));
-    QCOMPARE(ClassFiles(m_env->path(".")), QStringList());
+    QCOMPARE(JavaFixture::ClassFilesBelow(m_env->path(".")), QStringList());
     // A text of another kind is not checked.
     auto *notes = new TFMDIQuill(*m_host);
     m_windows << notes;

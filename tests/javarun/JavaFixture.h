@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -37,6 +38,16 @@ public:
         if (javac.exitCode() != 0)
             qWarning("%s", javac.readAll().constData());
         return javac.exitStatus() == QProcess::NormalExit && javac.exitCode() == 0;
+    }
+
+    // The class files below a folder, by their full paths.
+    static QStringList ClassFilesBelow(const QString &folder) {
+        QStringList found;
+        QDirIterator it(folder, {QStringLiteral("*.class")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next();
+        return found;
     }
 
 private:

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,15 +31,6 @@ QByteArray MessagesBytes(const QList<CheckedMessage> &messages) {
         AppendFrameText(bytes, m.code);
     }
     return bytes;
-}
-
-// The class files below a folder.
-QStringList ClassFiles(const QString &folder) {
-    QStringList found;
-    QDirIterator it(folder, {QStringLiteral("*.class")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
-    return found;
 }
 
 // One message in a readable form: "E 3:10-3:13 text" (lines from 1, columns from 0).
@@ -295,7 +285,7 @@ void TestLiveCheck::checksGiveTheirRanges() {
         found << Brief(message);
     QCOMPARE(found, expected);
     // Nothing is written: no class file, and the source file was never created.
-    QCOMPARE(ClassFiles(QFileInfo(file).absolutePath()), QStringList());
+    QCOMPARE(JavaFixture::ClassFilesBelow(QFileInfo(file).absolutePath()), QStringList());
     QVERIFY(!QFileInfo::exists(file));
 }
 
@@ -334,7 +324,7 @@ void TestLiveCheck::openWindowsStandInForTheirFiles() {
     // An error in the other window's text is that window's, not Bank's.
     QCOMPARE(Check(bank, bankText, {{konto, windowText + QStringLiteral("class Kaputt { x }")}}),
              QList<CheckedMessage>());
-    QCOMPARE(ClassFiles(QFileInfo(bank).absolutePath()), QStringList());
+    QCOMPARE(JavaFixture::ClassFilesBelow(QFileInfo(bank).absolutePath()), QStringList());
 }
 
 void TestLiveCheck::onlyTheNewestWaitingCheckRuns() {

@@ -4,6 +4,7 @@
 #include "FakeBuildHost.h"
 #include "JavaFixture.h"
 #include "RecordingUi.h"
+#include "SavedFileTarget.h"
 #include "TestEnv.h"
 
 #include "javarun/BuildCommands.h"
@@ -20,24 +21,6 @@
 #include <csignal>
 
 namespace {
-
-class Window : public BuildTarget {
-public:
-    explicit Window(const QString &fileName) : m_info(fileName) {}
-    bool HasFile() const override { return true; }
-    QString FileName() const override { return m_info.filePath(); }
-    QString FileBase() const override { return m_info.completeBaseName(); }
-    QString FileExt() const override { return u'.' + m_info.suffix(); }
-    QString SourceEncoding() const override { return QStringLiteral("UTF-8"); }
-    QString SourceText() const override { return QString(); }
-    bool Modified() const override { return false; }
-    bool WriteForBuild() override { return true; }
-    void ShowBuildStatus(const QString &) override {}
-    QObject *LifetimeObject() override { return nullptr; }
-
-private:
-    QFileInfo m_info;
-};
 
 // Every class file below dir, by its path relative to dir.
 QMap<QString, QByteArray> ClassFiles(const QString &dir) {
@@ -104,7 +87,7 @@ void TestWarmCompile::init() {
 }
 
 QString TestWarmCompile::Compile(const QString &fileName, WarmCompiler *warm) {
-    Window window(fileName);
+    SavedFileTarget window(fileName);
     m_host.warm = warm;
     const CompileOutcome outcome = CompileFile(window, m_host);
     m_result = outcome.result.value_or(CompileResult());
