@@ -5,6 +5,7 @@
 // D3: a loop of 10,000,000 rounds with a breakpoint in a method never called: the program's
 // run time under the debugger against plain java (both from the start of its JVM to its end).
 
+#include "IterationTimes.h"
 #include "QtBenchmarkMain.h"
 
 #include "debugger/DebugAgent.h"
@@ -19,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -134,25 +134,21 @@ void BM_D1_ListenToStop(benchmark::State &state) {
     }
     DebugClient &client = Helper();
     client.SetBreakpoints(Shared().file("Hallo.java"), {3});
-    double worst = 0;
+    IterationTimes times(state);
     for (auto _ : state) {
         Debugging run(client);
-        QElapsedTimer timer;
-        timer.start();
+        times.Start();
         if (!run.Start(QStringLiteral("Hallo"))) {
             state.SkipWithError("no stop");
             return;
         }
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        worst = std::max(worst, seconds);
-        state.SetIterationTime(seconds);
+        times.Stop();
         if (!run.End()) {
             state.SkipWithError("no end");
             return;
         }
     }
     client.SetBreakpoints(Shared().file("Hallo.java"), {});
-    state.counters["max_ms"] = worst * 1000;
 }
 BENCHMARK(BM_D1_ListenToStop)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
@@ -168,22 +164,18 @@ void BM_D2_StepOverTwentyLocals(benchmark::State &state) {
         state.SkipWithError("no stop");
         return;
     }
-    double worst = 0;
+    IterationTimes times(state);
     for (auto _ : state) {
         QSignalSpy variables(&client, &DebugEngine::Variables);
-        QElapsedTimer timer;
-        timer.start();
+        times.Start();
         client.StepOver();
         if (!variables.wait(60000) ||
             variables.at(0).at(1).value<QList<DebugVariable>>().size() != 20) {
             state.SkipWithError("no variables");
             return;
         }
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        worst = std::max(worst, seconds);
-        state.SetIterationTime(seconds);
+        times.Stop();
     }
-    state.counters["max_ms"] = worst * 1000;
     run.End();
     client.SetBreakpoints(Shared().file("Zwanzig.java"), {});
 }

@@ -2,6 +2,7 @@
 // main, the resident compiler warm and the debug helper resident: from the command to the
 // current-line mark in the window (compile with -g, the program's JVM start, the stop).
 
+#include "IterationTimes.h"
 #include "QtBenchmarkMain.h"
 #include "RecordingUi.h"
 
@@ -112,17 +113,15 @@ void BM_DebugStartToMark(benchmark::State &state) {
         state.SkipWithError("no stop");
         return;
     }
-    double worst = 0;
+    IterationTimes times(state);
     for (auto _ : state) {
         const double ms = frame.debugOnce();
         if (ms < 0) {
             state.SkipWithError("no stop");
             return;
         }
-        worst = std::max(worst, ms);
-        state.SetIterationTime(ms / 1000);
+        times.Record(ms / 1000);
     }
-    state.counters["max_ms"] = worst;
 }
 BENCHMARK(BM_DebugStartToMark)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 

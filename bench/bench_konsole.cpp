@@ -4,6 +4,7 @@
 // J2: the helper's resident memory after 1,000 evaluations against after the first, and
 // after 2,000 against after 1,000.
 
+#include "IterationTimes.h"
 #include "QtBenchmarkMain.h"
 #include "ResidentMemory.h"
 
@@ -14,7 +15,6 @@
 
 #include "colormemo/ColorMemo.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -22,7 +22,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -47,22 +46,18 @@ struct Console {
 };
 
 void BM_KonsoleFirstResult(benchmark::State &state) {
-    double worst = 0;
+    IterationTimes times(state);
     for (auto _ : state) {
         Console console;
-        QElapsedTimer timer;
-        timer.start();
+        times.Start();
         console.window.ShowKonsole();
         if (!console.Enter(QStringLiteral("1+1")) ||
             !console.window.MemoAusgabe()->toPlainText().endsWith(QStringLiteral("\n2"))) {
             state.SkipWithError("no result");
             return;
         }
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        worst = std::max(worst, seconds);
-        state.SetIterationTime(seconds);
+        times.Stop();
     }
-    state.counters["max_ms"] = worst * 1000;
 }
 BENCHMARK(BM_KonsoleFirstResult)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
@@ -70,20 +65,16 @@ void BM_KonsoleSimpleExpression(benchmark::State &state) {
     Console console;
     console.window.ShowKonsole();
     console.Enter(QStringLiteral("int basis = 3;"));
-    double worst = 0;
+    IterationTimes times(state);
     int i = 0;
     for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
+        times.Start();
         if (!console.Enter(QStringLiteral("basis * %1 + 1").arg(++i))) {
             state.SkipWithError("no result");
             return;
         }
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        worst = std::max(worst, seconds);
-        state.SetIterationTime(seconds);
+        times.Stop();
     }
-    state.counters["max_ms"] = worst * 1000;
 }
 BENCHMARK(BM_KonsoleSimpleExpression)
     ->UseManualTime()

@@ -80,12 +80,8 @@ private slots:
         m_ui = std::make_unique<RecordingUi>();
         // The frame loads the settings: the tools are set after it.
         m_frame = std::make_unique<TFMain>();
-        const QByteArray script =
-            "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n";
-        Settings::Compiler = m_env->writeFile("bin/javac", script);
-        Settings::Run = m_env->writeFile("bin/java", script);
-        for (const QString &tool : {Settings::Compiler, Settings::Run})
-            QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Settings::Compiler = m_env->writeArgumentRecorder("bin/javac");
+        Settings::Run = m_env->writeArgumentRecorder("bin/java");
         Settings::CompilerParameter.clear();
         Settings::RunParameter.clear();
         m_engine = new FakeDebugEngine;

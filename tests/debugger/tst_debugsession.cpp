@@ -77,12 +77,8 @@ void TestDebugSession::init() {
     m_engine = std::make_unique<FakeDebugEngine>();
     m_session = std::make_unique<DebugSession>(*m_host);
     m_session->SetEngine(m_engine.get());
-    // Scripts for compiler and runtime: each writes its arguments, one per line.
-    const QByteArray script = "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n";
-    Settings::Compiler = m_env->writeFile("bin/javac", script);
-    Settings::Run = m_env->writeFile("bin/java", script);
-    for (const QString &tool : {Settings::Compiler, Settings::Run})
-        QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Settings::Compiler = m_env->writeArgumentRecorder("bin/javac");
+    Settings::Run = m_env->writeArgumentRecorder("bin/java");
     Settings::CompilerParameter.clear();
     Settings::RunParameter.clear();
     m_main = m_env->writeFile("p/Summe.java", "public class Summe {}\n");

@@ -10,7 +10,7 @@ DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 root="$scratch/root/usr"
 for f in lib/quill/quill lib/quill/javaklassen.txt lib/quill/hilfe/quill.html \
          lib/quill/java/Environment.class lib/quill/konsole/QuillJavaKonsole.class \
-         lib/quill/debugger/QuillDebugger.class \
+         lib/quill/debugger/QuillDebugger.class lib/quill/HelperInput.class \
          share/applications/quill.desktop \
          share/icons/hicolor/scalable/apps/quill.svg; do
     [ -e "$root/$f" ] || { echo "missing after install: $f"; exit 1; }

@@ -16,6 +16,25 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// The panel after a compile with three messages: the file line, an error with its source
+// line and marker, a warning in a subfolder and an error in an absolute path.
+QStringList ThreeMessages() {
+    return {
+        "Datei \"/home/lea/p r/A.java\"",
+        "",
+        "",
+        "A.java:3: error: incompatible types: String cannot be converted to int",
+        "  int x = \"s\";",
+        "          ^",
+        "lib/B.java:12: warning: [deprecation] x: y",
+        "/abs/C.java:7: error: ';' expected",
+    };
+}
+
+} // namespace
+
 class TestBuildLogic : public QObject {
     Q_OBJECT
 
@@ -499,17 +518,7 @@ void TestBuildLogic::sourcePlaceOfPanelLines_data() {
     QTest::addColumn<QString>("file"); // "" for no place
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("column");
-    const QStringList panel{
-        "Datei \"/home/lea/p r/A.java\"",
-        "",
-        "",
-        "A.java:3: error: incompatible types: String cannot be converted to int",
-        "  int x = \"s\";",
-        "          ^",
-        "lib/B.java:12: warning: [deprecation] x: y",
-        "/abs/C.java:7: error: ';' expected",
-        "2 errors",
-        "-- Fertig --"};
+    const QStringList panel = ThreeMessages() + QStringList{"2 errors", "-- Fertig --"};
     QTest::newRow("relative to the compiled file")
         << panel << 3 << "/home/lea/p r/A.java" << 3 << -1;
     QTest::newRow("column marker") << panel << 5 << "/home/lea/p r/A.java" << 3 << 10;
@@ -728,23 +737,10 @@ void TestBuildLogic::diagnosticsOfACompile() {
 // every compiler message line or marker of one does lead somewhere through them.
 void TestBuildLogic::diagnosticsLeadWhereThePanelLineLeads_data() {
     QTest::addColumn<QStringList>("panel");
-    QTest::newRow("messages") << QStringList{
-        "Datei \"/home/lea/p r/A.java\"",
-        "",
-        "",
-        "A.java:3: error: incompatible types: String cannot be converted to int",
-        "  int x = \"s\";",
-        "          ^",
-        "lib/B.java:12: warning: [deprecation] x: y",
-        "/abs/C.java:7: error: ';' expected",
-        "   ^",
-        "  ^",
-        "A.java:1: error: a",
-        "A.java:2: error: b",
-        "  ^",
-        "  ^",
-        "2 errors",
-        "-- Fertig --"};
+    QTest::newRow("messages") << ThreeMessages() +
+                                     QStringList{
+                                         "   ^", "  ^", "A.java:1: error: a", "A.java:2: error: b",
+                                         "  ^",  "  ^", "2 errors",           "-- Fertig --"};
     for (const char *name :
          {"panel-nul-in-names.txt", "panel-colon-names.txt", "panel-relative-compiled-file.txt"}) {
         QFile input(QStringLiteral(QUILL_TEST_DATA "/") + QString::fromLatin1(name));

@@ -27,3 +27,10 @@ QString TestEnv::writeFile(const QString &name, const QByteArray &bytes) const {
         file.write(bytes);
     return full;
 }
+
+QString TestEnv::writeArgumentRecorder(const QString &name) const {
+    const QString script =
+        writeFile(name, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.args\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return script;
+}

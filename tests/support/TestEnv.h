@@ -14,6 +14,9 @@ public:
     QString path(const QString &name) const { return m_dir.filePath(name); }
     // Writes a file with the given bytes (creating folders) and returns its full path.
     QString writeFile(const QString &name, const QByteArray &bytes) const;
+    // Writes an executable script that records its arguments, one per line, in "<its
+    // path>.args" (a stand-in for the compiler or the runtime) and returns its full path.
+    QString writeArgumentRecorder(const QString &name) const;
 
 private:
     QTemporaryDir m_dir;

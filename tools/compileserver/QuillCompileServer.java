@@ -163,22 +163,11 @@ public final class QuillCompileServer {
     }
 
     static List<String> readTexts(DataInputStream in) throws IOException {
-        final int count = in.readInt();
-        if (count < 0 || count > MAX_ARGS)
-            throw new IOException("bad request");
-        final String[] texts = new String[count];
-        for (int i = 0; i < count; ++i)
-            texts[i] = readText(in);
-        return Arrays.asList(texts);
+        return Arrays.asList(HelperInput.readTexts(in, MAX_ARGS, MAX_TEXT));
     }
 
     static String readText(DataInputStream in) throws IOException {
-        final int size = in.readInt();
-        if (size < 0 || size > MAX_TEXT)
-            throw new IOException("bad request");
-        final byte[] bytes = new byte[size];
-        in.readFully(bytes);
-        return new String(bytes, StandardCharsets.UTF_8);
+        return HelperInput.readText(in, MAX_TEXT);
     }
 
     static void answer(DataOutputStream out, int exitCode, byte[] output) throws IOException {

@@ -41,13 +41,11 @@ import com.sun.jdi.request.EventRequest;
 import com.sun.jdi.request.EventRequestManager;
 import com.sun.jdi.request.ExceptionRequest;
 import com.sun.jdi.request.StepRequest;
-import java.io.BufferedInputStream;
 import java.io.BufferedOutputStream;
 import java.io.DataInputStream;
 import java.io.DataOutputStream;
 import java.io.EOFException;
 import java.io.FileDescriptor;
-import java.io.FileInputStream;
 import java.io.FileOutputStream;
 import java.io.IOException;
 import java.nio.charset.StandardCharsets;
@@ -205,8 +203,7 @@ public final class QuillDebugger {
      * so a request to finish reaches a program that runs.
      */
     void readRequests() {
-        final DataInputStream in =
-                new DataInputStream(new BufferedInputStream(new FileInputStream(FileDescriptor.in)));
+        final DataInputStream in = HelperInput.open();
         try {
             for (;;) {
                 final int kind;
@@ -215,12 +212,7 @@ public final class QuillDebugger {
                 } catch (EOFException end) {
                     break;
                 }
-                final int count = in.readInt();
-                if (count < 0 || count > MAX_TEXTS)
-                    break;
-                final String[] texts = new String[count];
-                for (int i = 0; i < count; ++i)
-                    texts[i] = readText(in);
+                final String[] texts = HelperInput.readTexts(in, MAX_TEXTS, MAX_TEXT);
                 synchronized (this) {
                     handle(kind, texts);
                 }
@@ -233,15 +225,6 @@ public final class QuillDebugger {
             finish(false);
         }
         Runtime.getRuntime().halt(0);
-    }
-
-    static String readText(DataInputStream in) throws IOException {
-        final int size = in.readInt();
-        if (size < 0 || size > MAX_TEXT)
-            throw new IOException("bad request");
-        final byte[] bytes = new byte[size];
-        in.readFully(bytes);
-        return new String(bytes, StandardCharsets.UTF_8);
     }
 
     static int number(String[] texts, int index, int fallback) {

@@ -1,4 +1,3 @@
-import java.io.BufferedInputStream;
 import java.io.BufferedOutputStream;
 import java.io.ByteArrayInputStream;
 import java.io.ByteArrayOutputStream;
@@ -6,7 +5,6 @@ import java.io.DataInputStream;
 import java.io.DataOutputStream;
 import java.io.EOFException;
 import java.io.FileDescriptor;
-import java.io.FileInputStream;
 import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.OutputStream;
@@ -249,8 +247,7 @@ public final class QuillJavaKonsole {
     /** Reads requests; a stop acts at once, the others wait their turn. */
     void readRequests() {
         // System.in is the learner's (always at its end); the protocol reads the real input.
-        final DataInputStream in =
-                new DataInputStream(new BufferedInputStream(new FileInputStream(FileDescriptor.in)));
+        final DataInputStream in = HelperInput.open();
         int evaluations = 0;
         try {
             for (;;) {
@@ -260,12 +257,7 @@ public final class QuillJavaKonsole {
                 } catch (EOFException end) {
                     break;
                 }
-                final int count = in.readInt();
-                if (count < 0 || count > MAX_TEXTS)
-                    break;
-                final String[] texts = new String[count];
-                for (int i = 0; i < count; ++i)
-                    texts[i] = readText(in);
+                final String[] texts = HelperInput.readTexts(in, MAX_TEXTS, MAX_TEXT);
                 if (kind == STOP) {
                     stop(evaluations);
                     continue;
@@ -279,15 +271,6 @@ public final class QuillJavaKonsole {
         }
         // Quill closed its end: whatever runs has no one to answer to.
         Runtime.getRuntime().halt(0);
-    }
-
-    static String readText(DataInputStream in) throws IOException {
-        final int size = in.readInt();
-        if (size < 0 || size > MAX_TEXT)
-            throw new IOException("bad request");
-        final byte[] bytes = new byte[size];
-        in.readFully(bytes);
-        return new String(bytes, StandardCharsets.UTF_8);
     }
 
     /**
